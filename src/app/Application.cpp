@@ -1,0 +1,67 @@
+#include "app/Application.h"
+
+#include "app/Clock.h"
+#include "app/FrameClock.h"
+#include "app/GameHooks.h"
+#include "app/Input.h"
+#include "app/Log.h"
+#include "app/WindowProcedure.h"
+#include "platform/Platform.h"
+#include "render/RenderContext.h"
+
+const std::string ApplicationTitle = std::string("Orvalen") + " v1.0";
+
+namespace {
+
+int fail(const std::string& what) {
+    platform::showMessageBox(what, "Error", platform::MessageBoxIcon::Error);
+    platform::destroyWindow();
+    platform::releaseInstanceLock();
+    return 1;
+}
+
+// One message at most, then one frame while the window is active; returns on the quit message.
+void runMainLoop() {
+    for (;;) {
+        platform::Message message;
+        if (platform::peekMessage(message)) {
+            if (message.code == platform::MessageQuit) {
+                platform::destroyWindow();
+                platform::releaseInstanceLock();
+                return;
+            }
+            windowProcedure(message);
+        }
+        if (AppActive == 0)
+            continue;
+        advanceFrameClock(currentTick());
+        Log << "LOOP (" << TotalMilliseconds << ") " << FrameMilliseconds << std::endl;
+        updateSimulation();
+        if (renderContext.SceneFunction)
+            renderContext.SceneFunction();
+    }
+}
+
+} // namespace
+
+int runApplication() {
+    if (!platform::acquireInstanceLock(ApplicationTitle)) {
+        platform::showMessageBox("This application already runs!", "Multiple runs",
+                                 platform::MessageBoxIcon::Information);
+        return 0;
+    }
+    setTickSource(platform::tickCount);
+    if (!platform::createWindow(ApplicationTitle))
+        return fail("Couldn't create the game window!");
+    std::string error;
+    if (!createContext(error))
+        return fail("Couldn't create the OpenGL context: " + error);
+
+    startFrameClock(currentTick());
+    setupGame();
+    runMainLoop();
+
+    shutdownGame();
+    closeLog();
+    return 0;
+}

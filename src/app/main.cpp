@@ -1,0 +1,5 @@
+#include "app/Application.h"
+
+int main() {
+    return runApplication();
+}

@@ -1,0 +1,36 @@
+#include "models/ModelInstance.h"
+
+#include "app/Clock.h"
+#include "models/Model.h"
+
+#include <algorithm>
+
+int Model::findAnimation(const std::string& name) const {
+    for (std::size_t i = 0; i < animations.size(); ++i)
+        if (animations[i].name == name)
+            return static_cast<int>(i);
+    return -1;
+}
+
+void playAnimation(ModelInstance& instance, const std::string& name) {
+    if (!instance.model)
+        return;
+    const int animation = instance.model->findAnimation(name);
+    if (animation < 0)
+        return;
+    stopAnimation(instance, name);
+    instance.animationState.push_back({animation, 0, currentTick()});
+}
+
+void stopAnimation(ModelInstance& instance, const std::string& name) {
+    if (!instance.model)
+        return;
+    const int animation = instance.model->findAnimation(name);
+    if (animation < 0)
+        return;
+    auto& state = instance.animationState;
+    state.erase(
+        std::remove_if(state.begin(), state.end(),
+                       [animation](const ModelAnimationEntry& e) { return e.animation == animation; }),
+        state.end());
+}

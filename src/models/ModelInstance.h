@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct Model;
+
+// One playing animation of an instance.
+struct ModelAnimationEntry {
+    int32_t animation = 0;   // index into the model's animations
+    int32_t frame = 0;       // current frame
+    uint32_t frameStart = 0; // system tick (ms) at which the current frame began
+};
+
+// The animations an instance plays, in the order they were started; one entry per animation.
+using ModelAnimationState = std::vector<ModelAnimationEntry>;
+
+// A world object's or projectile's picture: a shared model with its own animation state,
+// facing and team colour.
+struct ModelInstance {
+    const Model* model = nullptr;
+    ModelAnimationState animationState;
+    bool visible = false; // the last occlusion test
+    float direction[3] = {0.0f, 0.0f, 0.0f};
+    uint32_t colour = 0; // packed, red in the lowest byte
+};
+
+// Start (restarting if it plays) or stop the animation of that exact name; nothing if the model
+// has none of that name.
+void playAnimation(ModelInstance& instance, const std::string& name);
+void stopAnimation(ModelInstance& instance, const std::string& name);

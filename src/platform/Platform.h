@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// Everything the game asks of the operating system, in the game's own (Win32) terms. One
+// implementation per platform; this one is on SDL2 (SdlPlatform.cpp). Tests link a fake.
+namespace platform {
+
+// Window-procedure message codes the platform produces from its events.
+enum MessageCode : uint32_t {
+    MessageSize = 0x0005,     // lParam: width in the low word, height in the high word
+    MessageActivate = 0x0006, // wParam low word: 0 inactive, 1 active
+    MessagePaint = 0x000F,
+    MessageClose = 0x0010,
+    MessageQuit = 0x0012,
+    MessageKeyDown = 0x0100, // wParam: virtual-key code
+    MessageChar = 0x0102,    // wParam: character code (ASCII, 0x08 for Backspace)
+};
+
+struct Message {
+    uint32_t code = 0;
+    uintptr_t wParam = 0;
+    intptr_t lParam = 0;
+};
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+};
+
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t right = 0;
+    int32_t bottom = 0;
+};
+
+// Virtual-key codes the game polls.
+enum VirtualKey : int {
+    KeyLeftButton = 0x01,
+    KeyRightButton = 0x02,
+    KeyBackspace = 0x08,
+    KeyEscape = 0x1B,
+    KeyLeft = 0x25,
+    KeyRight = 0x27,
+    KeyDelete = 0x2E,
+};
+
+// Single-instance guard named after the application title. False when another process holds it.
+bool acquireInstanceLock(const std::string& name);
+void releaseInstanceLock();
+
+enum class MessageBoxIcon { Information, Error };
+// A modal message box with an OK button. Tests install a handler that records instead.
+void showMessageBox(const std::string& text, const std::string& caption, MessageBoxIcon icon);
+void setMessageBoxHandler(
+    std::function<void(const std::string&, const std::string&, MessageBoxIcon)> handler);
+
+// The one game window: titled, resizable, maximised. Sends the first size message itself.
+bool createWindow(const std::string& title);
+void destroyWindow();
+
+// The pump: at most one event per call, turned into the message it stands for. False when none.
+bool peekMessage(Message& message);
+void postQuitMessage(int exitCode);
+
+uint32_t tickCount();
+
+bool keyHeld(int virtualKey);
+Point cursorPosition(); // screen coordinates
+Point screenToClient(Point screen);
+void setCursorPosition(Point screen);
+Rect clientRect(); // origin (0, 0), the drawable size
+Rect windowRect(); // screen coordinates, borders included where known
+
+// OpenGL: double buffered RGBA with 32 colour bits and the closest depth buffer to 32 bits.
+// On failure `error` names what failed.
+bool createGlContext(std::string& error);
+void swapBuffers();
+
+// Dynamic libraries (the OpenAL survey).
+void* loadLibrary(const std::string& name);
+void* libraryFunction(void* library, const std::string& name);
+void freeLibrary(void* library);
+
+// The debugger output; standard error on this platform.
+void debugOutput(const std::string& text);
+
+} // namespace platform

@@ -1,0 +1,350 @@
+// The platform layer on SDL2 and POSIX. Nothing else in the game includes SDL or system headers.
+#include "platform/Platform.h"
+
+#include <SDL.h>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <deque>
+
+namespace platform {
+
+namespace {
+
+int instanceLockFile = -1;
+SDL_Window* window = nullptr;
+SDL_GLContext glContext = nullptr;
+Uint32 quitEventType = 0;
+// Messages that one SDL event stands for beyond the first (several typed characters), and the
+// messages the system sends on its own when the window is created.
+std::deque<Message> pending;
+std::function<void(const std::string&, const std::string&, MessageBoxIcon)> messageBoxHandler;
+
+std::string lockFilePath(const std::string& name) {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    std::string folder = (runtime && *runtime) ? runtime : "/tmp";
+    std::string file = name;
+    for (char& c : file)
+        if (c == '/')
+            c = '_';
+    return folder + "/" + file + ".lock";
+}
+
+intptr_t packSize(int width, int height) {
+    return static_cast<intptr_t>((static_cast<uint32_t>(width) & 0xFFFF) |
+                                 ((static_cast<uint32_t>(height) & 0xFFFF) << 16));
+}
+
+Message sizeMessage() {
+    int width = 0, height = 0;
+    if (window)
+        SDL_GL_GetDrawableSize(window, &width, &height);
+    return {MessageSize, 0, packSize(width, height)};
+}
+
+int virtualKeyOf(SDL_Keycode key) {
+    if (key >= SDLK_a && key <= SDLK_z)
+        return 'A' + (key - SDLK_a);
+    if (key >= SDLK_0 && key <= SDLK_9)
+        return '0' + (key - SDLK_0);
+    switch (key) {
+    case SDLK_ESCAPE:
+        return KeyEscape;
+    case SDLK_LEFT:
+        return KeyLeft;
+    case SDLK_UP:
+        return 0x26;
+    case SDLK_RIGHT:
+        return KeyRight;
+    case SDLK_DOWN:
+        return 0x28;
+    case SDLK_DELETE:
+        return KeyDelete;
+    case SDLK_RETURN:
+        return 0x0D;
+    case SDLK_TAB:
+        return 0x09;
+    case SDLK_SPACE:
+        return 0x20;
+    default:
+        return 0;
+    }
+}
+
+SDL_Scancode scancodeOf(int virtualKey) {
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        return static_cast<SDL_Scancode>(SDL_SCANCODE_A + (virtualKey - 'A'));
+    if (virtualKey >= '1' && virtualKey <= '9')
+        return static_cast<SDL_Scancode>(SDL_SCANCODE_1 + (virtualKey - '1'));
+    switch (virtualKey) {
+    case '0':
+        return SDL_SCANCODE_0;
+    case KeyEscape:
+        return SDL_SCANCODE_ESCAPE;
+    case KeyBackspace:
+        return SDL_SCANCODE_BACKSPACE;
+    case KeyLeft:
+        return SDL_SCANCODE_LEFT;
+    case 0x26:
+        return SDL_SCANCODE_UP;
+    case KeyRight:
+        return SDL_SCANCODE_RIGHT;
+    case 0x28:
+        return SDL_SCANCODE_DOWN;
+    case KeyDelete:
+        return SDL_SCANCODE_DELETE;
+    case 0x0D:
+        return SDL_SCANCODE_RETURN;
+    case 0x20:
+        return SDL_SCANCODE_SPACE;
+    default:
+        return SDL_SCANCODE_UNKNOWN;
+    }
+}
+
+// Turns one SDL event into the window message it stands for; events without one become the
+// null message, which the window procedure passes on.
+Message translate(const SDL_Event& event) {
+    if (event.type == quitEventType)
+        return {MessageQuit, static_cast<uintptr_t>(event.user.code), 0};
+    switch (event.type) {
+    case SDL_QUIT:
+        return {MessageClose, 0, 0};
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            return sizeMessage();
+        case SDL_WINDOWEVENT_MINIMIZED:
+            return {MessageSize, 0, 0};
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            return {MessageActivate, 1, 0};
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            return {MessageActivate, 0, 0};
+        case SDL_WINDOWEVENT_EXPOSED:
+            return {MessagePaint, 0, 0};
+        case SDL_WINDOWEVENT_CLOSE:
+            return {MessageClose, 0, 0};
+        default:
+            return {};
+        }
+    case SDL_KEYDOWN:
+        if (event.key.keysym.sym == SDLK_BACKSPACE)
+            return {MessageChar, KeyBackspace, 0};
+        return {MessageKeyDown, static_cast<uintptr_t>(virtualKeyOf(event.key.keysym.sym)), 0};
+    case SDL_TEXTINPUT: {
+        Message first{};
+        for (const char* c = event.text.text; *c; ++c) {
+            const auto byte = static_cast<unsigned char>(*c);
+            if (byte > 127)
+                continue;
+            Message character{MessageChar, byte, 0};
+            if (first.code == 0)
+                first = character;
+            else
+                pending.push_back(character);
+        }
+        return first;
+    }
+    default:
+        return {};
+    }
+}
+
+bool createWindowWithDepth(const std::string& title, int depthBits) {
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, depthBits);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+
+    SDL_Rect usable{0, 0, 1024, 768};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
+                              SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+    return window != nullptr;
+}
+
+} // namespace
+
+bool acquireInstanceLock(const std::string& name) {
+    const std::string path = lockFilePath(name);
+    instanceLockFile = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (instanceLockFile < 0)
+        return true; // no place for a lock: do not refuse to run
+    if (::flock(instanceLockFile, LOCK_EX | LOCK_NB) != 0) {
+        ::close(instanceLockFile);
+        instanceLockFile = -1;
+        return false;
+    }
+    return true;
+}
+
+void releaseInstanceLock() {
+    if (instanceLockFile < 0)
+        return;
+    ::flock(instanceLockFile, LOCK_UN);
+    ::close(instanceLockFile);
+    instanceLockFile = -1;
+}
+
+void setMessageBoxHandler(
+    std::function<void(const std::string&, const std::string&, MessageBoxIcon)> handler) {
+    messageBoxHandler = std::move(handler);
+}
+
+void showMessageBox(const std::string& text, const std::string& caption, MessageBoxIcon icon) {
+    if (messageBoxHandler) {
+        messageBoxHandler(text, caption, icon);
+        return;
+    }
+    const Uint32 flags = icon == MessageBoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
+    if (SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), nullptr) != 0)
+        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+}
+
+bool createWindow(const std::string& title) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+        return false;
+    quitEventType = SDL_RegisterEvents(1);
+    // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
+    for (int depth : {32, 24, 16})
+        if (createWindowWithDepth(title, depth))
+            break;
+    if (!window)
+        return false;
+    // The system sends the first size and, on showing, the activation.
+    pending.push_back(sizeMessage());
+    pending.push_back({MessageActivate, 1, 0});
+    return true;
+}
+
+void destroyWindow() {
+    if (glContext)
+        SDL_GL_DeleteContext(glContext);
+    glContext = nullptr;
+    if (window)
+        SDL_DestroyWindow(window);
+    window = nullptr;
+    SDL_Quit();
+}
+
+bool peekMessage(Message& message) {
+    if (!pending.empty()) {
+        message = pending.front();
+        pending.pop_front();
+        return true;
+    }
+    SDL_Event event;
+    if (!SDL_PollEvent(&event))
+        return false;
+    message = translate(event);
+    return true;
+}
+
+void postQuitMessage(int exitCode) {
+    SDL_Event event{};
+    event.type = quitEventType;
+    event.user.code = exitCode;
+    SDL_PushEvent(&event);
+}
+
+uint32_t tickCount() {
+    return SDL_GetTicks();
+}
+
+bool keyHeld(int virtualKey) {
+    if (virtualKey == KeyLeftButton || virtualKey == KeyRightButton) {
+        const Uint32 buttons = SDL_GetGlobalMouseState(nullptr, nullptr);
+        return (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
+    }
+    const SDL_Scancode scancode = scancodeOf(virtualKey);
+    if (scancode == SDL_SCANCODE_UNKNOWN)
+        return false;
+    return SDL_GetKeyboardState(nullptr)[scancode] != 0;
+}
+
+Point cursorPosition() {
+    Point p;
+    SDL_GetGlobalMouseState(&p.x, &p.y);
+    return p;
+}
+
+Point screenToClient(Point screen) {
+    int x = 0, y = 0;
+    if (window)
+        SDL_GetWindowPosition(window, &x, &y);
+    return {screen.x - x, screen.y - y};
+}
+
+void setCursorPosition(Point screen) {
+    if (!window)
+        return;
+    const Point client = screenToClient(screen);
+    SDL_WarpMouseInWindow(window, client.x, client.y);
+}
+
+Rect clientRect() {
+    int width = 0, height = 0;
+    if (window)
+        SDL_GL_GetDrawableSize(window, &width, &height);
+    return {0, 0, width, height};
+}
+
+Rect windowRect() {
+    if (!window)
+        return {};
+    int x = 0, y = 0, width = 0, height = 0;
+    int top = 0, left = 0, bottom = 0, right = 0;
+    SDL_GetWindowPosition(window, &x, &y);
+    SDL_GetWindowSize(window, &width, &height);
+    SDL_GetWindowBordersSize(window, &top, &left, &bottom, &right);
+    return {x - left, y - top, x + width + right, y + height + bottom};
+}
+
+bool createGlContext(std::string& error) {
+    if (!window) {
+        error = "no window";
+        return false;
+    }
+    glContext = SDL_GL_CreateContext(window);
+    if (!glContext) {
+        error = SDL_GetError();
+        return false;
+    }
+    SDL_GL_MakeCurrent(window, glContext);
+    SDL_GL_SetSwapInterval(0); // the frame rate is not capped
+    return true;
+}
+
+void swapBuffers() {
+    if (window)
+        SDL_GL_SwapWindow(window);
+}
+
+void* loadLibrary(const std::string& name) {
+    return ::dlopen(name.c_str(), RTLD_NOW | RTLD_LOCAL);
+}
+
+void* libraryFunction(void* library, const std::string& name) {
+    return library ? ::dlsym(library, name.c_str()) : nullptr;
+}
+
+void freeLibrary(void* library) {
+    if (library)
+        ::dlclose(library);
+}
+
+void debugOutput(const std::string& text) {
+    std::fputs(text.c_str(), stderr);
+    std::fflush(stderr);
+}
+
+} // namespace platform

@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The game's shell end to end: window, log, single-instance guard, quit request.
+source "$(dirname "$0")/lib.sh"
+
+game=$(make_game_folder first)
+echo "stale line from an earlier run" > "$game/log.log"
+start_game "$game"
+first=$GAME_PID
+
+wait_for "the game window" 60 window_named "Orvalen v1.0"
+wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
+grep -q "stale line" "$game/log.log" && fail "log.log was not truncated at start"
+
+# The game clock never goes back.
+sleep 1
+awk '/^LOOP \(/ { gsub(/[()]/, "", $2); if ($2 + 0 < last) bad = 1; last = $2 + 0 }
+     END { exit bad }' "$game/log.log" || fail "the game clock decreased"
+
+# A second start from another folder is refused with a box and leaves the first log alone.
+second=$(make_game_folder second)
+echo "untouched" > "$second/log.log"
+lines_before=$(grep -c "^LOOP (" "$game/log.log")
+start_game "$second"
+refused=$GAME_PID
+wait_for "the Multiple runs box" 30 window_named "Multiple runs"
+box=$(window_named "Multiple runs")
+xdotool windowfocus --sync "$box" 2>/dev/null
+xdotool key --window "$box" Return
+for _ in $(seq 1 50); do kill -0 "$refused" 2>/dev/null || break; sleep 0.2; done
+if kill -0 "$refused" 2>/dev/null; then
+  # Some X servers give a window without a manager no keyboard focus; click OK instead.
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 20)) click 1
+fi
+wait "$refused"
+status=$?
+[ "$status" -eq 0 ] || fail "the refused start exited with $status"
+[ "$(cat "$second/log.log")" = "untouched" ] || fail "the refused start touched its log.log"
+kill -0 "$first" 2>/dev/null || fail "the first instance died"
+lines_after=$(grep -c "^LOOP (" "$game/log.log")
+[ "$lines_after" -ge "$lines_before" ] || fail "the first instance's log shrank"
+
+# A quit request ends the game with status 0 and a complete log.
+kill -TERM "$first"
+wait "$first"
+status=$?
+[ "$status" -eq 0 ] || fail "quit request gave exit status $status"
+[ -z "$(tail -c1 "$game/log.log")" ] || fail "the last log line is incomplete"
+echo "shell_test: 1 passed, 0 failed"

@@ -1,0 +1,27 @@
+#include "support/GlWindow.h"
+
+#include "platform/Platform.h"
+#include "render/RenderContext.h"
+
+#include <GL/glew.h>
+
+std::vector<RecordedBox> recordedMessageBoxes;
+
+bool openGlWindow() {
+    static const bool opened = [] {
+        platform::setMessageBoxHandler(
+            [](const std::string& text, const std::string& caption, platform::MessageBoxIcon) {
+                recordedMessageBoxes.push_back({text, caption});
+            });
+        std::string error;
+        if (!platform::createWindow("Orvalen test") || !platform::createGlContext(error))
+            return false;
+        renderContext.windowReady = true;
+        setInitialGlState();
+        glewExperimental = GL_TRUE;
+        glewInit();
+        resizeView();
+        return true;
+    }();
+    return opened;
+}

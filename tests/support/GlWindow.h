@@ -1,0 +1,17 @@
+#pragma once
+
+// A real game window with an OpenGL context under the test's X server, set up as the loading
+// sequence leaves it (initial GL state, GLEW) but without loading any asset. Message boxes are
+// recorded instead of shown.
+#include <string>
+#include <vector>
+
+struct RecordedBox {
+    std::string text;
+    std::string caption;
+};
+
+extern std::vector<RecordedBox> recordedMessageBoxes;
+
+// Creates the window and context once per test program; false when no display is available.
+bool openGlWindow();
