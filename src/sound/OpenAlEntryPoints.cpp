@@ -21,6 +21,7 @@ bool loadOpenAlLibrary(OpenAlEntryPoints& table, const std::string& libraryName)
     if (!OpenAlLibrary)
         return false;
     table = OpenAlEntryPoints{};
+    // In the record's order, stopping at the first name the library lacks.
 #define ORVALEN_OPENAL_FETCH(name) &&fetch(#name, table.name)
     return true ORVALEN_OPENAL_ENTRY_POINTS(ORVALEN_OPENAL_FETCH);
 #undef ORVALEN_OPENAL_FETCH

@@ -7,27 +7,23 @@
 
 // The OpenAL functions the device survey fetches by name from the library loaded at run time,
 // in the order of the record.
-#define ORVALEN_OPENAL_ENTRY_POINTS(X)                                                                       \
-    X(alEnable)                                                                                              \
-    X(alDisable) X(alIsEnabled) X(alGetBoolean) X(alGetInteger) X(alGetFloat) X(alGetDouble)                 \
-        X(alGetBooleanv) X(alGetIntegerv) X(alGetFloatv) X(alGetDoublev) X(alGetString) X(alGetError)        \
-            X(alIsExtensionPresent) X(alGetProcAddress) X(alGetEnumValue) X(alListeneri) X(alListenerf)      \
-                X(alListener3f) X(alListenerfv) X(alGetListeneri) X(alGetListenerf) X(alGetListener3f)       \
-                    X(alGetListenerfv) X(alGenSources) X(alDeleteSources) X(alIsSource) X(alSourcei)         \
-                        X(alSourcef) X(alSource3f) X(alSourcefv) X(alGetSourcei) X(alGetSourcef)             \
-                            X(alGetSourcefv) X(alSourcePlayv) X(alSourceStopv) X(alSourcePlay)               \
-                                X(alSourcePause) X(alSourceStop) X(alGenBuffers) X(alDeleteBuffers)          \
-                                    X(alIsBuffer) X(alBufferData) X(alGetBufferi) X(alGetBufferf)            \
-                                        X(alSourceQueueBuffers) X(alSourceUnqueueBuffers) X(alDistanceModel) \
-                                            X(alDopplerFactor) X(alDopplerVelocity) X(alcGetString)          \
-                                                X(alcGetIntegerv) X(alcOpenDevice) X(alcCloseDevice)         \
-                                                    X(alcCreateContext) X(alcMakeContextCurrent)             \
-                                                        X(alcProcessContext) X(alcGetCurrentContext)         \
-                                                            X(alcGetContextsDevice) X(alcSuspendContext)     \
-                                                                X(alcDestroyContext) X(alcGetError)          \
-                                                                    X(alcIsExtensionPresent)                 \
-                                                                        X(alcGetProcAddress)                 \
-                                                                            X(alcGetEnumValue)
+// clang-format off
+#define ORVALEN_OPENAL_ENTRY_POINTS(X) \
+    X(alEnable) X(alDisable) X(alIsEnabled) X(alGetBoolean) X(alGetInteger) X(alGetFloat) \
+    X(alGetDouble) X(alGetBooleanv) X(alGetIntegerv) X(alGetFloatv) X(alGetDoublev) \
+    X(alGetString) X(alGetError) X(alIsExtensionPresent) X(alGetProcAddress) X(alGetEnumValue) \
+    X(alListeneri) X(alListenerf) X(alListener3f) X(alListenerfv) X(alGetListeneri) \
+    X(alGetListenerf) X(alGetListener3f) X(alGetListenerfv) X(alGenSources) X(alDeleteSources) \
+    X(alIsSource) X(alSourcei) X(alSourcef) X(alSource3f) X(alSourcefv) X(alGetSourcei) \
+    X(alGetSourcef) X(alGetSourcefv) X(alSourcePlayv) X(alSourceStopv) X(alSourcePlay) \
+    X(alSourcePause) X(alSourceStop) X(alGenBuffers) X(alDeleteBuffers) X(alIsBuffer) \
+    X(alBufferData) X(alGetBufferi) X(alGetBufferf) X(alSourceQueueBuffers) \
+    X(alSourceUnqueueBuffers) X(alDistanceModel) X(alDopplerFactor) X(alDopplerVelocity) \
+    X(alcGetString) X(alcGetIntegerv) X(alcOpenDevice) X(alcCloseDevice) X(alcCreateContext) \
+    X(alcMakeContextCurrent) X(alcProcessContext) X(alcGetCurrentContext) \
+    X(alcGetContextsDevice) X(alcSuspendContext) X(alcDestroyContext) X(alcGetError) \
+    X(alcIsExtensionPresent) X(alcGetProcAddress) X(alcGetEnumValue)
+// clang-format on
 
 struct OpenAlEntryPoints {
 #define ORVALEN_OPENAL_SLOT(name) decltype(&::name) name = nullptr;
