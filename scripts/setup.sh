@@ -11,7 +11,7 @@ packages=(
   libfreeimage-dev libopenal-dev libopenal1 libboost-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xdotool x11-utils imagemagick
+  xvfb xfonts-base xdotool x11-utils imagemagick
   # baking the data folder: spoken unit responses and the two fonts
   espeak-ng sox fonts-liberation2 fonts-league-spartan
 )

@@ -14,8 +14,8 @@ const std::string ApplicationTitle = std::string("Orvalen") + " v1.0";
 namespace {
 
 int fail(const std::string& what) {
-    platform::showMessageBox(what, "Error", platform::MessageBoxIcon::Error);
     platform::destroyWindow();
+    platform::showMessageBox(what, "Error", platform::MessageBoxIcon::Error);
     platform::releaseInstanceLock();
     return 1;
 }
@@ -51,9 +51,9 @@ int runApplication() {
         return 0;
     }
     setTickSource(platform::tickCount);
-    if (!platform::createWindow(ApplicationTitle))
-        return fail("Couldn't create the game window!");
     std::string error;
+    if (!platform::createWindow(ApplicationTitle, error))
+        return fail("Couldn't create the game window: " + error);
     if (!createContext(error))
         return fail("Couldn't create the OpenGL context: " + error);
 

@@ -59,7 +59,8 @@ void setMessageBoxHandler(
     std::function<void(const std::string&, const std::string&, MessageBoxIcon)> handler);
 
 // The one game window: titled, resizable, maximised. Sends the first size message itself.
-bool createWindow(const std::string& title);
+// On failure `error` names what failed.
+bool createWindow(const std::string& title, std::string& error);
 void destroyWindow();
 
 // The pump: at most one event per call, turned into the message it stands for. False when none.

@@ -210,16 +210,20 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
         std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }
 
-bool createWindow(const std::string& title) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0)
+bool createWindow(const std::string& title, std::string& error) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        error = SDL_GetError();
         return false;
+    }
     quitEventType = SDL_RegisterEvents(1);
     // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
     for (int depth : {32, 24, 16})
         if (createWindowWithDepth(title, depth))
             break;
-    if (!window)
+    if (!window) {
+        error = SDL_GetError();
         return false;
+    }
     // The system sends the first size and, on showing, the activation.
     pending.push_back(sizeMessage());
     pending.push_back({MessageActivate, 1, 0});

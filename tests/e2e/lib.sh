@@ -46,6 +46,25 @@ wait_for() {
   done
 }
 
-window_named() { xdotool search --name "^$1\$" | head -n1; }
+# The id of the top-level window with exactly this title. xwininfo reads UTF-8 titles too (the
+# message boxes set only those), which xdotool's name search does not.
+window_named() {
+  xwininfo -root -children 2>/dev/null | grep -F "\"$1\": (" | head -n1 | awk '{print $1}' | grep .
+}
 
 log_has() { grep -q -- "$2" "$1/log.log" 2>/dev/null; }
+
+# answer_box CAPTION: waits for a modal message box and presses its default button.
+answer_box() {
+  wait_for "the $1 box" 30 window_named "$1"
+  local box
+  box=$(window_named "$1")
+  xdotool windowfocus --sync "$box" 2>/dev/null
+  xdotool key --window "$box" Return
+  sleep 0.5
+  if window_named "$1" >/dev/null; then
+    # A window without a manager may get no keyboard focus; click the button instead.
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 20)) click 1
+  fi
+}

@@ -22,16 +22,7 @@ echo "untouched" > "$second/log.log"
 lines_before=$(grep -c "^LOOP (" "$game/log.log")
 start_game "$second"
 refused=$GAME_PID
-wait_for "the Multiple runs box" 30 window_named "Multiple runs"
-box=$(window_named "Multiple runs")
-xdotool windowfocus --sync "$box" 2>/dev/null
-xdotool key --window "$box" Return
-for _ in $(seq 1 50); do kill -0 "$refused" 2>/dev/null || break; sleep 0.2; done
-if kill -0 "$refused" 2>/dev/null; then
-  # Some X servers give a window without a manager no keyboard focus; click OK instead.
-  eval "$(xdotool getwindowgeometry --shell "$box")"
-  xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 20)) click 1
-fi
+answer_box "Multiple runs"
 wait "$refused"
 status=$?
 [ "$status" -eq 0 ] || fail "the refused start exited with $status"

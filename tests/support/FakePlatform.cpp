@@ -32,7 +32,8 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
     fakeplatform::messageBoxes.push_back({text, caption});
 }
 void setMessageBoxHandler(std::function<void(const std::string&, const std::string&, MessageBoxIcon)>) {}
-bool createWindow(const std::string&) {
+bool createWindow(const std::string&, std::string& error) {
+    error = "no windows in the fake platform";
     return false;
 }
 void destroyWindow() {}

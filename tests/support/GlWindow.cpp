@@ -14,7 +14,7 @@ bool openGlWindow() {
                 recordedMessageBoxes.push_back({text, caption});
             });
         std::string error;
-        if (!platform::createWindow("Orvalen test") || !platform::createGlContext(error))
+        if (!platform::createWindow("Orvalen test", error) || !platform::createGlContext(error))
             return false;
         renderContext.windowReady = true;
         setInitialGlState();
