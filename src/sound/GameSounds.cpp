@@ -1,5 +1,8 @@
 #include "sound/GameSounds.h"
 
+#include "objects/WorldObjectType.h"
+#include "sound/UnitResponseSwitch.h"
+
 #include <cstdlib>
 
 SoundSource clickSound;
@@ -10,17 +13,11 @@ std::array<SoundSource, ResponseTableSize> moveAcknowledgements;
 namespace {
 
 // Response table entries: object type * 2 + variant.
-constexpr int MarineEntry = 0 * 2; // type 0
-constexpr int WorkerEntry = 7 * 2; // type 7
-
-// The unit-response switch seeds rand() when it is made, so it must exist before a variant is
-// picked.
-void makeSureResponseSwitchExists() {
-    // MERGE: call the simulation's UnitResponseSwitch here (any of its accessors creates it).
-}
+constexpr int MarineEntry = TypeMarine * 2;
+constexpr int WorkerEntry = TypeWorker * 2;
 
 void playResponse(const std::array<SoundSource, ResponseTableSize>& table, int type) {
-    makeSureResponseSwitchExists();
+    UnitResponseSwitch::getInstance(); // making the switch seeds rand(), which picks the variant
     int variant = std::rand() % 2;
     if (type >= 0 && type < ResponseTableSize / 2)
         playSound(table[static_cast<size_t>(type * 2 + variant)]);

@@ -1,4 +1,5 @@
 #include "WaveBytes.h"
+#include "objects/WorldObjectType.h"
 #include "platform/Platform.h"
 #include "sound/AudioDeviceList.h"
 #include "sound/CWaves.h"
@@ -98,7 +99,7 @@ TEST_F(WaveBackend, UnitResponsesPlayIntoTheDevice) {
     ASSERT_TRUE(startSound());
     writeFile(folder / "ready.wav", riff({{"fmt ", pcmFormat(1, 16)}, {"data", tone(4410)}}));
     const std::string path = (folder / "ready.wav").string();
-    const int worker = 7;
+    const int worker = TypeWorker;
     ASSERT_TRUE(loadSound(selectResponses[worker * 2], path));
     ASSERT_TRUE(loadSound(selectResponses[worker * 2 + 1], path));
 
@@ -115,7 +116,7 @@ TEST_F(WaveBackend, EmptyRecordsPlayNothing) {
     EXPECT_FALSE(loadSound(missing, (folder / "missing.wav").string()));
     EXPECT_EQ(missing.source, 0u);
 
-    const int barracks = 2;
+    const int barracks = TypeBarracks;
     playSelectResponse(barracks);
     playMoveAcknowledgement(barracks);
     playSelectResponse(-1);
