@@ -105,26 +105,6 @@ const char* multiChannelName(const WaveInfo& info) {
 
 } // namespace
 
-const char* waveResultName(WaveResult result) {
-    switch (result) {
-    case WaveOk:
-        return "WaveOk";
-    case WaveCannotOpen:
-        return "WaveCannotOpen";
-    case WaveBadFile:
-        return "WaveBadFile";
-    case WaveBadParameter:
-        return "WaveBadParameter";
-    case WaveBadId:
-        return "WaveBadId";
-    case WaveNoMemory:
-        return "WaveNoMemory";
-    case WaveUnsupportedFormat:
-        return "WaveUnsupportedFormat";
-    }
-    return "unknown WaveResult";
-}
-
 WaveResult parseFile(std::span<const uint8_t> bytes, WaveInfo& info) {
     info = WaveInfo{};
     if (bytes.size() < RiffHeaderSize || !sameTag(&bytes[0], "RIFF") || !sameTag(&bytes[8], "WAVE"))

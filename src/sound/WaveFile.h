@@ -18,9 +18,6 @@ enum WaveResult : int32_t {
     WaveUnsupportedFormat = -16,
 };
 
-// The name of a result code ("WaveOk", "WaveBadFile", ...).
-const char* waveResultName(WaveResult result);
-
 enum WaveKind : int32_t {
     WaveUnknown = 0,
     WavePcm = 1,        // formatTag 1

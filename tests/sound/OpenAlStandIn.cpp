@@ -24,65 +24,33 @@ int error;
 
 extern "C" {
 
-#define STAND_IN_STUB(name)                                                                                  \
-    void name() {}
-STAND_IN_STUB(alEnable)
-STAND_IN_STUB(alDisable)
-STAND_IN_STUB(alIsEnabled)
-STAND_IN_STUB(alGetBoolean)
-STAND_IN_STUB(alGetInteger)
-STAND_IN_STUB(alGetFloat)
-STAND_IN_STUB(alGetDouble)
-STAND_IN_STUB(alGetBooleanv)
-STAND_IN_STUB(alGetIntegerv)
-STAND_IN_STUB(alGetFloatv)
-STAND_IN_STUB(alGetDoublev)
-STAND_IN_STUB(alGetString)
-STAND_IN_STUB(alGetProcAddress)
-STAND_IN_STUB(alGetEnumValue)
-STAND_IN_STUB(alListeneri)
-STAND_IN_STUB(alListenerf)
-STAND_IN_STUB(alListener3f)
-STAND_IN_STUB(alListenerfv)
-STAND_IN_STUB(alGetListeneri)
-STAND_IN_STUB(alGetListenerf)
-STAND_IN_STUB(alGetListener3f)
-STAND_IN_STUB(alGetListenerfv)
-STAND_IN_STUB(alIsSource)
-STAND_IN_STUB(alSourcei)
-STAND_IN_STUB(alSourcef)
-STAND_IN_STUB(alSource3f)
-STAND_IN_STUB(alSourcefv)
-STAND_IN_STUB(alGetSourcei)
-STAND_IN_STUB(alGetSourcef)
-STAND_IN_STUB(alGetSourcefv)
-STAND_IN_STUB(alSourcePlayv)
-STAND_IN_STUB(alSourceStopv)
-STAND_IN_STUB(alSourcePlay)
-STAND_IN_STUB(alSourcePause)
-STAND_IN_STUB(alSourceStop)
-STAND_IN_STUB(alGenBuffers)
-STAND_IN_STUB(alDeleteBuffers)
-STAND_IN_STUB(alIsBuffer)
-STAND_IN_STUB(alBufferData)
-STAND_IN_STUB(alGetBufferi)
-STAND_IN_STUB(alGetBufferf)
-STAND_IN_STUB(alSourceQueueBuffers)
-STAND_IN_STUB(alSourceUnqueueBuffers)
-STAND_IN_STUB(alDistanceModel)
-STAND_IN_STUB(alDopplerFactor)
-STAND_IN_STUB(alDopplerVelocity)
-STAND_IN_STUB(alcProcessContext)
-STAND_IN_STUB(alcGetCurrentContext)
-STAND_IN_STUB(alcGetContextsDevice)
-STAND_IN_STUB(alcSuspendContext)
-STAND_IN_STUB(alcGetError)
-STAND_IN_STUB(alcGetProcAddress)
+// clang-format off
+#define STAND_IN_STUB(name) void name() {}
+STAND_IN_STUB(alEnable) STAND_IN_STUB(alDisable) STAND_IN_STUB(alIsEnabled)
+STAND_IN_STUB(alGetBoolean) STAND_IN_STUB(alGetInteger) STAND_IN_STUB(alGetFloat)
+STAND_IN_STUB(alGetDouble) STAND_IN_STUB(alGetBooleanv) STAND_IN_STUB(alGetIntegerv)
+STAND_IN_STUB(alGetFloatv) STAND_IN_STUB(alGetDoublev) STAND_IN_STUB(alGetString)
+STAND_IN_STUB(alGetProcAddress) STAND_IN_STUB(alGetEnumValue) STAND_IN_STUB(alListeneri)
+STAND_IN_STUB(alListenerf) STAND_IN_STUB(alListener3f) STAND_IN_STUB(alListenerfv)
+STAND_IN_STUB(alGetListeneri) STAND_IN_STUB(alGetListenerf) STAND_IN_STUB(alGetListener3f)
+STAND_IN_STUB(alGetListenerfv) STAND_IN_STUB(alIsSource) STAND_IN_STUB(alSourcei)
+STAND_IN_STUB(alSourcef) STAND_IN_STUB(alSource3f) STAND_IN_STUB(alSourcefv)
+STAND_IN_STUB(alGetSourcei) STAND_IN_STUB(alGetSourcef) STAND_IN_STUB(alGetSourcefv)
+STAND_IN_STUB(alSourcePlayv) STAND_IN_STUB(alSourceStopv) STAND_IN_STUB(alSourcePlay)
+STAND_IN_STUB(alSourcePause) STAND_IN_STUB(alSourceStop) STAND_IN_STUB(alGenBuffers)
+STAND_IN_STUB(alDeleteBuffers) STAND_IN_STUB(alIsBuffer) STAND_IN_STUB(alBufferData)
+STAND_IN_STUB(alGetBufferi) STAND_IN_STUB(alGetBufferf) STAND_IN_STUB(alSourceQueueBuffers)
+STAND_IN_STUB(alSourceUnqueueBuffers) STAND_IN_STUB(alDistanceModel) STAND_IN_STUB(alDopplerFactor)
+STAND_IN_STUB(alDopplerVelocity) STAND_IN_STUB(alcProcessContext)
+STAND_IN_STUB(alcGetCurrentContext) STAND_IN_STUB(alcGetContextsDevice)
+STAND_IN_STUB(alcSuspendContext) STAND_IN_STUB(alcGetError) STAND_IN_STUB(alcGetProcAddress)
+// clang-format on
 #ifndef STAND_IN_WITHOUT_ALC_GET_ENUM_VALUE
-STAND_IN_STUB(alcGetEnumValue)
+                                                        STAND_IN_STUB(alcGetEnumValue)
 #endif
 
-int alcIsExtensionPresent(void*, const char* name) {
+                                                            int alcIsExtensionPresent(void*,
+                                                                                      const char* name) {
     return std::strcmp(name, "ALC_ENUMERATION_EXT") == 0 || std::strcmp(name, "ALC_EXT_EFX") == 0;
 }
 
