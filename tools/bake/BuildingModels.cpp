@@ -35,19 +35,13 @@ void walls(MeshBuilder& b, float x0, float x1, float z0, float z1, float y0, flo
 }
 
 BakedModel building(const std::string& fileName, const char* folder, const std::string& skinName,
-                    const std::function<void(std::vector<BakedMesh>&)>& build,
+                    const std::function<void(std::vector<ModelFileMesh>&)>& build,
                     const std::function<void(Image&)>& paintSkin) {
-    BakedModel model;
-    model.fileName = fileName;
-    model.textureFolder = folder;
-    model.meshes.resize(2);
-    model.meshes[0].name = "building";
-    model.meshes[1].name = ColourSeparatorName;
-    build(model.meshes);
+    std::vector<ModelFileMesh> meshes = namedMeshes({"building", ColourSeparatorName});
+    build(meshes);
     Image skin(AtlasSize, AtlasSize);
     paintSkin(skin);
-    model.skins.push_back({skinName, std::move(skin)});
-    return model;
+    return skinnedModel(fileName, folder, skinName, std::move(meshes), std::move(skin));
 }
 
 } // namespace
@@ -55,7 +49,7 @@ BakedModel building(const std::string& fileName, const char* folder, const std::
 BakedModel buildBarracks() {
     return building(
         "barracks.ktqm", SharedTextureFolder, "barracks.png",
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile stone = atlasTile(0, 0), wood = atlasTile(1, 0), window = atlasTile(2, 0),
                        door = atlasTile(3, 0), roof = atlasTile(4, 0), gableEnd = atlasTile(5, 0),
                        trim = atlasTile(6, 0), dark = atlasTile(7, 0);
@@ -95,7 +89,7 @@ BakedModel buildBarracks() {
 BakedModel buildBaseCentre() {
     return building(
         "base_center.ktqm", SharedTextureFolder, "base_center.png",
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile concrete = atlasTile(0, 0), stone = atlasTile(1, 0), window = atlasTile(2, 0),
                        door = atlasTile(3, 0), roof = atlasTile(4, 0), plate = atlasTile(5, 0),
                        trim = atlasTile(6, 0), dark = atlasTile(7, 0), grille = atlasTile(0, 1);
@@ -145,7 +139,7 @@ BakedModel buildBaseCentre() {
 BakedModel buildOilRefinery() {
     return building(
         "oilfactory.ktqm", ModelsFolder, "oilfactory.png",
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile concrete = atlasTile(0, 0), tank = atlasTile(1, 0), stripes = atlasTile(2, 0),
                        pipe = atlasTile(3, 0), roof = atlasTile(4, 0), wall = atlasTile(5, 0),
                        window = atlasTile(6, 0), dark = atlasTile(7, 0);

@@ -14,12 +14,10 @@ struct Bounds {
 
 Bounds boundsOf(const BakedModel& model) {
     Bounds b;
-    for (const BakedMesh& mesh : model.meshes) {
-        for (const BakedFace& face : mesh.faces) {
-            for (const Vec3& p : face.corners) {
-                b.low = {std::min(b.low.x, p.x), std::min(b.low.y, p.y), std::min(b.low.z, p.z)};
-                b.high = {std::max(b.high.x, p.x), std::max(b.high.y, p.y), std::max(b.high.z, p.z)};
-            }
+    for (const ModelFileMesh& mesh : model.contents.meshes) {
+        for (const Vec3& p : mesh.positions) {
+            b.low = {std::min(b.low.x, p.x), std::min(b.low.y, p.y), std::min(b.low.z, p.z)};
+            b.high = {std::max(b.high.x, p.x), std::max(b.high.y, p.y), std::max(b.high.z, p.z)};
         }
     }
     return b;
@@ -58,13 +56,13 @@ Image modelContactSheet(const std::vector<BakedModel>& models) {
     const Vec3 threeQuarter{0.8f, 0.7f, 1.0f};
     size_t columns = 5;
     for (const BakedModel& model : models) {
-        if (!model.animations.empty()) {
-            columns = std::max(columns, model.animations[0].frames.size() + 1);
+        if (!model.contents.animations.empty()) {
+            columns = std::max(columns, model.contents.animations[0].frames.size() + 1);
         }
     }
     int rows = static_cast<int>((models.size() + columns - 1) / columns);
     for (const BakedModel& model : models) {
-        rows += model.animations.empty() ? 0 : 1;
+        rows += model.contents.animations.empty() ? 0 : 1;
     }
     Image sheet(static_cast<int>(columns) * Cell, rows * Cell, background);
     for (size_t i = 0; i < models.size(); ++i) {
@@ -73,12 +71,12 @@ Image modelContactSheet(const std::vector<BakedModel>& models) {
     }
     int row = static_cast<int>((models.size() + columns - 1) / columns);
     for (const BakedModel& model : models) {
-        if (model.animations.empty()) {
+        if (model.contents.animations.empty()) {
             continue;
         }
         const Vec3 side{1.0f, 0.25f, 0.15f};
         paste(sheet, render(model, Cell, background, side, PlayerOneBlue, -1), 0, row * Cell);
-        for (size_t k = 0; k < model.animations[0].frames.size(); ++k) {
+        for (size_t k = 0; k < model.contents.animations[0].frames.size(); ++k) {
             paste(sheet, render(model, Cell, background, side, PlayerOneBlue, static_cast<int>(k)),
                   static_cast<int>(k + 1) * Cell, row * Cell);
         }

@@ -35,14 +35,9 @@ struct Outfit {
 
 enum FigureMesh { Body, LeftLeg, RightLeg, LeftArm, RightArm, Separator, FigureMeshCount };
 
-std::vector<BakedMesh> dressFigure(const Outfit& o, const Pose& pose) {
-    std::vector<BakedMesh> meshes(FigureMeshCount);
-    meshes[Body].name = "body";
-    meshes[LeftLeg].name = "left_leg";
-    meshes[RightLeg].name = "right_leg";
-    meshes[LeftArm].name = "left_arm";
-    meshes[RightArm].name = "right_arm";
-    meshes[Separator].name = ColourSeparatorName;
+std::vector<ModelFileMesh> dressFigure(const Outfit& o, const Pose& pose) {
+    std::vector<ModelFileMesh> meshes =
+        namedMeshes({"body", "left_leg", "right_leg", "left_arm", "right_arm", ColourSeparatorName});
 
     const Transform root = Transform::translation({0, pose.bob, 0});
     const Transform upper = root * Transform::translation({0, 2.3f, 0}) * Transform::rotationX(-pose.lean) *
@@ -73,7 +68,7 @@ std::vector<BakedMesh> dressFigure(const Outfit& o, const Pose& pose) {
     }
 
     // Legs: thigh and shin with a boot, hinged at hip and knee.
-    auto leg = [&](BakedMesh& mesh, float side, float swing, float knee) {
+    auto leg = [&](ModelFileMesh& mesh, float side, float swing, float knee) {
         const Transform hip =
             root * Transform::translation({side * 0.24f, 2.3f, 0}) * Transform::rotationX(swing);
         MeshBuilder thigh(mesh, hip);
@@ -86,7 +81,7 @@ std::vector<BakedMesh> dressFigure(const Outfit& o, const Pose& pose) {
     leg(meshes[RightLeg], -1.0f, pose.rightLeg, pose.rightKnee);
 
     // Arms: upper arm and forearm with a hand; the right hand carries the figure's tool.
-    auto arm = [&](BakedMesh& mesh, float side, float swing, float elbow, bool carries) {
+    auto arm = [&](ModelFileMesh& mesh, float side, float swing, float elbow, bool carries) {
         const Transform shoulder = upper * Transform::translation({side * 0.76f, 3.62f, 0}) *
                                    Transform::rotationZ(side * 6.0f) * Transform::rotationX(swing);
         MeshBuilder upperArm(mesh, shoulder);
@@ -110,37 +105,26 @@ std::vector<BakedMesh> dressFigure(const Outfit& o, const Pose& pose) {
     };
     arm(meshes[LeftArm], 1.0f, pose.leftArm, pose.leftElbow, false);
     arm(meshes[RightArm], -1.0f, pose.rightArm, pose.rightElbow, true);
-
-    for (BakedMesh& mesh : meshes) {
-        mesh.flat = true;
-    }
     return meshes;
 }
 
 BakedModel figure(const std::string& fileName, const char* textureFolder, const std::string& skinName,
                   const Outfit& outfit, const Pose& rest, const Pose& contact, const Pose& passing,
                   const std::function<void(Image&)>& paintSkin) {
-    BakedModel model;
-    model.fileName = fileName;
-    model.textureFolder = textureFolder;
-    model.meshes = dressFigure(outfit, rest);
     Image skin(AtlasSize, AtlasSize);
     paintSkin(skin);
-    model.skins.push_back({skinName, std::move(skin)});
+    BakedModel model =
+        skinnedModel(fileName, textureFolder, skinName, dressFigure(outfit, rest), std::move(skin));
 
-    BakedAnimation run{"run", {}};
+    ModelFileAnimation run{"run", {}};
     for (const Pose& pose : {contact, passing, mirrored(contact), mirrored(passing)}) {
-        BakedKeyframe frame{150, {}};
-        for (const BakedMesh& mesh : dressFigure(outfit, pose)) {
-            std::vector<std::array<Vec3, 3>> corners;
-            for (const BakedFace& face : mesh.faces) {
-                corners.push_back(face.corners);
-            }
-            frame.positions.push_back(std::move(corners));
+        ModelFileFrame frame{150, {}};
+        for (ModelFileMesh& mesh : dressFigure(outfit, pose)) {
+            frame.meshes.push_back({0, std::move(mesh.positions)});
         }
         run.frames.push_back(std::move(frame));
     }
-    model.animations.push_back(std::move(run));
+    model.contents.animations.push_back(std::move(run));
     return model;
 }
 

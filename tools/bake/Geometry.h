@@ -1,22 +1,20 @@
 #pragma once
 
+#include "models/MeshNormals.h"
+
 #include <cmath>
 
-// Vectors and rigid transforms for building models: y up, a model faces +z.
-struct Vec3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-
-    constexpr Vec3 operator+(Vec3 o) const { return {x + o.x, y + o.y, z + o.z}; }
-    constexpr Vec3 operator-(Vec3 o) const { return {x - o.x, y - o.y, z - o.z}; }
-    constexpr Vec3 operator*(float k) const { return {x * k, y * k, z * k}; }
-};
-
-struct Vec2 {
-    float u = 0.0f;
-    float v = 0.0f;
-};
+// Vector arithmetic and rigid transforms for building models: y up, a model faces +z. The
+// vectors are the game's own model vectors.
+constexpr Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+constexpr Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+constexpr Vec3 operator*(Vec3 a, float k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
 
 constexpr float dot(Vec3 a, Vec3 b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
@@ -26,10 +24,6 @@ constexpr Vec3 cross(Vec3 a, Vec3 b) {
 }
 inline float length(Vec3 a) {
     return std::sqrt(dot(a, a));
-}
-inline Vec3 normalise(Vec3 a) {
-    const float l = length(a);
-    return l > 0.0f ? a * (1.0f / l) : a;
 }
 
 constexpr float Degrees = 3.14159265358979f / 180.0f;

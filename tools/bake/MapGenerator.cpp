@@ -9,13 +9,13 @@
 namespace {
 
 constexpr int Size = 200;
-constexpr GridPoint PlayerOneBase{85, 75}; // inside the camera's start view
-constexpr GridPoint PlayerTwoBase{150, 152};
+constexpr MapBaseCentre PlayerOneBase{75, 85}; // row, column: inside the camera's start view
+constexpr MapBaseCentre PlayerTwoBase{152, 150};
 constexpr float FlatBorder = 8.0f;   // cells of level ground around the edge
 constexpr float Plateau = 10.0f;     // radius of the level yard around a base centre
 constexpr float BorderHeight = 2.0f; // world units
 
-float distance(float x, float z, GridPoint p) {
+float distance(float x, float z, MapBaseCentre p) {
     return std::hypot(x - p.x, z - p.z);
 }
 
@@ -28,7 +28,7 @@ float rawHeight(float x, float z) {
 
 float groundHeight(float x, float z) {
     float h = rawHeight(x, z);
-    for (GridPoint base : {PlayerOneBase, PlayerTwoBase}) {
+    for (MapBaseCentre base : {PlayerOneBase, PlayerTwoBase}) {
         const float level = rawHeight(static_cast<float>(base.x), static_cast<float>(base.z));
         h = std::lerp(level, h, smoothstep(Plateau, Plateau + 8.0f, distance(x, z, base)));
     }
@@ -36,15 +36,15 @@ float groundHeight(float x, float z) {
     return std::lerp(BorderHeight, h, smoothstep(FlatBorder, FlatBorder + 16.0f, edge));
 }
 
-int32_t textureFor(const BakedMap& map, int r, int c) {
+int32_t textureFor(const WorldFile& map, int r, int c) {
     const float x = c + 0.5f, z = r + 0.5f;
-    const float corners[4] = {map.height(r, c), map.height(r, c + 1), map.height(r + 1, c),
-                              map.height(r + 1, c + 1)};
-    const float low = *std::min_element(corners, corners + 4) * MapHeightScale;
-    const float high = *std::max_element(corners, corners + 4) * MapHeightScale;
+    const float corners[4] = {cornerLevel(map, r, c), cornerLevel(map, r, c + 1), cornerLevel(map, r + 1, c),
+                              cornerLevel(map, r + 1, c + 1)};
+    const float low = *std::min_element(corners, corners + 4);
+    const float high = *std::max_element(corners, corners + 4);
     const float slope = (high - low) / MapCellSize;
     const float patch = fractalNoise(x / 14.0f, z / 14.0f, 21, 3);
-    for (GridPoint base : {map.baseCentres[0], map.baseCentres[1]}) {
+    for (MapBaseCentre base : map.baseCentres) {
         if (distance(x, z, base) < 7.0f + patch * 5.0f) {
             return Dirt;
         }
@@ -62,9 +62,9 @@ int32_t textureFor(const BakedMap& map, int r, int c) {
 }
 
 // A few thickets of bare cells, far from both bases.
-void clearThickets(BakedMap& map) {
-    const GridPoint thickets[] = {{40, 150}, {160, 45}, {120, 110}};
-    for (GridPoint t : thickets) {
+void clearThickets(WorldFile& map) {
+    const MapBaseCentre thickets[] = {{150, 40}, {45, 160}, {110, 120}}; // row, column
+    for (MapBaseCentre t : thickets) {
         for (int dz = 0; dz < 2; ++dz) {
             for (int dx = 0; dx < 2 + dz; ++dx) {
                 map.cellTextures[static_cast<size_t>(t.z + dz) * map.columns + t.x + dx] = NoTexture;
@@ -75,8 +75,12 @@ void clearThickets(BakedMap& map) {
 
 } // namespace
 
-BakedMap generateMap() {
-    BakedMap map;
+float cornerLevel(const WorldFile& map, int row, int column) {
+    return map.cornerHeights[static_cast<size_t>(row) * map.columns + column] * MapHeightScale;
+}
+
+WorldFile generateMap() {
+    WorldFile map;
     map.columns = Size;
     map.rows = Size;
     map.baseCentres = {PlayerOneBase, PlayerTwoBase};
@@ -101,18 +105,21 @@ BakedMap generateMap() {
 
     // Metal in a crescent beside each base, oil a little further off, and two contested oil
     // fields between the bases.
-    for (GridPoint base : map.baseCentres) {
+    struct Offset {
+        int32_t x, z;
+    };
+    for (MapBaseCentre base : map.baseCentres) {
         const int side = base.x < Size / 2 ? 1 : -1;
-        for (GridPoint offset : {GridPoint{12, -5}, GridPoint{14, -1}, GridPoint{13, 3}, GridPoint{10, 7}}) {
-            map.metalPiles.push_back({base.x + side * offset.x, base.z + offset.z});
+        for (Offset o : {Offset{12, -5}, Offset{14, -1}, Offset{13, 3}, Offset{10, 7}}) {
+            map.metalPiles.push_back({base.z + o.z, base.x + side * o.x, 0});
         }
-        for (GridPoint offset : {GridPoint{-12, 6}, GridPoint{-9, 12}}) {
-            map.oilPiles.push_back({base.x + side * offset.x, base.z + side * offset.z});
+        for (Offset o : {Offset{-12, 6}, Offset{-9, 12}}) {
+            map.oilPiles.push_back({base.z + side * o.z, base.x + side * o.x, 0});
         }
     }
-    map.oilPiles.push_back({100, 125});
-    map.oilPiles.push_back({135, 98});
-    map.metalPiles.push_back({60, 120});
-    map.metalPiles.push_back({175, 110});
+    map.oilPiles.push_back({125, 100, 0});
+    map.oilPiles.push_back({98, 135, 0});
+    map.metalPiles.push_back({120, 60, 0});
+    map.metalPiles.push_back({110, 175, 0});
     return map;
 }

@@ -9,19 +9,15 @@ namespace {
 
 constexpr int Scale = 3; // pixels per cell
 
-float cornerHeight(const BakedMap& map, int r, int c) {
-    return map.height(r, c) * MapHeightScale;
-}
-
 // Light from the north-west on the slope of the cell.
-float relief(const BakedMap& map, int r, int c) {
-    const float dx = cornerHeight(map, r, c + 1) - cornerHeight(map, r, c);
-    const float dz = cornerHeight(map, r + 1, c) - cornerHeight(map, r, c);
+float relief(const WorldFile& map, int r, int c) {
+    const float dx = cornerLevel(map, r, c + 1) - cornerLevel(map, r, c);
+    const float dz = cornerLevel(map, r + 1, c) - cornerLevel(map, r, c);
     return std::clamp(1.0f - (dx + dz) * 0.12f, 0.6f, 1.35f);
 }
 
-void markers(Image& panel, const BakedMap& map) {
-    auto ring = [&](GridPoint p, float radius, Rgb fill) {
+void markers(Image& panel, const WorldFile& map) {
+    auto ring = [&](const MapPile& p, float radius, Rgb fill) {
         const float cx = p.x * Scale, cy = p.z * Scale;
         const int r = static_cast<int>(radius) + 3;
         panel.paint(
@@ -42,15 +38,15 @@ void markers(Image& panel, const BakedMap& map) {
             return std::abs(outer) - 1.0f;
         },
         rgb(255, 255, 255));
-    for (GridPoint p : map.metalPiles) {
+    for (const MapPile& p : map.metalPiles) {
         ring(p, 4.0f, rgb(190, 200, 215));
     }
-    for (GridPoint p : map.oilPiles) {
+    for (const MapPile& p : map.oilPiles) {
         ring(p, 4.0f, rgb(20, 20, 24));
     }
     const Rgb teams[2] = {rgb(40, 80, 255), rgb(235, 40, 30)};
     for (int i = 0; i < 2; ++i) {
-        const GridPoint b = map.baseCentres[i];
+        const MapBaseCentre b = map.baseCentres[i];
         panel.paint(
             b.x * Scale - 12, b.z * Scale - 12, b.x * Scale + 12, b.z * Scale + 12,
             [=](float x, float y) { return boxDistance(x, y, b.x * Scale, b.z * Scale, 8.0f, 8.0f); },
@@ -64,12 +60,12 @@ void markers(Image& panel, const BakedMap& map) {
 
 } // namespace
 
-Image mapPreview(const BakedMap& map, const std::vector<Rgb>& groundColours) {
+Image mapPreview(const WorldFile& map, const std::vector<Rgb>& groundColours) {
     const int width = map.columns * Scale, height = map.rows * Scale;
     float highest = 1e-3f;
     for (int r = 0; r <= map.rows; ++r) {
         for (int c = 0; c < map.columns; ++c) {
-            highest = std::max(highest, cornerHeight(map, r, c));
+            highest = std::max(highest, cornerLevel(map, r, c));
         }
     }
     Image heights(width, height), grounds(width, height);
@@ -77,7 +73,7 @@ Image mapPreview(const BakedMap& map, const std::vector<Rgb>& groundColours) {
         for (int x = 0; x < width; ++x) {
             const int r = y / Scale, c = x / Scale;
             const float shade = relief(map, r, c);
-            const float h = cornerHeight(map, r, c) / highest;
+            const float h = cornerLevel(map, r, c) / highest;
             heights.set(x, y, mix(rgb(60, 110, 60), rgb(235, 225, 200), h) * shade);
             const int32_t t = map.cellTextures[static_cast<size_t>(r) * map.columns + c];
             const Rgb ground =

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Image.h"
-#include "MapData.h"
+#include "world/WorldFile.h"
 
 #include <vector>
 
@@ -9,4 +9,4 @@
 // texture layer (each cell in its ground's mean colour, bare cells dark green); both carry the
 // camera's start view (a white frame), metal piles (silver), oil piles (black) and the base
 // centres (player 1 blue, player 2 red).
-Image mapPreview(const BakedMap& map, const std::vector<Rgb>& groundColours);
+Image mapPreview(const WorldFile& map, const std::vector<Rgb>& groundColours);

@@ -19,7 +19,8 @@ Vec2 at(const Tile& t, float s, float r) {
 } // namespace
 
 void MeshBuilder::triangle(Vec3 a, Vec3 b, Vec3 c, Vec2 ta, Vec2 tb, Vec2 tc) {
-    mesh_.faces.push_back({{place_.apply(a), place_.apply(b), place_.apply(c)}, {ta, tb, tc}});
+    mesh_.positions.insert(mesh_.positions.end(), {place_.apply(a), place_.apply(b), place_.apply(c)});
+    mesh_.texCoords.insert(mesh_.texCoords.end(), {ta, tb, tc});
 }
 
 void MeshBuilder::quad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, const Tile& tile) {

@@ -20,7 +20,7 @@ Tile atlasTile(int column, int row);
 // normal ((q - p) x (r - q) over corners p, q, r) points out of the solid.
 class MeshBuilder {
 public:
-    MeshBuilder(BakedMesh& mesh, const Transform& place) : mesh_(mesh), place_(place) {}
+    MeshBuilder(ModelFileMesh& mesh, const Transform& place) : mesh_(mesh), place_(place) {}
 
     void triangle(Vec3 a, Vec3 b, Vec3 c, Vec2 ta, Vec2 tb, Vec2 tc);
     // A quad a-b-c-d counter-clockwise seen from outside, a at the tile's bottom-left.
@@ -40,6 +40,6 @@ public:
 private:
     void orientedQuad(Vec3 a, Vec3 b, Vec3 c, Vec3 d, Vec2 ta, Vec2 tb, Vec2 tc, Vec2 td, Vec3 inside);
 
-    BakedMesh& mesh_;
+    ModelFileMesh& mesh_;
     Transform place_;
 };

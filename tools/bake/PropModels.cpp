@@ -12,37 +12,30 @@ namespace {
 
 BakedModel prop(const std::string& fileName, const char* folder, const std::string& skinName,
                 const std::vector<std::string>& meshNames,
-                const std::function<void(std::vector<BakedMesh>&)>& build,
+                const std::function<void(std::vector<ModelFileMesh>&)>& build,
                 const std::function<void(Image&)>& paintSkin) {
-    BakedModel model;
-    model.fileName = fileName;
-    model.textureFolder = folder;
-    for (const std::string& name : meshNames) {
-        model.meshes.push_back({name, 0, true, {}});
-    }
-    build(model.meshes);
+    std::vector<ModelFileMesh> meshes = namedMeshes(meshNames);
+    build(meshes);
     Image skin(AtlasSize, AtlasSize);
     paintSkin(skin);
-    model.skins.push_back({skinName, std::move(skin)});
-    return model;
+    return skinnedModel(fileName, folder, skinName, std::move(meshes), std::move(skin));
 }
 
 // A lumpy boulder: a low sphere whose corners are pushed in and out by a seeded amount, so no
 // two rocks of a pile look alike.
-void boulder(BakedMesh& mesh, Vec3 centre, Vec3 radii, float yaw, uint32_t seed, const Tile& tile) {
-    BakedMesh round;
+void boulder(ModelFileMesh& mesh, Vec3 centre, Vec3 radii, float yaw, uint32_t seed, const Tile& tile) {
+    ModelFileMesh round;
     MeshBuilder(round, Transform::translation(centre) * Transform::rotationY(yaw))
         .ellipsoid({}, radii, 4, 7, tile);
-    for (BakedFace& face : round.faces) {
-        for (Vec3& p : face.corners) {
-            const float bump =
-                0.8f + 0.4f * latticeValue(static_cast<int>(std::lround(p.x * 50)),
-                                           static_cast<int>(std::lround((p.y * 7 + p.z) * 50)), seed);
-            p = centre + (p - centre) * bump;
-            p.y = std::max(p.y, 0.0f);
-        }
-        mesh.faces.push_back(face);
+    for (Vec3& p : round.positions) {
+        const float bump =
+            0.8f + 0.4f * latticeValue(static_cast<int>(std::lround(p.x * 50)),
+                                       static_cast<int>(std::lround((p.y * 7 + p.z) * 50)), seed);
+        p = centre + (p - centre) * bump;
+        p.y = std::max(p.y, 0.0f);
     }
+    mesh.positions.insert(mesh.positions.end(), round.positions.begin(), round.positions.end());
+    mesh.texCoords.insert(mesh.texCoords.end(), round.texCoords.begin(), round.texCoords.end());
 }
 
 } // namespace
@@ -50,7 +43,7 @@ void boulder(BakedMesh& mesh, Vec3 centre, Vec3 radii, float yaw, uint32_t seed,
 BakedModel buildMetalPile() {
     return prop(
         "metal_resource.ktqm", SharedTextureFolder, "metal_resource.png", {"ore"},
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             Random random(404);
             const Tile ore = atlasTile(0, 0), rock = atlasTile(1, 0);
             boulder(meshes[0], {0, 0.9f, 0}, {2.2f, 1.9f, 2.0f}, 10, 1, ore);
@@ -73,7 +66,7 @@ BakedModel buildMetalPile() {
 BakedModel buildOilPile() {
     return prop(
         "verion_oil.ktqm", SharedTextureFolder, "verion_oil.png", {"pool", "rocks"},
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile oil = atlasTile(0, 0), rock = atlasTile(1, 0), crust = atlasTile(2, 0);
             MeshBuilder pool(meshes[0], {});
             pool.frustum(0.0f, 3.4f, 0.18f, 3.2f, 14, crust, oil);
@@ -98,7 +91,7 @@ BakedModel buildOilPile() {
 BakedModel buildScout() {
     return prop(
         "scout.ktqm", ModelsFolder, "scout.png", {"chassis", ColourSeparatorName},
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile metal = atlasTile(0, 0), paint = atlasTile(1, 0), tyre = atlasTile(2, 0),
                        hub = atlasTile(3, 0), glass = atlasTile(4, 0), dark = atlasTile(5, 0),
                        grille = atlasTile(6, 0);
@@ -139,7 +132,7 @@ BakedModel buildScout() {
 BakedModel buildBullet() {
     return prop(
         "bullet.ktqm", ModelsFolder, "bullet.png", {"tracer"},
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             MeshBuilder(meshes[0], {}).ellipsoid({0, 0, 0}, {0.12f, 0.12f, 0.6f}, 4, 6, atlasTile(0, 0));
         },
         [](Image& skin) { paintTile(skin, 0, 0, Surface::Plain, rgb(255, 226, 120), 111); });
@@ -148,7 +141,7 @@ BakedModel buildBullet() {
 BakedModel buildSplashShell() {
     return prop(
         "bullet_splash.ktqm", ModelsFolder, "bullet_splash.png", {"shell"},
-        [](std::vector<BakedMesh>& meshes) {
+        [](std::vector<ModelFileMesh>& meshes) {
             const Tile casing = atlasTile(0, 0), nose = atlasTile(1, 0), band = atlasTile(2, 0);
             MeshBuilder shell(meshes[0], Transform::rotationX(90));
             shell.frustum(-0.6f, 0.28f, 0.3f, 0.28f, 8, casing, band);

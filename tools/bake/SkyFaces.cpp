@@ -26,6 +26,8 @@ const Face Faces[6] = {
 
 const Vec3 Sun = normalise({0.55f, 0.32f, -0.77f});
 
+} // namespace
+
 Rgb skyColour(Vec3 d) {
     const Rgb zenith = rgb(52, 104, 178), horizon = rgb(196, 214, 228), haze = rgb(176, 184, 176);
     const float up = d.y;
@@ -52,14 +54,9 @@ Rgb skyColour(Vec3 d) {
     }
     // The sun and its glow.
     const float toward = std::max(0.0f, dot(d, Sun));
-    c = c + rgb(255, 220, 170) * (std::pow(toward, 12.0f) * 0.25f + std::pow(toward, 90.0f) * 0.4f);
-    if (toward > 0.9994f) {
-        c = rgb(255, 250, 236);
-    }
-    return c;
+    return c + rgb(255, 220, 170) * (std::pow(toward, 12.0f) * 0.25f + std::pow(toward, 90.0f) * 0.4f +
+                                     std::pow(toward, 3000.0f) * 2.0f);
 }
-
-} // namespace
 
 std::vector<NamedPicture> skyFaces(int size) {
     std::vector<NamedPicture> faces;

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "TerrainTextures.h"
+#include "Geometry.h"
+#include "NamedPicture.h"
 
 #include <vector>
 
@@ -9,3 +10,6 @@
 // meet without seams: a blue sky with soft clouds, a hazy horizon over distant hills, and a
 // low afternoon sun.
 std::vector<NamedPicture> skyFaces(int size);
+
+// The colour of the sky in a direction (y up, unit length).
+Rgb skyColour(Vec3 direction);

@@ -13,6 +13,28 @@ struct ScreenCorner {
     Vec2 texCoord;
 };
 
+// The corners of mesh m in the rest pose (keyframe < 0) or in a keyframe of the first
+// animation, where a frame without new geometry keeps the one before.
+const std::vector<Vec3>& posedPositions(const ModelFileContents& contents, size_t m, int keyframe) {
+    const std::vector<Vec3>* positions = &contents.meshes[m].positions;
+    for (int k = 0; k <= keyframe; ++k) {
+        const auto& frameMesh = contents.animations[0].frames[k].meshes[m];
+        if (frameMesh.positions) {
+            positions = &*frameMesh.positions;
+        }
+    }
+    return *positions;
+}
+
+const Image* skinOf(const BakedModel& model, int materialIndex) {
+    if (materialIndex < 0 || materialIndex >= static_cast<int>(model.contents.materials.size())) {
+        return nullptr;
+    }
+    const int texture = model.contents.materials[materialIndex].textureIndex;
+    return texture >= 0 && texture < static_cast<int>(model.skins.size()) ? &model.skins[texture].picture
+                                                                          : nullptr;
+}
+
 } // namespace
 
 SoftwareRenderer::SoftwareRenderer(int width, int height, Rgb background)
@@ -30,18 +52,15 @@ void SoftwareRenderer::draw(const BakedModel& model, const View& view, Rgb teamC
     const float focal = picture_.height() * 0.5f / std::tan(view.fieldOfViewDegrees * 0.5f * Degrees);
     const int width = picture_.width(), height = picture_.height();
 
-    for (size_t m = 0; m < model.meshes.size(); ++m) {
-        const BakedMesh& mesh = model.meshes[m];
-        const Image* skin =
-            mesh.materialIndex >= 0 && mesh.materialIndex < static_cast<int>(model.skins.size())
-                ? &model.skins[mesh.materialIndex].picture
-                : nullptr;
+    const ModelFileContents& contents = model.contents;
+    for (size_t m = 0; m < contents.meshes.size(); ++m) {
+        const ModelFileMesh& mesh = contents.meshes[m];
+        const Image* skin = skinOf(model, mesh.materialIndex);
         const Rgb tint = mesh.name == ColourSeparatorName ? teamColour : Rgb{1, 1, 1};
-        for (size_t f = 0; f < mesh.faces.size(); ++f) {
-            const BakedFace& face = mesh.faces[f];
-            const auto& corners =
-                keyframe < 0 ? face.corners : model.animations[0].frames[keyframe].positions[m][f];
-            const Vec3 normal = normalise(cross(corners[1] - corners[0], corners[2] - corners[1]));
+        const std::vector<Vec3>& positions = posedPositions(contents, m, keyframe);
+        for (size_t f = 0; f * 3 < positions.size(); ++f) {
+            const Vec3* corners = &positions[f * 3];
+            const Vec3 normal = faceNormal(corners[0], corners[1], corners[2]);
             const float light = 0.42f + 0.68f * std::max(0.0f, dot(normal, LightDirection));
             ScreenCorner screen[3];
             bool behind = false;
@@ -50,7 +69,7 @@ void SoftwareRenderer::draw(const BakedModel& model, const View& view, Rgb teamC
                 const float z = dot(d, forward);
                 behind = behind || z < 0.01f;
                 screen[i] = {width * 0.5f + dot(d, right) / z * focal, height * 0.5f - dot(d, up) / z * focal,
-                             1.0f / z, face.texCoords[i]};
+                             1.0f / z, mesh.texCoords[f * 3 + i]};
             }
             if (behind) {
                 continue;

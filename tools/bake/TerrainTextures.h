@@ -1,14 +1,8 @@
 #pragma once
 
-#include "Image.h"
+#include "NamedPicture.h"
 
-#include <string>
 #include <vector>
-
-struct NamedPicture {
-    std::string fileName;
-    Image picture;
-};
 
 // The map's ground textures, seamless tiles in the order of the map's texture names (grass,
 // meadow, dirt, rock). Their average tones sit close together, so the hard edges between cells
