@@ -70,7 +70,7 @@ BakedModel buildOilPile() {
             const Tile oil = atlasTile(0, 0), rock = atlasTile(1, 0), crust = atlasTile(2, 0);
             MeshBuilder pool(meshes[0], {});
             pool.frustum(0.0f, 3.4f, 0.18f, 3.2f, 14, crust, oil);
-            pool.ellipsoid({0.6f, 0.15f, -0.4f}, {1.3f, 0.55f, 1.1f}, 4, 8, oil);
+            boulder(meshes[0], {0.6f, 0.15f, -0.4f}, {1.3f, 0.55f, 1.1f}, 0, 30, oil); // a welling mound
             Random random(505);
             for (int i = 0; i < 6; ++i) {
                 const float angle = i * 60.0f + random.uniform(0, 25);
