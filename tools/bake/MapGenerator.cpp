@@ -52,7 +52,7 @@ int32_t textureFor(const WorldFile& map, int r, int c) {
     if (slope > 0.42f || high > 22.0f + patch * 6.0f) {
         return Rock;
     }
-    if (fractalNoise(x / 11.0f, z / 11.0f, 22, 3) > 0.66f) {
+    if (fractalNoise(x / 11.0f, z / 11.0f, 22, 3) > 0.7f) {
         return Dirt;
     }
     if (fractalNoise(x / 20.0f, z / 20.0f, 23, 3) > 0.55f) {

@@ -78,13 +78,13 @@ BakedModel buildOilPile() {
                 const float size = random.uniform(0.45f, 0.8f);
                 const Vec3 at{std::sin(angle * Degrees) * distance, size * 0.4f,
                               std::cos(angle * Degrees) * distance};
-                boulder(meshes[1], at, {size, size * 0.8f, size}, angle, 20 + i, rock);
+                boulder(meshes[1], at, {size, size * 0.55f, size * 1.2f}, angle, 20 + i, rock);
             }
         },
         [](Image& skin) {
-            paintTile(skin, 0, 0, Surface::Oil, rgb(34, 40, 44), 91);
-            paintTile(skin, 1, 0, Surface::Rock, rgb(84, 76, 68), 92);
-            paintTile(skin, 2, 0, Surface::Rock, rgb(58, 52, 46), 93);
+            paintTile(skin, 0, 0, Surface::Oil, rgb(30, 44, 52), 91);
+            paintTile(skin, 1, 0, Surface::Rock, rgb(132, 118, 98), 92);
+            paintTile(skin, 2, 0, Surface::Rock, rgb(104, 88, 66), 93);
         });
 }
 

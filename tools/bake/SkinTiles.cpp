@@ -50,7 +50,7 @@ float surfaceShade(Surface surface, int x, int y, uint32_t seed) {
         return vein < 0.05f ? 1.9f : 0.75f + grain * 0.4f + fine * 0.1f;
     }
     case Surface::Oil:
-        return 0.8f + std::pow(clamp01(fractalNoise(x / 9.0f, y / 5.0f, seed, 3) * 1.6f - 0.7f), 2.0f) * 3.0f;
+        return 0.8f + std::pow(clamp01(fractalNoise(x / 9.0f, y / 5.0f, seed, 3) * 1.8f - 0.7f), 1.5f) * 4.0f;
     case Surface::Tyre:
         return (y / 3) % 2 == 0 ? 1.0f : 0.6f;
     case Surface::Grille:

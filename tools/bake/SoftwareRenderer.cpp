@@ -114,7 +114,7 @@ void SoftwareRenderer::draw(const BakedModel& model, const View& view, Rgb teamC
                             u += w[i] * screen[i].inverseDepth * screen[i].texCoord.u;
                             v += w[i] * screen[i].inverseDepth * screen[i].texCoord.v;
                         }
-                        colour = skin->sample(u * depth, 1.0f - v * depth, false);
+                        colour = skin->sample(u * depth, 1.0f - v * depth, true);
                     }
                     picture_.set(x, y, colour * tint * light);
                     picture_.blend(x, y, picture_.at(x, y), 1.0f);

@@ -47,12 +47,12 @@ std::pair<float, float> pebble(int x, int y, uint32_t seed) {
         for (int dx = -1; dx <= 1; ++dx) {
             const int cx = x / Cell + dx, cy = y / Cell + dy;
             const int wx = (cx + Cells) % Cells, wy = (cy + Cells) % Cells;
-            if (latticeValue(wx, wy, seed) > 0.55f) {
+            if (latticeValue(wx, wy, seed) > 0.3f) {
                 continue;
             }
             const float px = cx * Cell + latticeValue(wx, wy, seed + 1) * Cell;
             const float py = cy * Cell + latticeValue(wx, wy, seed + 2) * Cell;
-            const float radius = 1.5f + latticeValue(wx, wy, seed + 3) * 2.5f;
+            const float radius = 1.0f + latticeValue(wx, wy, seed + 3) * 1.5f;
             const float d = std::hypot(x + 0.5f - px, y + 0.5f - py);
             if (d < radius + 0.5f) {
                 const float light = 1.0f + ((px - x) + (py - y)) / (radius * 3.0f);
@@ -72,7 +72,7 @@ Image dirt(uint32_t seed) {
     });
     image.shadeAll([=](int x, int y, Rgb c) {
         const auto [cover, light] = pebble(x, y, seed + 4);
-        const Rgb stone = mix(rgb(128, 118, 104), rgb(168, 158, 142), latticeValue(x / 16, y / 16, seed + 5));
+        const Rgb stone = mix(rgb(118, 102, 82), rgb(150, 136, 116), latticeValue(x / 16, y / 16, seed + 5));
         return mix(c, stone * light, cover);
     });
     return image;
