@@ -189,6 +189,17 @@ TEST(ModelFileTest, EveryTruncationIsRefused) {
             << "prefix of " << length << " bytes";
 }
 
+TEST(ModelFileTest, AnyCorruptedByteIsReadOrRefusedWithoutHarm) {
+    const std::vector<uint8_t> good = writeModelFile(figure());
+    for (std::size_t offset = 0; offset < good.size(); ++offset)
+        for (const uint8_t value : {0x00, 0x0A, 0x7F, 0xFF}) {
+            std::vector<uint8_t> bytes = good;
+            bytes[offset] = value;
+            const auto result = parseModelFile(bytes, Prefix);
+            EXPECT_TRUE(result || !result.error.empty());
+        }
+}
+
 TEST(ModelFileTest, AbsurdCountsAreRefused) {
     const std::vector<uint8_t> good = writeModelFile(figure());
     const std::size_t faceCountOffset = 26 + 5 + 2; // after "body\n", material and flat

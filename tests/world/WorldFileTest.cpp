@@ -79,6 +79,17 @@ TEST(WorldFileTest, EveryTruncationIsRefused) {
     }
 }
 
+TEST(WorldFileTest, AnyCorruptedByteIsReadOrRefusedWithoutHarm) {
+    const std::vector<uint8_t> good = writeWorldFile(smallMap());
+    for (std::size_t offset = 0; offset < good.size(); ++offset)
+        for (const uint8_t value : {0x00, 0x0A, 0x7F, 0xFF}) {
+            std::vector<uint8_t> bytes = good;
+            bytes[offset] = value;
+            const auto result = parseWorldFile(bytes);
+            EXPECT_TRUE(result || !result.error.empty());
+        }
+}
+
 TEST(WorldFileTest, AbsurdCountsAreRefusedBeforeAnythingIsAllocated) {
     const std::vector<uint8_t> good = writeWorldFile(smallMap());
     const std::size_t textureCountOffset = 8 + 9 * 4 + 4 * 4;
