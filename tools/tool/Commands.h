@@ -6,3 +6,4 @@
 // The subcommands of orvalen-tool, one source file each. Each gets the arguments after its name
 // and returns the process's exit code.
 int runInfo(const std::vector<std::string>& arguments);
+int runBake(const std::vector<std::string>& arguments);

@@ -15,6 +15,9 @@ struct Command {
 
 const Command Commands[] = {
     {"info", "info FILE    what the game makes of a .ktqw, .ktqm, .wav or image file", runInfo},
+    {"bake",
+     "bake DATA_FOLDER    write the game's data folder, and map-preview.png and models-preview.png beside it",
+     runBake},
 };
 
 constexpr int UsageError = 2;

@@ -1,0 +1,43 @@
+#include "BakeDataFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::map<std::string, std::string> contentsOf(const fs::path& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            std::ifstream in(entry.path(), std::ios::binary);
+            files[fs::relative(entry.path(), folder).string()] =
+                std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+        }
+    }
+    return files;
+}
+
+// The build baked data/; a second bake elsewhere must write the same files, byte for byte.
+TEST(Bake, TwoBakesWriteIdenticalBytes) {
+    const fs::path scratch = fs::current_path() / "bake-determinism"; // inside this build folder
+    fs::remove_all(scratch);
+    bakeDataFolder(scratch / "data");
+    const auto first = contentsOf("data");
+    const auto second = contentsOf(scratch / "data");
+    EXPECT_TRUE(fs::exists(scratch / "map-preview.png"));
+    EXPECT_TRUE(fs::exists(scratch / "models-preview.png"));
+    fs::remove_all(scratch);
+    ASSERT_EQ(first.size(), second.size());
+    for (const auto& [name, bytes] : first) {
+        ASSERT_TRUE(second.count(name)) << name;
+        EXPECT_TRUE(second.at(name) == bytes) << name << " differs between bakes";
+    }
+}
+
+} // namespace

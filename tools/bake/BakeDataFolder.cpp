@@ -1,0 +1,84 @@
+#include "BakeDataFolder.h"
+
+#include "ContactSheet.h"
+#include "Fonts.h"
+#include "ImageFile.h"
+#include "InterfaceArt.h"
+#include "MapGenerator.h"
+#include "MapPreview.h"
+#include "Models.h"
+#include "SkyFaces.h"
+#include "Sounds.h"
+#include "TerrainTextures.h"
+#include "formats/MapWriter.h"
+#include "formats/ModelWriter.h"
+#include "platform/FilePath.h"
+
+#include <fstream>
+#include <stdexcept>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void writeBytes(const fs::path& path, const std::vector<uint8_t>& bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("could not write " + path.string());
+    }
+}
+
+void savePictures(const std::vector<NamedPicture>& pictures, const fs::path& folder) {
+    for (const NamedPicture& p : pictures) {
+        saveImage(p.picture, folder / p.fileName, p.transparency);
+    }
+}
+
+// Where a game folder path such as "data\textures\models\" lies inside the data folder.
+fs::path inDataFolder(const fs::path& dataFolder, const std::string& gamePath) {
+    const std::string path = normalisePath(gamePath);
+    const std::string prefix = "data/";
+    if (path.rfind(prefix, 0) != 0) {
+        throw std::logic_error(gamePath + " is not in the data folder");
+    }
+    return dataFolder / path.substr(prefix.size());
+}
+
+void bakeMap(const fs::path& data) {
+    const WorldFile map = generateMap();
+    writeBytes(inDataFolder(data, "data\\maps\\motac.ktqw"), writeWorldFile(map));
+    const std::vector<NamedPicture> grounds = terrainTextures();
+    savePictures(grounds, inDataFolder(data, "data\\textures\\worlds\\"));
+    std::vector<Rgb> means;
+    for (const NamedPicture& ground : grounds) {
+        means.push_back(meanColour(ground.picture));
+    }
+    saveImage(mapPreview(map, means), data.parent_path() / "map-preview.png");
+}
+
+std::vector<BakedModel> bakeModels(const fs::path& data) {
+    std::vector<BakedModel> models = buildModels();
+    for (const BakedModel& model : models) {
+        writeBytes(inDataFolder(data, ModelsFolder + model.fileName), writeModelFile(model.contents));
+        savePictures(model.skins, inDataFolder(data, model.textureFolder));
+    }
+    saveImage(modelContactSheet(models), data.parent_path() / "models-preview.png");
+    return models;
+}
+
+} // namespace
+
+void bakeDataFolder(const fs::path& dataFolder) {
+    const fs::path data = fs::absolute(dataFolder).lexically_normal();
+    bakeMap(data);
+    const std::vector<BakedModel> models = bakeModels(data);
+    savePictures(skyFaces(512), inDataFolder(data, "data\\textures\\skyboxes\\jajlands1\\"));
+    savePictures(interfaceArt(models), inDataFolder(data, "data\\textures\\"));
+    savePictures(menuArt(), inDataFolder(data, "data\\textures\\menu\\"));
+    copyFonts(inDataFolder(data, "data\\fonts\\"));
+    writeBytes(inDataFolder(data, "data\\sounds\\menu\\gui_click.wav"), clickSound());
+    writeBytes(inDataFolder(data, "data\\sounds\\menu\\swish.wav"), swishSound());
+    speakUnitResponses(inDataFolder(data, "data\\sounds\\unit_responses\\"));
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <filesystem>
+
+// Writes the game's whole data folder into `dataFolder` (what the game reads as "data\..."):
+// the map and its ground textures, the ten models and their skins, the sky, the interface and
+// menu art, the fonts and the sounds. Beside the folder it writes two pictures for people,
+// map-preview.png and models-preview.png. Deterministic: every bake writes the same bytes.
+// Throws std::runtime_error on failure.
+void bakeDataFolder(const std::filesystem::path& dataFolder);

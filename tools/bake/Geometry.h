@@ -1,0 +1,58 @@
+#pragma once
+
+#include "models/MeshNormals.h"
+
+#include <cmath>
+
+// Vector arithmetic and rigid transforms for building models: y up, a model faces +z. The
+// vectors are the game's own model vectors.
+constexpr Vec3 operator+(Vec3 a, Vec3 b) {
+    return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+constexpr Vec3 operator-(Vec3 a, Vec3 b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+constexpr Vec3 operator*(Vec3 a, float k) {
+    return {a.x * k, a.y * k, a.z * k};
+}
+
+constexpr float dot(Vec3 a, Vec3 b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+constexpr Vec3 cross(Vec3 a, Vec3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline float length(Vec3 a) {
+    return std::sqrt(dot(a, a));
+}
+
+constexpr float Degrees = 3.14159265358979f / 180.0f;
+
+// A rotation (three column vectors) followed by a translation.
+struct Transform {
+    Vec3 xAxis{1, 0, 0};
+    Vec3 yAxis{0, 1, 0};
+    Vec3 zAxis{0, 0, 1};
+    Vec3 origin{};
+
+    Vec3 apply(Vec3 p) const { return origin + xAxis * p.x + yAxis * p.y + zAxis * p.z; }
+    Vec3 rotate(Vec3 d) const { return xAxis * d.x + yAxis * d.y + zAxis * d.z; }
+    // This transform applied after `inner`.
+    Transform operator*(const Transform& inner) const {
+        return {rotate(inner.xAxis), rotate(inner.yAxis), rotate(inner.zAxis), apply(inner.origin)};
+    }
+
+    static Transform translation(Vec3 offset) { return {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, offset}; }
+    static Transform rotationX(float degrees) {
+        const float c = std::cos(degrees * Degrees), s = std::sin(degrees * Degrees);
+        return {{1, 0, 0}, {0, c, s}, {0, -s, c}, {}};
+    }
+    static Transform rotationY(float degrees) {
+        const float c = std::cos(degrees * Degrees), s = std::sin(degrees * Degrees);
+        return {{c, 0, -s}, {0, 1, 0}, {s, 0, c}, {}};
+    }
+    static Transform rotationZ(float degrees) {
+        const float c = std::cos(degrees * Degrees), s = std::sin(degrees * Degrees);
+        return {{c, s, 0}, {-s, c, 0}, {0, 0, 1}, {}};
+    }
+};

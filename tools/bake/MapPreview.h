@@ -1,0 +1,12 @@
+#pragma once
+
+#include "Image.h"
+#include "world/WorldFile.h"
+
+#include <vector>
+
+// The contact sheet of the map: on the left the height layer (shaded relief), on the right the
+// texture layer (each cell in its ground's mean colour, bare cells dark green); both carry the
+// camera's start view (a white frame), metal piles (silver), oil piles (black) and the base
+// centres (player 1 blue, player 2 red).
+Image mapPreview(const WorldFile& map, const std::vector<Rgb>& groundColours);

@@ -1,0 +1,16 @@
+#include "Models.h"
+
+std::vector<BakedModel> buildModels() {
+    std::vector<BakedModel> models;
+    models.push_back(buildBarracks());
+    models.push_back(buildScout());
+    models.push_back(buildMarine());
+    models.push_back(buildMetalPile());
+    models.push_back(buildOilPile());
+    models.push_back(buildOilRefinery());
+    models.push_back(buildWorker());
+    models.push_back(buildBaseCentre());
+    models.push_back(buildBullet());
+    models.push_back(buildSplashShell());
+    return models;
+}

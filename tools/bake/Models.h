@@ -1,0 +1,23 @@
+#pragma once
+
+#include "ModelData.h"
+
+#include <vector>
+
+// The ten models of the game, in the registry's order, each with its skin.
+std::vector<BakedModel> buildModels();
+
+BakedModel buildMarine();
+BakedModel buildWorker();
+BakedModel buildBarracks();
+BakedModel buildBaseCentre();
+BakedModel buildOilRefinery();
+BakedModel buildMetalPile();
+BakedModel buildOilPile();
+BakedModel buildScout();
+BakedModel buildBullet();
+BakedModel buildSplashShell();
+
+// The registry's two texture folders, as the game writes them.
+inline constexpr const char* SharedTextureFolder = "data\\textures\\models\\";
+inline constexpr const char* ModelsFolder = "data/models/";
