@@ -139,3 +139,23 @@ const char* alBufferFormatName(const WaveInfo& info) {
     }
     return multiChannelName(info);
 }
+
+const char* waveResultName(WaveResult result) {
+    switch (result) {
+    case WaveOk:
+        return "WaveOk";
+    case WaveCannotOpen:
+        return "WaveCannotOpen";
+    case WaveBadFile:
+        return "WaveBadFile";
+    case WaveBadParameter:
+        return "WaveBadParameter";
+    case WaveBadId:
+        return "WaveBadId";
+    case WaveNoMemory:
+        return "WaveNoMemory";
+    case WaveUnsupportedFormat:
+        return "WaveUnsupportedFormat";
+    }
+    return "unknown WaveResult";
+}

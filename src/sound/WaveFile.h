@@ -51,6 +51,9 @@ struct WaveInfo {
 // the samples may still run past the end of the bytes (a short file).
 WaveResult parseFile(std::span<const uint8_t> bytes, WaveInfo& info);
 
+// The code's name ("WaveOk", "WaveBadFile", ...), for reports.
+const char* waveResultName(WaveResult result);
+
 // The name of the OpenAL buffer format for a wave's channel and bit layout ("AL_FORMAT_MONO8",
 // ...), or null when OpenAL has none.
 const char* alBufferFormatName(const WaveInfo& info);

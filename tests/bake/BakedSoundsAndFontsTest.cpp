@@ -1,6 +1,6 @@
 #include "platform/FilePath.h"
 #include "render/ImageFile.h"
-#include "tool/WavHeader.h"
+#include "sound/CWaves.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -24,21 +24,20 @@ const char* const Sounds[] = {
     "data\\sounds\\unit_responses\\worker_move2.wav",
 };
 
-TEST(BakedSounds, AreShortPcmInALayoutOpenAlTakes) {
+TEST(BakedSounds, AreShortPcmThatMapToAnOpenAlFormat) {
+    CWaves waves;
     for (const char* path : Sounds) {
-        const auto bytes = readFileBytes(path);
-        ASSERT_TRUE(bytes) << path;
-        const auto header = parseWavHeader(*bytes);
-        ASSERT_TRUE(header) << path << ": " << header.error;
-        const WavHeader& wav = *header.value;
-        EXPECT_EQ(wav.formatTag, 1) << path << " is PCM";
-        EXPECT_TRUE(wav.channels == 1 || wav.channels == 2) << path;
-        EXPECT_TRUE(wav.bitsPerSample == 8 || wav.bitsPerSample == 16) << path;
-        EXPECT_EQ(wav.blockAlign, wav.channels * wav.bitsPerSample / 8) << path;
-        ASSERT_GT(wav.sampleRate, 0u) << path;
-        const double seconds = static_cast<double>(wav.dataBytes) / wav.blockAlign / wav.sampleRate;
+        int id = -1;
+        ASSERT_EQ(waves.loadWaveFile(path, id), WaveOk) << path;
+        const WaveInfo& wave = *waves.wave(id);
+        EXPECT_EQ(wave.kind, WavePcm) << path;
+        EXPECT_NE(alBufferFormatName(wave), nullptr) << path;
+        ASSERT_GT(wave.format.samplesPerSec, 0u) << path;
+        const double seconds =
+            static_cast<double>(wave.dataSize) / wave.format.blockAlign / wave.format.samplesPerSec;
         EXPECT_GT(seconds, 0.02) << path;
         EXPECT_LT(seconds, 2.5) << path;
+        waves.deleteWaveFile(id);
     }
 }
 

@@ -2,8 +2,8 @@
 #include "models/ModelFile.h"
 #include "platform/FilePath.h"
 #include "render/ImageFile.h"
+#include "sound/CWaves.h"
 #include "tool/Commands.h"
-#include "tool/WavHeader.h"
 #include "world/WorldFile.h"
 
 #include <algorithm>
@@ -131,22 +131,25 @@ int describeModel(const std::string& path) {
     return Loads;
 }
 
+// What the game's WAV reader makes of the file: its result code and the OpenAL format it asks for.
 int describeWav(const std::string& path) {
-    const auto bytes = readFileBytes(path);
-    if (!bytes)
-        return refuse("cannot open " + normalisePath(path), "");
-    const auto result = parseWavHeader(*bytes);
-    if (!result)
-        return refuse("not a WAV file the game can read: " + path, result.error);
-    const WavHeader& wav = *result.value;
+    CWaves waves;
+    int id = -1;
+    const WaveResult result = waves.loadWaveFile(path, id);
+    if (result != WaveOk)
+        return refuse(std::string("sound: ") + waveResultName(result), path);
+    const WaveInfo& wave = *waves.wave(id);
+    const char* format = alBufferFormatName(wave);
     std::cout << "sound: " << path << "\n"
-              << "format tag: " << wav.formatTag << (wav.formatTag == 1 ? " (PCM)" : "") << "\n"
-              << "channels: " << wav.channels << "\n"
-              << "sample rate: " << wav.sampleRate << " Hz\n"
-              << "byte rate: " << wav.byteRate << "\n"
-              << "block align: " << wav.blockAlign << "\n"
-              << "bits per sample: " << wav.bitsPerSample << "\n"
-              << "data: " << wav.dataBytes << " bytes\n";
+              << "result: " << waveResultName(result) << "\n"
+              << "kind: " << (wave.kind == WaveExtensible ? "extensible" : "PCM") << "\n"
+              << "channels: " << wave.format.channels << "\n"
+              << "sample rate: " << wave.format.samplesPerSec << " Hz\n"
+              << "bits per sample: " << wave.format.bitsPerSample << "\n"
+              << "data: " << wave.dataSize << " bytes\n"
+              << "OpenAL format: " << (format ? format : "none") << "\n";
+    if (!format)
+        return refuse(std::string("sound: ") + waveResultName(WaveUnsupportedFormat), path);
     return Loads;
 }
 
