@@ -5,13 +5,6 @@
 
 #include <algorithm>
 
-int Model::findAnimation(const std::string& name) const {
-    for (std::size_t i = 0; i < animations.size(); ++i)
-        if (animations[i].name == name)
-            return static_cast<int>(i);
-    return -1;
-}
-
 void playAnimation(ModelInstance& instance, const std::string& name) {
     if (!instance.model)
         return;

@@ -10,6 +10,22 @@ float World::height(int row, int column) const {
     return index < cornerHeights.size() ? cornerHeights[index] : 0.0f;
 }
 
+void World::setFromFile(const WorldFile& file) {
+    *this = World{};
+    columns = file.columns;
+    rows = file.rows;
+    cornerHeights = file.cornerHeights;
+    cellTextures = file.cellTextures;
+    cellFlags.assign(cellTextures.size(), 1);
+    mapValue = file.mapValue;
+    mapFlag = file.flagByte == 1;
+    textureNames = file.textureNames;
+    entries = file.entries;
+    records = file.records;
+    worldWidth = static_cast<float>(CellSize * columns);
+    worldDepth = static_cast<float>(CellSize * rows);
+}
+
 WorldPoint groundPoint(double z, double x) {
     WorldPoint point;
     point.x = CellSize * x - world.worldWidth / 2.0;

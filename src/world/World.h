@@ -1,17 +1,12 @@
 #pragma once
 
 #include "render/Texture.h"
+#include "world/WorldFile.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-// One kept-but-unused entry of the map file.
-struct MapEntry {
-    std::array<uint32_t, 4> values{};
-    std::string name;
-};
 
 // The loaded map: the terrain grid and what the terrain drawing needs. Grid positions are in
 // cells (x counts columns, z counts rows); a cell is 3.75 world units and heights scale by 100.
@@ -36,6 +31,9 @@ struct World {
     float worldDepth = 0.0f; // 3.75 * H
 
     float height(int row, int column) const;
+
+    // The grid and the kept values of a parsed map; the layer buffers and textures start empty.
+    void setFromFile(const WorldFile& file);
 };
 
 extern World world;

@@ -1,0 +1,109 @@
+#include "render/ImageFile.h"
+
+#include <FreeImage.h>
+
+#include <memory>
+
+namespace {
+
+struct Unload {
+    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
+};
+using Bitmap = std::unique_ptr<FIBITMAP, Unload>;
+
+// The file's type by content, else by name; the decoded bitmap in the standard pixel type.
+Bitmap openBitmap(const std::string& path, DecodedImage& image) {
+    FREE_IMAGE_FORMAT type = FreeImage_GetFileType(path.c_str(), 0);
+    if (type == FIF_UNKNOWN)
+        type = FreeImage_GetFIFFromFilename(path.c_str());
+    if (type == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(type))
+        return nullptr;
+    Bitmap bitmap(FreeImage_Load(type, path.c_str(), 0));
+    if (!bitmap || !FreeImage_GetBits(bitmap.get()) || FreeImage_GetWidth(bitmap.get()) == 0 ||
+        FreeImage_GetHeight(bitmap.get()) == 0)
+        return nullptr;
+    image.fileType = FreeImage_GetFormatFromFIF(type);
+    image.width = static_cast<int32_t>(FreeImage_GetWidth(bitmap.get()));
+    image.height = static_cast<int32_t>(FreeImage_GetHeight(bitmap.get()));
+    image.fileBitsPerPixel = static_cast<int32_t>(FreeImage_GetBPP(bitmap.get()));
+    if (FreeImage_GetImageType(bitmap.get()) != FIT_BITMAP)
+        bitmap.reset(FreeImage_ConvertToStandardType(bitmap.get(), TRUE));
+    return bitmap;
+}
+
+bool isGreyscale(FIBITMAP* bitmap) {
+    return FreeImage_GetBPP(bitmap) == 8 && FreeImage_GetColorType(bitmap) == FIC_MINISBLACK;
+}
+
+// Every pixel of `bitmap`, row by row from the bottom, through the library's real row pitch.
+template <class Pixel> void forEachPixel(FIBITMAP* bitmap, int bytesPerPixel, Pixel pixel) {
+    const unsigned width = FreeImage_GetWidth(bitmap);
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
+        for (unsigned x = 0; x < width; ++x)
+            pixel(row + x * bytesPerPixel);
+    }
+}
+
+void fillGrey(FIBITMAP* bitmap, DecodedImage& image) {
+    image.format = PixelFormat::LuminanceAlpha;
+    image.bitsPerPixel = 8;
+    forEachPixel(bitmap, 1, [&](const BYTE* p) { image.pixels.insert(image.pixels.end(), {p[0], p[0]}); });
+}
+
+void fillRgba(FIBITMAP* bitmap, DecodedImage& image) {
+    image.format = PixelFormat::Rgba;
+    image.bitsPerPixel = 32;
+    forEachPixel(bitmap, 4, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(),
+                            {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], p[FI_RGBA_ALPHA]});
+    });
+}
+
+Bitmap toColour(FIBITMAP* bitmap) {
+    return Bitmap(FreeImage_ConvertTo24Bits(bitmap));
+}
+
+bool fillRgb(FIBITMAP* bitmap, DecodedImage& image) {
+    const Bitmap colour = toColour(bitmap);
+    if (!colour)
+        return false;
+    image.format = PixelFormat::Rgb;
+    image.bitsPerPixel = 24;
+    forEachPixel(colour.get(), 3, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE]});
+    });
+    return true;
+}
+
+} // namespace
+
+std::optional<DecodedImage> decodeImage(const std::string& path) {
+    DecodedImage image;
+    const Bitmap bitmap = openBitmap(path, image);
+    if (!bitmap)
+        return std::nullopt;
+    if (isGreyscale(bitmap.get()))
+        fillGrey(bitmap.get(), image);
+    else if (FreeImage_GetBPP(bitmap.get()) == 32)
+        fillRgba(bitmap.get(), image);
+    else if (!fillRgb(bitmap.get(), image))
+        return std::nullopt;
+    return image;
+}
+
+std::optional<DecodedImage> decodeColorKeyedImage(const std::string& path, uint32_t colourKey) {
+    DecodedImage image;
+    const Bitmap bitmap = openBitmap(path, image);
+    const Bitmap colour = bitmap ? toColour(bitmap.get()) : nullptr;
+    if (!colour)
+        return std::nullopt;
+    image.format = PixelFormat::Rgba;
+    image.bitsPerPixel = 32;
+    forEachPixel(colour.get(), 3, [&](const BYTE* p) {
+        const uint32_t value = p[FI_RGBA_RED] | (p[FI_RGBA_GREEN] << 8) | (p[FI_RGBA_BLUE] << 16);
+        const uint8_t alpha = value == colourKey ? 0 : 255;
+        image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], alpha});
+    });
+    return image;
+}
