@@ -1,11 +1,16 @@
 #include "app/GameHooks.h"
 
-#include "app/Log.h"
+#include "economy/GameSetup.h"
+#include "manager/SimulationPass.h"
 
 void setupGame() {
-    openLog();
+    runGameSetup();
 }
 
-void updateSimulation() {}
+void updateSimulation() {
+    runSimulationPass();
+}
 
-void shutdownGame() {}
+void shutdownGame() {
+    destroySimulation();
+}

@@ -5,6 +5,8 @@
 #include "render/Fonts.h"
 #include "render/RenderContext.h"
 #include "render/Skybox.h"
+#include "sound/GameSounds.h"
+#include "sound/SoundSystem.h"
 #include "ui/menu/LoadingScreen.h"
 
 #include <GL/glew.h>
@@ -23,11 +25,11 @@ const std::array<std::string, Skybox::FaceCount> SkyboxFaces = {
 // The menu's one-time set-up. Its font comes first: every progress line is printed with it.
 void setUpMenu() {
     loadMenuFont();
-    startAudioDevice();
+    startSound(); // a failure leaves the game silent
     showLoadingProgress("Loading menu textures...", 10);
     loadMenuArt();
     showLoadingProgress("Loading menu sounds...", 25);
-    loadMenuSoundFiles();
+    loadMenuSounds();
 }
 
 } // namespace
@@ -52,7 +54,7 @@ void runLoadingSequence() {
     loadSkybox(SkyboxFaces);
 
     showLoadingProgress("Loading unit sounds...", 95);
-    loadUnitSounds();
+    loadUnitResponses();
 
     loadSelectionCircle();
 

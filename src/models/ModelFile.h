@@ -10,7 +10,7 @@
 // A model is refused as a whole beyond these sizes.
 constexpr int32_t MaxModelRecords = 4096;     // meshes, textures, materials, animations
 constexpr int32_t MaxAnimationFrames = 65536; // per animation
-constexpr int64_t MaxModelFaces = 2000000;    // stored faces: rest pose and changed frame meshes
+constexpr int32_t MaxModelFaces = 2000000;    // stored faces: rest pose and changed frame meshes
 
 // The bytes of a .ktqm file as a Model: meshes with their normals, the texture names with
 // `texturePrefix` before each, materials, animations whose unchanged frame meshes share the

@@ -35,9 +35,12 @@ bool isGreyscale(FIBITMAP* bitmap) {
     return FreeImage_GetBPP(bitmap) == 8 && FreeImage_GetColorType(bitmap) == FIC_MINISBLACK;
 }
 
-// Every pixel of `bitmap`, row by row from the bottom, through the library's real row pitch.
-template <class Pixel> void forEachPixel(FIBITMAP* bitmap, int bytesPerPixel, Pixel pixel) {
+// Every pixel of `bitmap`, row by row from the bottom, through the library's real row pitch, each
+// turned into `channels` bytes of `image`.
+template <class Pixel>
+void forEachPixel(FIBITMAP* bitmap, int bytesPerPixel, DecodedImage& image, int channels, Pixel pixel) {
     const unsigned width = FreeImage_GetWidth(bitmap);
+    image.pixels.reserve(static_cast<std::size_t>(width) * FreeImage_GetHeight(bitmap) * channels);
     for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
         const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
         for (unsigned x = 0; x < width; ++x)
@@ -48,13 +51,15 @@ template <class Pixel> void forEachPixel(FIBITMAP* bitmap, int bytesPerPixel, Pi
 void fillGrey(FIBITMAP* bitmap, DecodedImage& image) {
     image.format = PixelFormat::LuminanceAlpha;
     image.bitsPerPixel = 8;
-    forEachPixel(bitmap, 1, [&](const BYTE* p) { image.pixels.insert(image.pixels.end(), {p[0], p[0]}); });
+    forEachPixel(bitmap, 1, image, 2, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(), {p[0], p[0]});
+    });
 }
 
 void fillRgba(FIBITMAP* bitmap, DecodedImage& image) {
     image.format = PixelFormat::Rgba;
     image.bitsPerPixel = 32;
-    forEachPixel(bitmap, 4, [&](const BYTE* p) {
+    forEachPixel(bitmap, 4, image, 4, [&](const BYTE* p) {
         image.pixels.insert(image.pixels.end(),
                             {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], p[FI_RGBA_ALPHA]});
     });
@@ -70,7 +75,7 @@ bool fillRgb(FIBITMAP* bitmap, DecodedImage& image) {
         return false;
     image.format = PixelFormat::Rgb;
     image.bitsPerPixel = 24;
-    forEachPixel(colour.get(), 3, [&](const BYTE* p) {
+    forEachPixel(colour.get(), 3, image, 3, [&](const BYTE* p) {
         image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE]});
     });
     return true;
@@ -100,7 +105,7 @@ std::optional<DecodedImage> decodeColorKeyedImage(const std::string& path, uint3
         return std::nullopt;
     image.format = PixelFormat::Rgba;
     image.bitsPerPixel = 32;
-    forEachPixel(colour.get(), 3, [&](const BYTE* p) {
+    forEachPixel(colour.get(), 3, image, 4, [&](const BYTE* p) {
         const uint32_t value = p[FI_RGBA_RED] | (p[FI_RGBA_GREEN] << 8) | (p[FI_RGBA_BLUE] << 16);
         const uint8_t alpha = value == colourKey ? 0 : 255;
         image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], alpha});

@@ -64,7 +64,8 @@ answer_box() {
   sleep 0.5
   if window_named "$1" >/dev/null; then
     # A window without a manager may get no keyboard focus; click the button instead.
-    eval "$(xdotool getwindowgeometry --shell "$box")"
-    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 20)) click 1
+    local WIDTH=200 HEIGHT=100
+    eval "$(xdotool getwindowgeometry --shell "$box" 2>/dev/null)"
+    xdotool mousemove --window "$box" $((WIDTH / 2)) $((HEIGHT - 20)) click 1 2>/dev/null
   fi
 }

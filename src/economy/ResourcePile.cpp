@@ -1,0 +1,13 @@
+#include "economy/ResourcePile.h"
+
+#include "economy/ResourceNames.h"
+
+std::string ResourcePile::getAbilityName() const {
+    return getResourceName(resourceType) + " pile";
+}
+
+void ResourcePile::attach(WorldObjectData& record, ResourceType kind, const ResourceSack& startingContents) {
+    object = &record;
+    resourceType = kind;
+    contents = startingContents;
+}

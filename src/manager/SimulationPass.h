@@ -1,0 +1,8 @@
+#pragma once
+
+// One pass of the simulation: the object manager's update, then the player manager's.
+void runSimulationPass();
+
+// Ends the simulation: the player manager goes first, then the object manager and everything in
+// the world with it.
+void destroySimulation();

@@ -1,0 +1,5 @@
+#include "objects/Scout.h"
+
+Scout::Scout(WorldObjectData record) : IWorldObject(std::move(record)) {
+    Moveable::attach(data);
+}

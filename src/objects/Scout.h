@@ -1,0 +1,13 @@
+#pragma once
+
+#include "objects/IWorldObject.h"
+#include "objects/Moveable.h"
+
+// A walker that takes no orders and never dies.
+class Scout : public IWorldObject, public Moveable {
+public:
+    explicit Scout(WorldObjectData record);
+
+    bool isDead() const override { return false; }
+    void update() override { Moveable::update(); }
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+// Whether a unit's walk order plays its move acknowledgement. Orders turn it on for their first
+// object only. The switch is made on first use, off, and making it seeds the random generator
+// with the current time.
+class UnitResponseSwitch {
+public:
+    static UnitResponseSwitch& getInstance();
+
+    static bool isOn() { return getInstance().on; }
+    static void setOn() { getInstance().on = true; }
+    static void setOff() { getInstance().on = false; }
+
+private:
+    UnitResponseSwitch();
+
+    bool on = false;
+};
