@@ -1,16 +1,34 @@
 #include "app/LoadingSequence.h"
 
+#include "app/LoadingHooks.h"
+#include "render/Camera.h"
+#include "render/Fonts.h"
 #include "render/RenderContext.h"
+#include "render/Skybox.h"
 #include "sound/GameSounds.h"
 #include "sound/SoundSystem.h"
+#include "ui/menu/LoadingScreen.h"
 
 #include <GL/glew.h>
 
 namespace {
 
-// The sound part of the menu set-up: the device, then the click and the swish.
-void startMenuSounds() {
+const std::array<std::string, Skybox::FaceCount> SkyboxFaces = {
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_ft.jpg",
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_bk.jpg",
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_lf.jpg",
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_rt.jpg",
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_up.jpg",
+    "data\\textures\\skyboxes\\jajlands1\\jajlands1_dn.jpg",
+};
+
+// The menu's one-time set-up. Its font comes first: every progress line is printed with it.
+void setUpMenu() {
+    loadMenuFont();
     startSound(); // a failure leaves the game silent
+    showLoadingProgress("Loading menu textures...", 10);
+    loadMenuArt();
+    showLoadingProgress("Loading menu sounds...", 25);
     loadMenuSounds();
 }
 
@@ -20,6 +38,25 @@ void runLoadingSequence() {
     setInitialGlState();
     glewExperimental = GL_TRUE;
     glewInit(); // the game runs on without the extensions it names; a missing one draws nothing
-    startMenuSounds();
+
+    setUpMenu();
+
+    showLoadingProgress("Loading ingame textures...", 38);
+    loadPanelArt();
+
+    showLoadingProgress("Loading world...", 38);
+    loadGameWorld();
+
+    showLoadingProgress("Loading models", 60);
+    loadModels();
+
+    showLoadingProgress("Loading skybox...", 91);
+    loadSkybox(SkyboxFaces);
+
+    showLoadingProgress("Loading unit sounds...", 95);
     loadUnitResponses();
+
+    loadSelectionCircle();
+
+    camera = Camera{}; // the start pose and the flight keys
 }

@@ -1,0 +1,7 @@
+#include "app/LoadingHooks.h"
+
+void loadMenuArt() {}
+void loadPanelArt() {}
+void loadGameWorld() {}
+void loadModels() {}
+void loadSelectionCircle() {}

@@ -1,0 +1,53 @@
+#include "app/LoadingSequence.h"
+#include "render/Camera.h"
+#include "render/Skybox.h"
+#include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
+#include "ui/menu/LoadingScreen.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LoadingSequenceTest, RunsItsStepsInOrderToTheEndWithEveryAssetMissing) {
+    ASSERT_TRUE(openGlWindow());
+    std::vector<std::pair<std::string, int>> shown;
+    loadingProgressListener = [&](const std::string& message, int percent) {
+        shown.emplace_back(message, percent);
+    };
+    camera.setEye({1.0f, 2.0f, 3.0f});
+    recordedMessageBoxes.clear();
+    {
+        const ScratchFolder emptyFolder;
+        runLoadingSequence();
+    }
+    loadingProgressListener = nullptr;
+
+    EXPECT_EQ(shown, (std::vector<std::pair<std::string, int>>{{"Loading menu textures...", 10},
+                                                               {"Loading menu sounds...", 25},
+                                                               {"Loading ingame textures...", 38},
+                                                               {"Loading world...", 38},
+                                                               {"Loading models", 60},
+                                                               {"Loading skybox...", 91},
+                                                               {"Loading unit sounds...", 95}}));
+
+    std::vector<std::string> skyMessages;
+    for (const RecordedBox& box : recordedMessageBoxes)
+        if (box.text.find("skyboxes") != std::string::npos)
+            skyMessages.push_back(box.text);
+    std::vector<std::string> expected;
+    for (const char* face : {"ft", "bk", "lf", "rt", "up", "dn"})
+        expected.push_back(
+            std::string("Couldn't load texture data\\textures\\skyboxes\\jajlands1\\jajlands1_") + face +
+            ".jpg!");
+    EXPECT_EQ(skyMessages, expected) << "each missing face once, in slot order";
+    EXPECT_TRUE(skybox.loaded);
+
+    EXPECT_EQ(camera.eyeX, -50.0f) << "the start pose is written at the end";
+    EXPECT_EQ(camera.eyeY, 120.0f);
+    EXPECT_EQ(camera.eyeZ, -50.0f);
+    EXPECT_LT(cameraPitch(camera), -70.0f);
+    EXPECT_LT(camera.centerZ, camera.eyeZ) << "looking toward -z";
+}
+
+} // namespace
