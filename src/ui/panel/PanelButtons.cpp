@@ -1,0 +1,25 @@
+#include "ui/panel/PanelButtons.h"
+
+std::array<PanelButton, PanelButtonCount> panelButtons;
+
+void showPanelButton(int slot) {
+    if (slot >= 0 && slot < PanelButtonCount)
+        panelButtons[static_cast<std::size_t>(slot)].visible = true;
+}
+
+void hidePanelButtons() {
+    for (PanelButton& button : panelButtons) {
+        button.visible = false;
+        button.pressed = false;
+        button.clicked = false;
+    }
+}
+
+bool takePanelClick(int slot) {
+    if (slot < 0 || slot >= PanelButtonCount)
+        return false;
+    PanelButton& button = panelButtons[static_cast<std::size_t>(slot)];
+    const bool clicked = button.clicked;
+    button.clicked = false;
+    return clicked;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "render/Texture.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// One command button of the interface panel: a 48 x 48 icon with its lower-left corner at (x, y).
+struct PanelButton {
+    int32_t x = 0;
+    int32_t y = 0;
+    const Texture* icon = nullptr;
+    std::string description;
+    bool visible = false;
+    bool pressed = false; // the left button went down over it and is still down
+    bool clicked = false; // a press was released over it; cleared by its consumer
+};
+
+// The panel's 50 slots; the slot number is also the order code (5 trains a Worker, 6 a Marine).
+constexpr int PanelButtonCount = 50;
+extern std::array<PanelButton, PanelButtonCount> panelButtons;
+
+void showPanelButton(int slot);
+// Clears visible, pressed and clicked of every slot.
+void hidePanelButtons();
+// Reads and clears a slot's clicked flag.
+bool takePanelClick(int slot);
