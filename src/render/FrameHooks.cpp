@@ -1,0 +1,4 @@
+#include "render/FrameHooks.h"
+
+void drawInterfacePanel() {}
+void drawMenuOverlay() {}
