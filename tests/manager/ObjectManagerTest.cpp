@@ -25,7 +25,8 @@ TEST_F(ObjectManagerTest, ADeadObjectIsAnnouncedBeforeItLetsGoOfWhatItHolds) {
 
 TEST_F(ObjectManagerTest, TheManagerHoldsTheLastReferenceOfAnObjectNobodyElseKeeps) {
     world().addObject(std::make_unique<Scout>(WorldObjectData{TypeScout, 1, 0.0, 0.0, nullptr}));
-    auto worker = world().addObject(std::make_unique<Worker>(WorldObjectData{TypeWorker, 1, 0.0, 0.0, nullptr}));
+    auto worker =
+        world().addObject(std::make_unique<Worker>(WorldObjectData{TypeWorker, 1, 0.0, 0.0, nullptr}));
     EXPECT_EQ(world().addObject(nullptr), nullptr);
     EXPECT_EQ(world().getObjects().size(), 2u);
     dynamic_cast<Worker&>(*worker).takeDamage(40);

@@ -1,5 +1,5 @@
-#include "objects/Construction.h"
 #include "objects/Barracks.h"
+#include "objects/Construction.h"
 #include "objects/Fighter.h"
 #include "objects/MetalPile.h"
 #include "objects/OilPile.h"
@@ -65,10 +65,13 @@ TEST_F(ObjectSelecterTest, UnhandledKindsAreLoggedAndFindNothing) {
     add<TownCenter>(TypeBaseCenter, 1, 0.0, 0.0);
     EXPECT_EQ(world().selectNearestResourceReceiverOfType(2, {0.0, 0.0}), nullptr);
     EXPECT_EQ(world().selectNearestPileOfType(-1, {0.0, 0.0}), nullptr);
-    EXPECT_EQ(logCount("ERROR(1): Not implemented case in ObjectSelecter::selectNearestResourceReceiverOfType for "
-                       "type = 2\n"),
-              1);
-    EXPECT_EQ(logCount("ERROR(2): Not implemented case in ObjectSelecter::selectNearestPileOfType for type = -1\n"), 1);
+    EXPECT_EQ(
+        logCount("ERROR(1): Not implemented case in ObjectSelecter::selectNearestResourceReceiverOfType for "
+                 "type = 2\n"),
+        1);
+    EXPECT_EQ(
+        logCount("ERROR(2): Not implemented case in ObjectSelecter::selectNearestPileOfType for type = -1\n"),
+        1);
 }
 
 TEST_F(ObjectSelecterTest, TheNearestEnemyIsAnAttackableObjectOfAnotherSide) {

@@ -29,8 +29,11 @@ TEST_F(PlayerManagerTest, CreationAndDeletionAreLoggedWithTheStraySAfterTheResou
     PlayerManager::getInstance();
     PlayerManager::destroyInstance();
     const std::string log = logText();
-    EXPECT_EQ(log.rfind("PlayerManager created.\nPlayer(Gaia) created\nResources(500,100) \nsPlayer(Tolvanek) created\n", 0),
-              0u);
+    EXPECT_EQ(
+        log.rfind(
+            "PlayerManager created.\nPlayer(Gaia) created\nResources(500,100) \nsPlayer(Tolvanek) created\n",
+            0),
+        0u);
     EXPECT_NE(log.find("Player(Gaia) deleted\nPlayer(Tolvanek) deleted\nPlayer(Rudmarel) deleted\n"
                        "PlayerManager destroyed.\n"),
               std::string::npos);
@@ -51,7 +54,8 @@ TEST_F(PlayerManagerTest, PopulationAndUnitMessagesFollowTheWorld) {
     worker->takeDamage(40);
     runFrame(16);
     EXPECT_EQ(player(1).getPopulation(), 0);
-    EXPECT_EQ(tolvanek.messages.back(), std::make_pair(std::string("Unit Worker deleted"), Player::UnitDeleted));
+    EXPECT_EQ(tolvanek.messages.back(),
+              std::make_pair(std::string("Unit Worker deleted"), Player::UnitDeleted));
 }
 
 TEST_F(PlayerManagerTest, EveryPlayerLogsItsStatusEveryPass) {

@@ -8,7 +8,9 @@ namespace {
 
 class PlayerSelectorTest : public SimulationTest {
 protected:
-    ObjectList listOf(std::initializer_list<std::shared_ptr<IWorldObject>> objects) { return ObjectList(objects); }
+    ObjectList listOf(std::initializer_list<std::shared_ptr<IWorldObject>> objects) {
+        return ObjectList(objects);
+    }
 };
 
 TEST_F(PlayerSelectorTest, OnlyTheFirstOwnObjectAnswersASelection) {
