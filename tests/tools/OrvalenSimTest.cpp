@@ -1,4 +1,6 @@
 // The runner as other checks use it: the real program in a folder of its own.
+#include "formats/MapWriter.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -77,6 +79,61 @@ TEST_F(OrvalenSimTest, TheDumpListsTheWorldAndThePlayers) {
     EXPECT_NE(dump.find("player 1 450 100 7\n"), std::string::npos) << dump;
     EXPECT_NE(read("log.log").find("WorldObjectType 3 not found in ObjectFactory::createObject\n"),
               std::string::npos);
+}
+
+// A 4 x 3 map with one metal pile, one oil pile and both base centres.
+WorldFile smallMap() {
+    WorldFile map;
+    map.rows = 3;
+    map.columns = 4;
+    map.cornerHeights.assign(5 * 4, 0.5f);
+    map.cellTextures.assign(12, -1);
+    map.metalPiles = {{2, 1, 0}};
+    map.oilPiles = {{0, 3, 0}};
+    map.baseCentres = {{{1, 2}, {2, 3}}};
+    return map;
+}
+
+TEST_F(OrvalenSimTest, TheMapsObjectsComeFirstInTheWorld) {
+    const std::vector<uint8_t> bytes = writeWorldFile(smallMap());
+    write("small.ktqw", std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(run("--seed 3 --passes 1 --map small.ktqw --dump"), 0) << read("err.txt");
+    const std::string dump = read("out.txt");
+    EXPECT_EQ(dump.rfind("object 0 4 0 1.000 2.000 0 0\n"
+                         "object 1 5 0 3.000 0.000 0 0\n"
+                         "object 2 8 1 2.000 1.000 2400 2400\n"
+                         "object 3 8 2 3.000 2.000 2400 2400\n"
+                         "object 4 3 1 55.000 60.000 1 500\n",
+                         0),
+              0u)
+        << dump;
+    EXPECT_NE(dump.find("player 1 500 100 6\n"), std::string::npos) << dump;
+}
+
+TEST_F(OrvalenSimTest, TheGameFoldersMapIsUsedWhenItExists) {
+    ASSERT_EQ(run("--passes 1 --dump"), 0) << read("err.txt");
+    EXPECT_EQ(read("out.txt").rfind("object 0 3 1", 0), 0u) << "no map: the set-up's site comes first";
+
+    std::filesystem::create_directories(folder / "data" / "maps");
+    const std::vector<uint8_t> bytes = writeWorldFile(smallMap());
+    write("data/maps/motac.ktqw", std::string(bytes.begin(), bytes.end()));
+    ASSERT_EQ(run("--passes 1 --dump"), 0) << read("err.txt");
+    EXPECT_EQ(read("out.txt").rfind("object 0 4 0", 0), 0u);
+}
+
+TEST_F(OrvalenSimTest, ABrokenMapIsReportedAsTheGameReportsIt) {
+    EXPECT_EQ(run("--map missing.ktqw"), 2);
+    EXPECT_NE(read("err.txt").find("Map missing.ktqw wasn't found or is corrupted!"), std::string::npos)
+        << read("err.txt");
+
+    // The game folder's own map, broken, leaves an empty map and the run goes on.
+    std::filesystem::create_directories(folder / "data" / "maps");
+    write("data/maps/motac.ktqw", "not a map");
+    ASSERT_EQ(run("--passes 1 --dump"), 0);
+    EXPECT_NE(read("err.txt").find("Map data\\maps\\motac.ktqw wasn't found or is corrupted!"),
+              std::string::npos)
+        << read("err.txt");
+    EXPECT_EQ(read("out.txt").rfind("object 0 3 1", 0), 0u);
 }
 
 } // namespace

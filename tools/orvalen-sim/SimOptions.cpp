@@ -23,7 +23,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
             options.dump = true;
             continue;
         }
-        if (option != "--seed" && option != "--frame-ms" && option != "--passes" && option != "--script") {
+        if (option != "--seed" && option != "--frame-ms" && option != "--passes" && option != "--script" &&
+            option != "--map") {
             error = "unknown argument '" + option + "'";
             return std::nullopt;
         }
@@ -34,6 +35,11 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
         const std::string& value = arguments[++i];
         if (option == "--script") {
             options.scriptPath = value;
+            continue;
+        }
+        if (option == "--map") {
+            options.mapPath = value;
+            options.mapRequired = true;
             continue;
         }
         if (option == "--seed") {

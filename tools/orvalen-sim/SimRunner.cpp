@@ -4,6 +4,7 @@
 #include "app/FrameClock.h"
 #include "app/Log.h"
 #include "economy/GameSetup.h"
+#include "manager/MapObjects.h"
 #include "manager/ObjectManager.h"
 #include "manager/SimulationPass.h"
 #include "objects/Fightable.h"
@@ -21,17 +22,16 @@ std::vector<std::shared_ptr<IWorldObject>> worldObjects() {
     return {list.begin(), list.end()};
 }
 
-// Where the map loader puts the map's piles and town centres into the world, before the set-up.
-// Until the game has a map loader the world starts without them, as with an empty map.
-void placeMapObjects() {}
-
 } // namespace
 
-SimRunner::SimRunner(const SimOptions& options, const SimScript& script) : options(options), script(script) {}
+SimRunner::SimRunner(const SimOptions& options, const SimScript& script, std::optional<WorldFile> map)
+    : options(options), script(script), map(std::move(map)) {}
 
 void SimRunner::run(std::ostream& out) {
     startClock();
-    placeMapObjects();
+    // As in the game, the map's objects enter the world before the set-up opens the log.
+    if (map)
+        loadMapForSimulation(*map);
     runGameSetup();
     for (int32_t pass = 1; pass <= options.passes; ++pass)
         runPass(pass);

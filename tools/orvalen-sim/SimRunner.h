@@ -2,7 +2,9 @@
 
 #include "SimOptions.h"
 #include "SimScript.h"
+#include "world/WorldFile.h"
 
+#include <optional>
 #include <ostream>
 
 // Runs the game's set-up and main-loop passes with no window, GL or audio, in the current folder,
@@ -10,7 +12,8 @@
 // updates, where the game's frame acts.
 class SimRunner {
 public:
-    SimRunner(const SimOptions& options, const SimScript& script);
+    // `map`: the map whose grid and objects the world starts with; none for an empty map.
+    SimRunner(const SimOptions& options, const SimScript& script, std::optional<WorldFile> map);
 
     // Runs every pass; with --dump writes the world and the players to `out` after the last.
     void run(std::ostream& out);
@@ -24,5 +27,6 @@ private:
 
     const SimOptions& options;
     const SimScript& script;
+    std::optional<WorldFile> map;
     uint32_t tick = 0;
 };

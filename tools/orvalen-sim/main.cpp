@@ -5,10 +5,29 @@
 #include "SimScript.h"
 #include "platform/FilePath.h"
 
+#include <filesystem>
 #include <iostream>
 
 namespace {
+
 constexpr int BadInput = 2;
+
+// The map the world starts with. The default map is optional, as for a game folder without one,
+// and a broken one is reported as the game reports it and replaced by an empty map; a map named
+// on the command line must load.
+bool loadMap(const SimOptions& options, std::optional<WorldFile>& map) {
+    if (!options.mapRequired && !std::filesystem::exists(normalisePath(options.mapPath)))
+        return true;
+    ParseResult<WorldFile> parsed = readWorldFile(options.mapPath);
+    if (!parsed) {
+        std::cerr << "orvalen-sim: " << mapUnavailableMessage(options.mapPath) << " (" << parsed.error
+                  << ")\n";
+        return !options.mapRequired;
+    }
+    map = std::move(*parsed.value);
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -31,6 +50,9 @@ int main(int argc, char** argv) {
             return BadInput;
         }
     }
-    SimRunner(*options, *script).run(std::cout);
+    std::optional<WorldFile> map;
+    if (!loadMap(*options, map))
+        return BadInput;
+    SimRunner(*options, *script, std::move(map)).run(std::cout);
     return 0;
 }
