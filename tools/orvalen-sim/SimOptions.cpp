@@ -1,19 +1,7 @@
 #include "SimOptions.h"
+#include "ParseNumber.h"
 
-#include <charconv>
 #include <limits>
-
-namespace {
-
-template <typename T> std::optional<T> parseNumber(const std::string& text) {
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-} // namespace
 
 std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& arguments, std::string& error) {
     SimOptions options;

@@ -1,18 +1,10 @@
 #include "SimScript.h"
+#include "ParseNumber.h"
 
-#include <charconv>
 #include <cmath>
 #include <sstream>
 
 namespace {
-
-template <typename T> std::optional<T> parseNumber(const std::string& text) {
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 std::optional<double> parseCoordinate(const std::string& text) {
     const std::optional<double> value = parseNumber<double>(text);
