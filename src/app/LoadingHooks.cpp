@@ -2,6 +2,3 @@
 
 void loadMenuArt() {}
 void loadPanelArt() {}
-void loadGameWorld() {}
-void loadModels() {}
-void loadSelectionCircle() {}
