@@ -1,7 +1,6 @@
 #include "app/LoadingHooks.h"
 
 void loadMenuArt() {}
-void loadPanelArt() {}
 void loadGameWorld() {}
 void loadModels() {}
 void loadSelectionCircle() {}
