@@ -35,7 +35,7 @@ void runMainLoop() {
         if (AppActive == 0)
             continue;
         advanceFrameClock(currentTick());
-        Log << "LOOP (" << TotalMilliseconds << ") " << FrameMilliseconds << std::endl;
+        logLoopLine();
         updateSimulation();
         if (renderContext.SceneFunction)
             renderContext.SceneFunction();

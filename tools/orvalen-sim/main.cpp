@@ -1,0 +1,58 @@
+// orvalen-sim: the game's simulation headless, with a fixed frame length and seed, optionally
+// driven by a script of orders.
+#include "SimOptions.h"
+#include "SimRunner.h"
+#include "SimScript.h"
+#include "platform/FilePath.h"
+
+#include <filesystem>
+#include <iostream>
+
+namespace {
+
+constexpr int BadInput = 2;
+
+// The map the world starts with. The default map is optional, as for a game folder without one,
+// and a broken one is reported as the game reports it and replaced by an empty map; a map named
+// on the command line must load.
+bool loadMap(const SimOptions& options, std::optional<WorldFile>& map) {
+    if (!options.mapRequired && !std::filesystem::exists(normalisePath(options.mapPath)))
+        return true;
+    ParseResult<WorldFile> parsed = readWorldFile(options.mapPath);
+    if (!parsed) {
+        std::cerr << "orvalen-sim: " << mapUnavailableMessage(options.mapPath) << " (" << parsed.error
+                  << ")\n";
+        return !options.mapRequired;
+    }
+    map = std::move(*parsed.value);
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::string error;
+    const std::optional<SimOptions> options = SimOptions::parse({argv + 1, argv + argc}, error);
+    if (!options) {
+        std::cerr << "orvalen-sim: " << error << "\n" << SimOptions::Usage << "\n";
+        return BadInput;
+    }
+    std::optional<SimScript> script = SimScript();
+    if (!options->scriptPath.empty()) {
+        const auto bytes = readFileBytes(options->scriptPath);
+        if (!bytes) {
+            std::cerr << "orvalen-sim: cannot read the script '" << options->scriptPath << "'\n";
+            return BadInput;
+        }
+        script = SimScript::parse({bytes->begin(), bytes->end()}, error);
+        if (!script) {
+            std::cerr << "orvalen-sim: " << options->scriptPath << ": " << error << "\n";
+            return BadInput;
+        }
+    }
+    std::optional<WorldFile> map;
+    if (!loadMap(*options, map))
+        return BadInput;
+    SimRunner(*options, *script, std::move(map)).run(std::cout);
+    return 0;
+}
