@@ -3,7 +3,8 @@
 //   orvalen-e2e-probe where X Z RISE    window pixel (x y, origin top left) of the point RISE world
 //                                       units above grid position (X, Z) in the start view
 //   orvalen-e2e-probe panel METAL OIL FILE
-//                                       the panel with player 1 holding METAL and OIL, as a PPM
+//                                       the panel with player 1 holding METAL and OIL, as a PPM;
+//                                       magenta where the scene behind the panel shows
 #include "app/Input.h"
 #include "platform/Platform.h"
 #include "players/PlayerManager.h"
@@ -17,7 +18,7 @@
 #include <GL/glew.h>
 #include <GL/glu.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -44,6 +45,27 @@ int whereOnScreen(double x, double z, double rise) {
     return 0;
 }
 
+// The window's pixels, rows from the top.
+std::vector<unsigned char> panelPixels(float clearLevel) {
+    glClearColor(clearLevel, clearLevel, clearLevel, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    enterOrthoMode();
+    drawPanel(PanelMouse{-1, -1, false, false});
+    leaveOrthoMode();
+    glFinish();
+    const std::size_t row = static_cast<std::size_t>(ClientWidth) * 3;
+    std::vector<unsigned char> bottomUp(row * static_cast<std::size_t>(ClientHeight));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<unsigned char> topDown;
+    for (int y = ClientHeight - 1; y >= 0; --y)
+        topDown.insert(topDown.end(), bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * y,
+                       bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * (y + 1));
+    return topDown;
+}
+
+// Pixels through which the scene behind the panel shows (they differ between a black and a white
+// background) are painted magenta: they say nothing about the panel.
 int drawPanelTo(int metal, int oil, const std::string& file) {
     const platform::Rect client = platform::clientRect();
     ClientWidth = client.right;
@@ -51,21 +73,20 @@ int drawPanelTo(int metal, int oil, const std::string& file) {
     loadPanel();
     ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
     stock.amounts = {metal, oil};
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    enterOrthoMode();
-    drawPanel(PanelMouse{-1, -1, false, false});
-    leaveOrthoMode();
-    glFinish();
-
-    std::vector<unsigned char> pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    std::vector<unsigned char> pixels = panelPixels(0.0f);
+    const std::vector<unsigned char> overWhite = panelPixels(1.0f);
+    for (std::size_t i = 0; i < pixels.size(); i += 3) {
+        if (std::equal(pixels.begin() + static_cast<std::ptrdiff_t>(i),
+                       pixels.begin() + static_cast<std::ptrdiff_t>(i) + 3,
+                       overWhite.begin() + static_cast<std::ptrdiff_t>(i)))
+            continue;
+        pixels[i] = 255;
+        pixels[i + 1] = 0;
+        pixels[i + 2] = 255;
+    }
     std::ofstream out(file, std::ios::binary);
     out << "P6\n" << ClientWidth << " " << ClientHeight << "\n255\n";
-    const std::size_t row = static_cast<std::size_t>(ClientWidth) * 3;
-    for (int y = ClientHeight - 1; y >= 0; --y)
-        out.write(reinterpret_cast<const char*>(pixels.data() + row * y), static_cast<std::streamsize>(row));
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
     return out ? 0 : 1;
 }
 
