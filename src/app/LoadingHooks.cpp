@@ -1,6 +1,3 @@
 #include "app/LoadingHooks.h"
 
 void loadMenuArt() {}
-void loadGameWorld() {}
-void loadModels() {}
-void loadSelectionCircle() {}

@@ -155,7 +155,7 @@ Message translate(const SDL_Event& event) {
     }
 }
 
-bool createWindowWithDepth(const std::string& title, int depthBits) {
+bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -167,9 +167,26 @@ bool createWindowWithDepth(const std::string& title, int depthBits) {
 
     SDL_Rect usable{0, 0, 1024, 768};
     SDL_GetDisplayUsableBounds(0, &usable);
-    window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+    window =
+        SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h, SDL_WINDOW_OPENGL | flags);
     return window != nullptr;
+}
+
+bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
+    quitEventType = SDL_RegisterEvents(1);
+    // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
+    for (int depth : {32, 24, 16})
+        if (createWindowWithDepth(title, depth, flags))
+            break;
+    if (!window) {
+        error = SDL_GetError();
+        return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -211,23 +228,16 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
 }
 
 bool createWindow(const std::string& title, std::string& error) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        error = SDL_GetError();
+    if (!openWindow(title, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED, error))
         return false;
-    }
-    quitEventType = SDL_RegisterEvents(1);
-    // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
-    for (int depth : {32, 24, 16})
-        if (createWindowWithDepth(title, depth))
-            break;
-    if (!window) {
-        error = SDL_GetError();
-        return false;
-    }
     // The system sends the first size and, on showing, the activation.
     pending.push_back(sizeMessage());
     pending.push_back({MessageActivate, 1, 0});
     return true;
+}
+
+bool createHiddenWindow(const std::string& title, std::string& error) {
+    return openWindow(title, SDL_WINDOW_HIDDEN, error);
 }
 
 void destroyWindow() {
@@ -246,6 +256,11 @@ bool peekMessage(Message& message) {
         pending.pop_front();
         return true;
     }
+    // The game polls the keys and the mouse every pass, so their state must follow the input even
+    // while events wait in the queue (a poll alone pumps only once the queue has drained). Motion
+    // events carry nothing the window procedure uses; dropping them keeps the queue short.
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_MOUSEMOTION);
     SDL_Event event;
     if (!SDL_PollEvent(&event))
         return false;
@@ -278,6 +293,16 @@ bool keyHeld(int virtualKey) {
 Point cursorPosition() {
     Point p;
     SDL_GetGlobalMouseState(&p.x, &p.y);
+    // SDL refreshes the global position only on raw input events, which X does not send for every
+    // move (none while a button is held over the window, none for synthetic input); the window's
+    // own motion events always come while the mouse is over it.
+    if (window && SDL_GetMouseFocus() == window) {
+        int windowX = 0, windowY = 0;
+        SDL_GetWindowPosition(window, &windowX, &windowY);
+        SDL_GetMouseState(&p.x, &p.y);
+        p.x += windowX;
+        p.y += windowY;
+    }
     return p;
 }
 
