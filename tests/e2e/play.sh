@@ -4,9 +4,12 @@
 
 PROBE="$BUILD/orvalen-e2e-probe"
 
-# start_playing FOLDER: the game running there with its window known (GAME, WIN, W, H).
+# new_game NAME: a game folder in GAME; the probes below run there, before the game starts (their
+# window would cover the game's).
+new_game() { GAME=$(make_game_folder "$1"); }
+
+# start_playing: the game running in GAME with its window known (WIN, W, H).
 start_playing() {
-  GAME=$1
   start_game "$GAME"
   wait_for "the game window" 60 window_named "Orvalen v1.0"
   WIN=$(window_named "Orvalen v1.0")
@@ -45,6 +48,7 @@ click() {
   xdotool mouseup "${3:-1}"
   wait_frames 2
 }
+right_click() { click "$1" "$2" 3; }
 # drag X1 Y1 X2 Y2: the left button held from one point to the other.
 drag() {
   move_to "$1" "$2"
@@ -56,14 +60,18 @@ drag() {
   wait_frames 2
 }
 
-# screenshot FILE: the game window as the screen shows it.
-screenshot() { import -window "$WIN" "$1"; }
+# screenshot FILE: the game window as the screen shows it, once the frames have drawn what the last
+# input did.
+screenshot() {
+  wait_frames 2
+  import -window "$WIN" "$1"
+}
 
 # panel_differs SHOT EXPECTED GEOMETRY: how many pixels of the region differ between a screenshot
 # and the probe's picture of the panel, leaving out the probe's magenta (the scene shows there).
 panel_differs() {
   convert "$2" -crop "$3" +repage "$SCRATCH/expected.png"
-  convert "$SCRATCH/expected.png" -fill black -opaque '#FF00FF' -fill white +opaque black "$SCRATCH/mask.png"
+  convert "$SCRATCH/expected.png" -fill white +opaque '#FF00FF' -fill black -opaque '#FF00FF' "$SCRATCH/mask.png"
   convert "$1" -crop "$3" +repage "$SCRATCH/expected.png" +swap "$SCRATCH/mask.png" -composite "$SCRATCH/seen.png"
   compare -metric AE -fuzz 3% "$SCRATCH/seen.png" "$SCRATCH/expected.png" null: 2>&1 | cut -d' ' -f1
 }
