@@ -189,6 +189,13 @@ bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
     return true;
 }
 
+// SDL refreshes the global mouse state only on raw input events, which X does not send for every
+// change (none while a button is held over the window, none for synthetic input); the window's own
+// mouse events always come while the mouse is over it, or held down on it.
+bool mouseOverWindow() {
+    return window && SDL_GetMouseFocus() == window;
+}
+
 } // namespace
 
 bool acquireInstanceLock(const std::string& name) {
@@ -281,7 +288,9 @@ uint32_t tickCount() {
 
 bool keyHeld(int virtualKey) {
     if (virtualKey == KeyLeftButton || virtualKey == KeyRightButton) {
-        const Uint32 buttons = SDL_GetGlobalMouseState(nullptr, nullptr);
+        // As for the cursor: the window's own button events are the sure source over the window.
+        const Uint32 buttons = mouseOverWindow() ? SDL_GetMouseState(nullptr, nullptr)
+                                                 : SDL_GetGlobalMouseState(nullptr, nullptr);
         return (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
     }
     const SDL_Scancode scancode = scancodeOf(virtualKey);
@@ -293,10 +302,7 @@ bool keyHeld(int virtualKey) {
 Point cursorPosition() {
     Point p;
     SDL_GetGlobalMouseState(&p.x, &p.y);
-    // SDL refreshes the global position only on raw input events, which X does not send for every
-    // move (none while a button is held over the window, none for synthetic input); the window's
-    // own motion events always come while the mouse is over it.
-    if (window && SDL_GetMouseFocus() == window) {
+    if (mouseOverWindow()) {
         int windowX = 0, windowY = 0;
         SDL_GetWindowPosition(window, &windowX, &windowY);
         SDL_GetMouseState(&p.x, &p.y);

@@ -150,6 +150,8 @@ int drawPicture(const RenderOptions& options) {
             std::cerr << options.model.string() << " has no animation\n";
             return Failed;
         }
+        // The animation starts at tick 0 and is drawn at the frame time.
+        setTickSource([] { return 0u; });
         playAnimation(instance, model.animations[0].name);
         setTickSource([time = *options.frameTime] { return time; });
     }
