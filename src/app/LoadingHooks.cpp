@@ -1,4 +1,3 @@
 #include "app/LoadingHooks.h"
 
 void loadMenuArt() {}
-void loadPanelArt() {}

@@ -49,7 +49,7 @@ void Constructer::update() {
             continue;
         Log << static_cast<const void*>(this) << " constructed: " << static_cast<const void*>(unit.get())
             << std::endl;
-        unit->setPosition(object->x, object->z);
+        unit->setPosition(object->x, object->z + DoorDistance);
         // Only a Marine walks to the rally point; a trained Worker stays at its building.
         if (auto* marine = dynamic_cast<Fighter*>(unit.get()))
             static_cast<MoveableFightable&>(*marine).moveTo(rallyPointX, rallyPointZ);

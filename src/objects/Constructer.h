@@ -10,11 +10,14 @@
 class IWorldObject;
 
 // A building's training queue: units paid for when queued leave one every two seconds of game
-// time at the building; a Marine then walks to the rally point.
+// time at the building's door; a Marine then walks to the rally point.
 class Constructer : public IAbility {
 public:
     static constexpr int32_t QueueCapacity = 15;
     static constexpr int32_t TrainingTime = 2000;
+    // How far in front of the building (towards +z, the door side) a trained unit steps out: clear
+    // of the building's model, which would otherwise hide it from sight and from picking.
+    static constexpr double DoorDistance = 3.0;
 
     // Loses the queued units.
     void stop() override;

@@ -30,14 +30,16 @@ bool updateSelectionRect() {
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     rect.currentX = cursor.x;
     rect.currentY = ClientHeight - cursor.y;
+    const bool buttonDown = platform::keyHeld(platform::KeyLeftButton);
+    const bool pressed = buttonDown && !rect.buttonWasDown;
+    rect.buttonWasDown = buttonDown;
     if (rect.currentY < PanelStripHeight)
         return false; // over the panel: a drag goes on, none starts
 
-    const bool buttonDown = platform::keyHeld(platform::KeyLeftButton);
     if (!rect.dragging) {
         const bool inside = rect.currentX >= 0 && rect.currentX < ClientWidth && rect.currentY >= 0 &&
                             rect.currentY < ClientHeight;
-        if (inside && buttonDown) {
+        if (inside && pressed) {
             rect.dragging = true;
             rect.anchorX = rect.currentX;
             rect.anchorY = rect.currentY;

@@ -9,6 +9,7 @@ struct SelectionRect {
     int32_t currentY = 0;
     int32_t anchorX = 0; // where the drag began
     int32_t anchorY = 0;
+    bool buttonWasDown = false; // the left button in the frame before
 };
 
 extern SelectionRect selectionRect;
@@ -17,5 +18,7 @@ extern SelectionRect selectionRect;
 constexpr int32_t PanelStripHeight = 192;
 
 // In 2-D mode: draws the drag in progress (as of last frame), reads the cursor and follows the
-// left button. True in the frame in which a drag ends; a plain click is a drag of one point.
+// left button. A drag starts only where the left button goes down, so a press over the panel that
+// moves up into the scene starts none. True in the frame in which a drag ends; a plain click is a
+// drag of one point.
 bool updateSelectionRect();

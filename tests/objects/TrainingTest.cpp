@@ -64,7 +64,7 @@ TEST_F(TrainingTest, MarinesWalkToTheRallyPointAndWorkersStayAtTheirBuilding) {
     EXPECT_DOUBLE_EQ(trainedMarine->getDestinationX(), 47.0);
     EXPECT_DOUBLE_EQ(trainedMarine->getDestinationZ(), 42.0);
     EXPECT_DOUBLE_EQ(trainedWorker->getPosition().x, 90.0);
-    EXPECT_DOUBLE_EQ(trainedWorker->getPosition().z, 90.0);
+    EXPECT_DOUBLE_EQ(trainedWorker->getPosition().z, 90.0 + Constructer::DoorDistance) << "at the door";
     EXPECT_FALSE(trainedWorker->fighterLegs().isMoving());
 
     runFor(2000, 10);

@@ -58,6 +58,15 @@ TEST_F(SelectionRectTest, ThePanelStripNeitherStartsNorEndsADrag) {
     EXPECT_TRUE(frame(200, 300, false)) << "and ends when the cursor comes back above it";
 }
 
+TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) {
+    frame(100, 50, true);
+    EXPECT_FALSE(frame(300, 400, true));
+    EXPECT_FALSE(selectionRect.dragging);
+    EXPECT_FALSE(frame(320, 420, false)) << "its release ends nothing";
+    EXPECT_FALSE(frame(320, 420, true));
+    EXPECT_TRUE(selectionRect.dragging) << "the next press starts a drag";
+}
+
 TEST_F(SelectionRectTest, APressOutsideTheWindowStartsNothing) {
     EXPECT_FALSE(frame(-5, 300, true));
     EXPECT_FALSE(frame(800, 300, true));

@@ -74,7 +74,8 @@ TEST_F(OrvalenSimTest, TheDumpListsTheWorldAndThePlayers) {
     const std::string dump = read("out.txt");
     EXPECT_NE(dump.find("object 0 3 1 55.000 60.000 1 500\n"), std::string::npos) << dump;
     EXPECT_NE(dump.find("object 23 8 1 100.000 100.000 2400 2400\n"), std::string::npos) << dump;
-    EXPECT_NE(dump.find("object 24 7 1 100.000 100.000 40 40\n"), std::string::npos) << "the trained Worker";
+    EXPECT_NE(dump.find("object 24 7 1 100.000 103.000 40 40\n"), std::string::npos)
+        << "the trained Worker, at the door";
     EXPECT_NE(dump.find("object 18 5 0 60.000 40.000 0 0\n"), std::string::npos);
     EXPECT_NE(dump.find("player 1 450 100 7\n"), std::string::npos) << dump;
     EXPECT_NE(read("log.log").find("WorldObjectType 3 not found in ObjectFactory::createObject\n"),

@@ -23,3 +23,20 @@ bool takePanelClick(int slot) {
     button.clicked = false;
     return clicked;
 }
+
+bool isMouseOver(const PanelButton& button, const PanelMouse& mouse) {
+    return mouse.x >= button.x && mouse.x < button.x + PanelButton::Size && mouse.y >= button.y &&
+           mouse.y < button.y + PanelButton::Size;
+}
+
+bool trackPanelButton(PanelButton& button, const PanelMouse& mouse) {
+    if (!button.pressed) {
+        button.pressed = mouse.leftDown && !mouse.leftWasDown && isMouseOver(button, mouse);
+        return button.pressed;
+    }
+    if (!mouse.leftDown) {
+        button.pressed = false;
+        button.clicked = isMouseOver(button, mouse);
+    }
+    return false;
+}

@@ -1,0 +1,35 @@
+#include "ui/panel/SelectionInfo.h"
+
+#include "objects/Fightable.h"
+#include "objects/IWorldObject.h"
+#include "players/Player.h"
+#include "players/PlayerManager.h"
+#include "render/FrameHooks.h"
+#include "ui/panel/Panel.h"
+
+namespace {
+
+// An object without hit points reads 0/0.
+void describeObject(const IWorldObject& object) {
+    const auto* fightable = dynamic_cast<const Fightable*>(&object);
+    drawSelectedObject(object.getType(), object.getName(), fightable ? fightable->getHp() : 0,
+                       fightable ? fightable->getMaxHp() : 0, object.getState());
+}
+
+} // namespace
+
+void drawSelectionInfo(Player& player) {
+    drawPanel(readPanelMouse());
+    const SelectedObjects selection = player.getSelection();
+    const auto& entries = selection.getEntries();
+    if (entries.size() == 1) {
+        describeObject(*entries.front());
+        return;
+    }
+    for (std::size_t index = 0; index < entries.size(); ++index)
+        drawSelectionThumbnail(entries[index]->getType(), static_cast<int>(index));
+}
+
+void drawInterfacePanel() {
+    drawSelectionInfo(PlayerManager::getInstance()->getPlayer(1));
+}

@@ -1,0 +1,107 @@
+// What the end-to-end tests need to know about the game's picture, computed by the game's own
+// code in a window the size of the game's (run it before the game, in a game folder):
+//   orvalen-e2e-probe where X Z RISE    window pixel (x y, origin top left) of the point RISE world
+//                                       units above grid position (X, Z) in the start view
+//   orvalen-e2e-probe panel METAL OIL FILE
+//                                       the panel with player 1 holding METAL and OIL, as a PPM;
+//                                       magenta where the scene behind the panel shows
+#include "app/Input.h"
+#include "platform/Platform.h"
+#include "players/PlayerManager.h"
+#include "render/Camera.h"
+#include "render/RenderContext.h"
+#include "support/GlWindow.h"
+#include "ui/panel/Panel.h"
+#include "world/World.h"
+#include "world/WorldLoader.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <vector>
+
+namespace {
+
+int whereOnScreen(double x, double z, double rise) {
+    if (!loadWorld("data\\maps\\motac.ktqw", [](const MapObject&) {}))
+        return 1;
+    resizeView();
+    glLoadIdentity();
+    applyView(Camera{});
+    GLdouble modelView[16], projection[16];
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    const WorldPoint ground = groundPoint(z, x);
+    GLdouble windowX = 0, windowY = 0, depth = 0;
+    gluProject(ground.x, ground.y + rise, ground.z, modelView, projection, viewport, &windowX, &windowY,
+               &depth);
+    std::cout << static_cast<int>(windowX) << " " << viewport[3] - 1 - static_cast<int>(windowY) << "\n";
+    return 0;
+}
+
+// The window's pixels, rows from the top.
+std::vector<unsigned char> panelPixels(float clearLevel) {
+    glClearColor(clearLevel, clearLevel, clearLevel, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    enterOrthoMode();
+    drawPanel(PanelMouse{-1, -1, false, false});
+    leaveOrthoMode();
+    glFinish();
+    const std::size_t row = static_cast<std::size_t>(ClientWidth) * 3;
+    std::vector<unsigned char> bottomUp(row * static_cast<std::size_t>(ClientHeight));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
+    std::vector<unsigned char> topDown;
+    for (int y = ClientHeight - 1; y >= 0; --y)
+        topDown.insert(topDown.end(), bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * y,
+                       bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * (y + 1));
+    return topDown;
+}
+
+// Pixels through which the scene behind the panel shows (they differ between a black and a white
+// background) are painted magenta: they say nothing about the panel.
+int drawPanelTo(int metal, int oil, const std::string& file) {
+    const platform::Rect client = platform::clientRect();
+    ClientWidth = client.right;
+    ClientHeight = client.bottom;
+    loadPanel();
+    ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
+    stock.amounts = {metal, oil};
+    std::vector<unsigned char> pixels = panelPixels(0.0f);
+    const std::vector<unsigned char> overWhite = panelPixels(1.0f);
+    for (std::size_t i = 0; i < pixels.size(); i += 3) {
+        if (std::equal(pixels.begin() + static_cast<std::ptrdiff_t>(i),
+                       pixels.begin() + static_cast<std::ptrdiff_t>(i) + 3,
+                       overWhite.begin() + static_cast<std::ptrdiff_t>(i)))
+            continue;
+        pixels[i] = 255;
+        pixels[i + 1] = 0;
+        pixels[i + 2] = 255;
+    }
+    std::ofstream out(file, std::ios::binary);
+    out << "P6\n" << ClientWidth << " " << ClientHeight << "\n255\n";
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    return out ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (!openGlWindow()) {
+        std::cerr << "no window\n";
+        return 2;
+    }
+    if (args.size() == 4 && args[0] == "where")
+        return whereOnScreen(std::stod(args[1]), std::stod(args[2]), std::stod(args[3]));
+    if (args.size() == 4 && args[0] == "panel")
+        return drawPanelTo(std::stoi(args[1]), std::stoi(args[2]), args[3]);
+    std::cerr << "usage: orvalen-e2e-probe where X Z RISE | panel METAL OIL FILE\n";
+    return 2;
+}

@@ -1,0 +1,81 @@
+# Helpers for tests that play the game by mouse, sourced after lib.sh. Mouse positions are window
+# pixels with the origin at the top left (as X has them); the game's own window pixels count y
+# upward from the bottom, so up_y turns one into the other.
+
+PROBE="$BUILD/orvalen-e2e-probe"
+
+# new_game NAME: a game folder in GAME; the probes below run there, before the game starts (their
+# window would cover the game's).
+new_game() { GAME=$(make_game_folder "$1"); }
+
+# start_playing: the game running in GAME with its window known (WIN, W, H).
+start_playing() {
+  start_game "$GAME"
+  wait_for "the game window" 60 window_named "Orvalen v1.0"
+  WIN=$(window_named "Orvalen v1.0")
+  wait_for "LOOP lines" 60 log_has "$GAME" "^LOOP ("
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  W=$WIDTH
+  H=$HEIGHT
+}
+
+# probe_where X Z RISE: the window pixel of a point above a grid position in the start view.
+probe_where() { (cd "$GAME" && "$PROBE" where "$@"); }
+# probe_panel METAL OIL FILE: the panel as the game draws it for these resources.
+probe_panel() { (cd "$GAME" && "$PROBE" panel "$@"); }
+
+up_y() { echo $((H - 1 - $1)); }
+
+loop_count() { grep -c '^LOOP (' "$GAME/log.log"; }
+loops_reach() { [ "$(loop_count)" -ge "$1" ]; }
+# wait_frames N: N more passes of the main loop, so every frame in between has seen the input.
+wait_frames() { wait_for "$1 frames" 60 loops_reach $(($(loop_count) + $1)); }
+# The game clock of the last pass.
+game_time() { grep '^LOOP (' "$GAME/log.log" | tail -n1 | sed 's/^LOOP (\([0-9]*\)).*/\1/'; }
+game_time_reaches() { [ "$(game_time)" -ge "$1" ]; }
+count_lines() { grep -c -- "$1" "$GAME/log.log"; }
+
+move_to() {
+  xdotool mousemove --window "$WIN" "$1" "$2"
+  wait_frames 2
+}
+# click X Y [BUTTON]: press and release where the frames see both.
+click() {
+  move_to "$1" "$2"
+  xdotool mousedown "${3:-1}"
+  wait_frames 2
+  xdotool mouseup "${3:-1}"
+  wait_frames 2
+}
+right_click() { click "$1" "$2" 3; }
+# drag X1 Y1 X2 Y2: the left button held from one point to the other.
+drag() {
+  move_to "$1" "$2"
+  xdotool mousedown 1
+  wait_frames 2
+  move_to $((($1 + $3) / 2)) $((($2 + $4) / 2))
+  move_to "$3" "$4"
+  xdotool mouseup 1
+  wait_frames 2
+}
+
+# screenshot FILE: the game window as the screen shows it, once the frames have drawn what the last
+# input did.
+screenshot() {
+  wait_frames 2
+  import -window "$WIN" "$1"
+}
+
+# panel_differs SHOT EXPECTED GEOMETRY: how many pixels of the region differ between a screenshot
+# and the probe's picture of the panel, leaving out the probe's magenta (the scene shows there).
+panel_differs() {
+  convert "$2" -crop "$3" +repage "$SCRATCH/expected.png"
+  convert "$SCRATCH/expected.png" -fill white +opaque '#FF00FF' -fill black -opaque '#FF00FF' "$SCRATCH/mask.png"
+  convert "$1" -crop "$3" +repage "$SCRATCH/expected.png" +swap "$SCRATCH/mask.png" -composite "$SCRATCH/seen.png"
+  compare -metric AE -fuzz 3% "$SCRATCH/seen.png" "$SCRATCH/expected.png" null: 2>&1 | cut -d' ' -f1
+}
+
+# region LEFT BOTTOM RIGHT TOP: an ImageMagick geometry for a rectangle in the game's own window
+# pixels (y up, right and top exclusive).
+region() { echo "$(($3 - $1))x$(($4 - $2))+$1+$((H - $4))"; }
