@@ -1,6 +1,5 @@
 #include "app/LoadingHooks.h"
 
-void loadMenuArt() {}
 void loadPanelArt() {}
 void loadGameWorld() {}
 void loadModels() {}
