@@ -277,6 +277,14 @@ bool keyHeld(int virtualKey) {
 
 Point cursorPosition() {
     Point p;
+    // The global position is refreshed only by raw device input, which warped and synthetic
+    // moves do not send; over the window its own motion events keep the position current.
+    if (window && SDL_GetMouseFocus() == window) {
+        SDL_GetWindowPosition(window, &p.x, &p.y);
+        int x = 0, y = 0;
+        SDL_GetMouseState(&x, &y);
+        return {p.x + x, p.y + y};
+    }
     SDL_GetGlobalMouseState(&p.x, &p.y);
     return p;
 }

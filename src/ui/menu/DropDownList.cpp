@@ -31,7 +31,8 @@ void drawRows(DropDownList& list, int left, int fieldY, int width, platform::Poi
             glColor3ub(255, 255, 255);
         drawFieldFrame(left, fieldY - RowHeight * (k + 1), width);
         glColor3ub(0, 0, 0);
-        print(menuFont, list.items[static_cast<size_t>(k)], left + 20, fieldY - 27 - RowHeight * k, 24, false);
+        print(menuFont, list.items[static_cast<size_t>(k)], left + 20, fieldY - 27 - RowHeight * k, 24,
+              false);
     }
     if (leftPressOn(hoveredRow >= 0)) {
         list.selected = hoveredRow;

@@ -44,7 +44,8 @@ void drawFramedBox(int centreX, int centreY, int halfWidth, int halfHeight, uint
     // Edges: v is 1 on the outer edge and 0 on the inner one.
     const auto across = static_cast<float>(halfWidth - 64) * 0.25f;
     const auto upward = static_cast<float>(halfHeight - 64) * 0.25f;
-    drawTexturedQuad(menuArt.boxBorder, left + Frame, top - Frame, right - Frame, top, {0.0f, across, 0.0f, 1.0f});
+    drawTexturedQuad(menuArt.boxBorder, left + Frame, top - Frame, right - Frame, top,
+                     {0.0f, across, 0.0f, 1.0f});
     drawTexturedQuad(menuArt.boxBorder, left + Frame, bottom, right - Frame, bottom + Frame,
                      {0.0f, across, 1.0f, 0.0f});
     drawSideStrip(left, left + Frame, bottom + Frame, top - Frame, upward);

@@ -8,8 +8,8 @@
 #include "ui/menu/MenuMouse.h"
 #include "ui/menu/MenuQuads.h"
 
-#include <GL/glew.h>
 #include <AL/al.h>
+#include <GL/glew.h>
 
 #include <algorithm>
 

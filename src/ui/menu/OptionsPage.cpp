@@ -13,8 +13,8 @@ namespace {
 
 OptionsPage* currentPage = nullptr;
 
-constexpr float SlideSpeed = 650.0f; // pixels per second
-constexpr int MinimumHalfWidth = 64; // the frame's two corners on each side
+constexpr float SlideSpeed = 650.0f;                        // pixels per second
+constexpr int MinimumHalfWidth = 64;                        // the frame's two corners on each side
 constexpr uint32_t PageColour = (128u << 8) | (192u << 16); // red 0, green 128, blue 192
 
 } // namespace

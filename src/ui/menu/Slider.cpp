@@ -41,7 +41,8 @@ void drawSlider(Slider& slider, int pageLeft, int pageBottom) {
     drawTexturedQuad(menuArt.sliderBar, static_cast<float>(bx), static_cast<float>(trackY),
                      static_cast<float>(bx + 127), static_cast<float>(trackY + 15));
 
-    const bool onKnob = knobX <= mouse.x && mouse.x <= knobX + 16 && trackY <= mouse.y && mouse.y <= trackY + 16;
+    const bool onKnob =
+        knobX <= mouse.x && mouse.x <= knobX + 16 && trackY <= mouse.y && mouse.y <= trackY + 16;
     if (!slider.dragging && leftPressOn(onKnob)) {
         slider.dragging = true;
         slider.dragStart = cursorScreenX();
