@@ -3,6 +3,7 @@
 #include "app/Clock.h"
 #include "app/FrameClock.h"
 #include "app/GameHooks.h"
+#include "app/GamePresentation.h"
 #include "app/Input.h"
 #include "app/Log.h"
 #include "app/WindowProcedure.h"
@@ -35,7 +36,7 @@ void runMainLoop() {
         if (AppActive == 0)
             continue;
         advanceFrameClock(currentTick());
-        Log << "LOOP (" << TotalMilliseconds << ") " << FrameMilliseconds << std::endl;
+        logLoopLine();
         updateSimulation();
         if (renderContext.SceneFunction)
             renderContext.SceneFunction();
@@ -51,6 +52,7 @@ int runApplication() {
         return 0;
     }
     setTickSource(platform::tickCount);
+    installGamePresentation();
     std::string error;
     if (!platform::createWindow(ApplicationTitle, error))
         return fail("Couldn't create the game window: " + error);

@@ -1,5 +1,7 @@
 #include "app/FrameClock.h"
 
+#include "app/Log.h"
+
 uint32_t LastTick = 0;
 float DeltaSeconds = 0.0f;
 int32_t FrameMilliseconds = 0;
@@ -18,4 +20,8 @@ void advanceFrameClock(uint32_t now) {
     // some exact frame lengths (10 ms) into one less and slow the game clock.
     FrameMilliseconds = static_cast<int32_t>(elapsed);
     TotalMilliseconds += FrameMilliseconds;
+}
+
+void logLoopLine() {
+    Log << "LOOP (" << TotalMilliseconds << ") " << FrameMilliseconds << std::endl;
 }

@@ -1,6 +1,3 @@
 #include "app/LoadingHooks.h"
 
 void loadPanelArt() {}
-void loadGameWorld() {}
-void loadModels() {}
-void loadSelectionCircle() {}

@@ -1,6 +1,7 @@
 #include "economy/ResourceSack.h"
 
 #include <algorithm>
+#include <sstream>
 
 namespace {
 
@@ -79,5 +80,7 @@ bool isEmpty(const ResourceSack& sack) {
 }
 
 std::string describe(const ResourceSack& sack) {
-    return "(" + std::to_string(sack.metal()) + "," + std::to_string(sack.oil()) + ")";
+    std::ostringstream text;
+    text << "(" << sack.metal() << "," << sack.oil() << ")";
+    return text.str();
 }

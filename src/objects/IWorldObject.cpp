@@ -6,7 +6,9 @@
 #include "world/World.h"
 
 IWorldObject::IWorldObject(WorldObjectData record) : data(std::move(record)) {
-    Log << "Object (" << getName() << ") " << static_cast<const void*>(this) << " created.\n";
+    // The name is read first: reading it may create the player manager, which logs lines of its own.
+    const std::string name = getName();
+    Log << "Object (" << name << ") " << static_cast<const void*>(this) << " created.\n";
     useModelOf(data.type);
 }
 

@@ -8,6 +8,9 @@ class Scout : public IWorldObject, public Moveable {
 public:
     explicit Scout(WorldObjectData record);
 
+    // Orders are ignored; only a direct call on the Moveable part walks it.
+    using IWorldObject::moveTo;
+
     bool isDead() const override { return false; }
     void update() override { Moveable::update(); }
 };

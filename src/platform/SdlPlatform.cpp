@@ -246,6 +246,11 @@ bool peekMessage(Message& message) {
         pending.pop_front();
         return true;
     }
+    // The game polls the keys and the mouse every pass, so their state must follow the input even
+    // while events wait in the queue (a poll alone pumps only once the queue has drained). Motion
+    // events carry nothing the window procedure uses; dropping them keeps the queue short.
+    SDL_PumpEvents();
+    SDL_FlushEvent(SDL_MOUSEMOTION);
     SDL_Event event;
     if (!SDL_PollEvent(&event))
         return false;
@@ -286,6 +291,16 @@ Point cursorPosition() {
         return {p.x + x, p.y + y};
     }
     SDL_GetGlobalMouseState(&p.x, &p.y);
+    // SDL refreshes the global position only on raw input events, which X does not send for every
+    // move (none while a button is held over the window, none for synthetic input); the window's
+    // own motion events always come while the mouse is over it.
+    if (window && SDL_GetMouseFocus() == window) {
+        int windowX = 0, windowY = 0;
+        SDL_GetWindowPosition(window, &windowX, &windowY);
+        SDL_GetMouseState(&p.x, &p.y);
+        p.x += windowX;
+        p.y += windowY;
+    }
     return p;
 }
 

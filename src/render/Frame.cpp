@@ -1,11 +1,115 @@
 #include "render/Frame.h"
 
+#include "app/Input.h"
+#include "manager/ObjectManager.h"
+#include "manager/ScreenPicking.h"
 #include "platform/Platform.h"
+#include "players/PlayerManager.h"
+#include "render/Camera.h"
+#include "render/FrameHooks.h"
+#include "render/RenderContext.h"
+#include "render/SelectionCircles.h"
+#include "render/SelectionRect.h"
+#include "render/Skybox.h"
+#include "ui/panel/PanelButtons.h"
+#include "world/Terrain.h"
 
 #include <GL/glew.h>
 
+FrameToggles frameToggles;
+
+namespace {
+
+constexpr int HumanPlayer = 1;
+constexpr float SkyHalfSize = 50.0f;
+
+void toggleOnPress(int key, bool& toggle) {
+    if (keyPressed(key))
+        toggle = !toggle;
+}
+
+void setCameraView() {
+    glLoadIdentity();
+    applyView(camera);
+}
+
+// The terrain must be the only thing in the depth buffer when the ground under the cursor is read.
+void pickGroundUnderCursor() {
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    const platform::Rect client = platform::clientRect();
+    pickGroundCell(cursor.x, (client.bottom - client.top) - cursor.y);
+}
+
+void drawScene(Player& human) {
+    drawTerrain();
+    pickGroundUnderCursor();
+    drawSelectionCircles(human.getSelection());
+    glPushMatrix();
+    ObjectManager::getInstance()->render();
+    glPopMatrix();
+}
+
+// A finished drag replaces the selection with what it covers; otherwise (a right press) the
+// selection acts on the object under the cursor, or walks to the cell under it.
+void pickAndOrder(Player& human, bool selectionDone) {
+    hidePanelButtons();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setCameraView();
+    const SelectionRect& rect = selectionRect;
+    const ObjectManager& objects = *ObjectManager::getInstance();
+    if (selectionDone) {
+        const auto picked =
+            selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
+        human.selectObjects(picked.get());
+        return;
+    }
+    const auto picked =
+        selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
+    if (!picked->empty())
+        human.orderActOn(picked->front());
+    else if (HoverCell.valid())
+        human.orderMove(HoverCell.hoverColumn, HoverCell.hoverRow);
+}
+
+} // namespace
+
 void drawFrame() {
+    Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    platform::swapBuffers();
+    toggleOnPress('U', frameToggles.freeCamera);
+    if (frameToggles.freeCamera)
+        updateCamera(camera);
+    applyView(camera);
+    drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
+
+    toggleOnPress(platform::KeyEscape, frameToggles.menuVisible);
+    if (frameToggles.menuVisible) {
+        drawMenuOverlay();
+        platform::swapBuffers();
+        return;
+    }
+
+    drawScene(human);
+    enterOrthoMode();
+    const bool selectionDone = updateSelectionRect();
+    drawInterfacePanel();
+    leaveOrthoMode();
+
+    toggleOnPress('K', frameToggles.showPickingPass);
+    if (!frameToggles.showPickingPass)
+        platform::swapBuffers();
+
+    if (takePanelClick(PlayerSelector::TrainWorker))
+        human.train(PlayerSelector::TrainWorker);
+    if (takePanelClick(PlayerSelector::TrainMarine))
+        human.train(PlayerSelector::TrainMarine);
+
+    const bool rightPress = keyPressed(platform::KeyRightButton);
+    if (!rightPress && !selectionDone)
+        return;
+    pickAndOrder(human, selectionDone);
+    if (frameToggles.showPickingPass)
+        platform::swapBuffers();
 }

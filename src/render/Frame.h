@@ -1,4 +1,14 @@
 #pragma once
 
-// The in-game frame: the render context's scene function, called once per active pass.
+// The frame's three toggles, all off at start.
+struct FrameToggles {
+    bool freeCamera = false;      // U: the mouse and W, S, A, D fly the camera
+    bool menuVisible = false;     // Escape: the menu over the sky instead of the game view
+    bool showPickingPass = false; // K: the colour-picking render is shown instead of the picture
+};
+
+extern FrameToggles frameToggles;
+
+// The in-game frame, the render context's scene function, called once per active pass: the
+// scene, the 2-D overlay, the buffer swap, and the mouse turned into selections and orders.
 void drawFrame();

@@ -1,0 +1,82 @@
+// The runner as other checks use it: the real program in a folder of its own.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class OrvalenSimTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder =
+            std::filesystem::path(::testing::TempDir()) /
+            (std::string("orvalen_sim_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Runs orvalen-sim in the folder; returns its exit status.
+    int run(const std::string& arguments) {
+        const std::string command =
+            "cd '" + folder.string() + "' && '" + ORVALEN_SIM + "' " + arguments + " > out.txt 2> err.txt";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string read(const std::string& name) {
+        std::ifstream file(folder / name);
+        std::ostringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+    void write(const std::string& name, const std::string& text) { std::ofstream(folder / name) << text; }
+    // The log with every object address replaced, since addresses change from run to run.
+    std::string logWithoutAddresses() {
+        return std::regex_replace(read("log.log"), std::regex("0x[0-9a-f]+"), "ADDRESS");
+    }
+
+    std::filesystem::path folder;
+};
+
+TEST_F(OrvalenSimTest, TheSameSeedWritesTheSameLog) {
+    write("orders.txt", "5 1 select 1 19 21\n6 1 move 60 70\n9 1 train 5\n20 2 spawn 0 50 50\n");
+    ASSERT_EQ(run("--seed 77 --passes 400 --script orders.txt"), 0) << read("err.txt");
+    const std::string first = logWithoutAddresses();
+    ASSERT_EQ(run("--seed 77 --passes 400 --script orders.txt"), 0);
+    EXPECT_EQ(logWithoutAddresses(), first);
+    EXPECT_NE(first.find("LOOP (6400) 16\n"), std::string::npos);
+    EXPECT_EQ(first.find("LOOP (6416)"), std::string::npos);
+}
+
+TEST_F(OrvalenSimTest, AMalformedScriptLineStopsTheRunBeforeItStarts) {
+    write("orders.txt", "1 1 select 0\n2 1 jump 4 4\n");
+    write("log.log", "earlier\n");
+    EXPECT_EQ(run("--script orders.txt"), 2);
+    EXPECT_NE(read("err.txt").find("line 2"), std::string::npos);
+    EXPECT_EQ(read("log.log"), "earlier\n");
+    EXPECT_EQ(run("--passes many"), 2);
+    EXPECT_EQ(run("--script missing.txt"), 2);
+}
+
+TEST_F(OrvalenSimTest, TheDumpListsTheWorldAndThePlayers) {
+    write("orders.txt", "1 1 spawn 8 100 100\n"
+                        "2 1 select 23\n"
+                        "2 1 train 5\n"
+                        "3 2 spawn 3 1 1\n");
+    ASSERT_EQ(run("--seed 5 --frame-ms 100 --passes 25 --script orders.txt --dump"), 0) << read("err.txt");
+    const std::string dump = read("out.txt");
+    EXPECT_NE(dump.find("object 0 3 1 55.000 60.000 1 500\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("object 23 8 1 100.000 100.000 2400 2400\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("object 24 7 1 100.000 100.000 40 40\n"), std::string::npos) << "the trained Worker";
+    EXPECT_NE(dump.find("object 18 5 0 60.000 40.000 0 0\n"), std::string::npos);
+    EXPECT_NE(dump.find("player 1 450 100 7\n"), std::string::npos) << dump;
+    EXPECT_NE(read("log.log").find("WorldObjectType 3 not found in ObjectFactory::createObject\n"),
+              std::string::npos);
+}
+
+} // namespace

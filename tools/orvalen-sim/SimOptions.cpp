@@ -1,0 +1,61 @@
+#include "SimOptions.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+template <typename T> std::optional<T> parseNumber(const std::string& text) {
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& arguments, std::string& error) {
+    SimOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (option == "--dump") {
+            options.dump = true;
+            continue;
+        }
+        if (option != "--seed" && option != "--frame-ms" && option != "--passes" && option != "--script") {
+            error = "unknown argument '" + option + "'";
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size()) {
+            error = option + " needs a value";
+            return std::nullopt;
+        }
+        const std::string& value = arguments[++i];
+        if (option == "--script") {
+            options.scriptPath = value;
+            continue;
+        }
+        if (option == "--seed") {
+            options.seed = parseNumber<std::time_t>(value);
+            if (!options.seed) {
+                error = "--seed needs a whole number, not '" + value + "'";
+                return std::nullopt;
+            }
+            continue;
+        }
+        const std::optional<int32_t> number = parseNumber<int32_t>(value);
+        if (!number || *number < 0) {
+            error = option + " needs a whole number of at least 0, not '" + value + "'";
+            return std::nullopt;
+        }
+        (option == "--frame-ms" ? options.frameMilliseconds : options.passes) = *number;
+    }
+    // The game clock is a 32-bit count of milliseconds.
+    if (static_cast<int64_t>(options.frameMilliseconds) * options.passes >
+        std::numeric_limits<int32_t>::max()) {
+        error = "--frame-ms times --passes must stay within 2147483647 ms of game time";
+        return std::nullopt;
+    }
+    return options;
+}
