@@ -282,14 +282,6 @@ bool keyHeld(int virtualKey) {
 
 Point cursorPosition() {
     Point p;
-    // The global position is refreshed only by raw device input, which warped and synthetic
-    // moves do not send; over the window its own motion events keep the position current.
-    if (window && SDL_GetMouseFocus() == window) {
-        SDL_GetWindowPosition(window, &p.x, &p.y);
-        int x = 0, y = 0;
-        SDL_GetMouseState(&x, &y);
-        return {p.x + x, p.y + y};
-    }
     SDL_GetGlobalMouseState(&p.x, &p.y);
     // SDL refreshes the global position only on raw input events, which X does not send for every
     // move (none while a button is held over the window, none for synthetic input); the window's

@@ -11,6 +11,7 @@
 #include "render/SelectionCircles.h"
 #include "render/SelectionRect.h"
 #include "render/Skybox.h"
+#include "ui/menu/MenuScene.h"
 #include "ui/panel/PanelButtons.h"
 #include "world/Terrain.h"
 
@@ -86,7 +87,7 @@ void drawFrame() {
 
     toggleOnPress(platform::KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
-        drawMenuOverlay();
+        drawMenuScene();
         platform::swapBuffers();
         return;
     }

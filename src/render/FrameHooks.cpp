@@ -1,4 +1,3 @@
 #include "render/FrameHooks.h"
 
 void drawInterfacePanel() {}
-void drawMenuOverlay() {}
