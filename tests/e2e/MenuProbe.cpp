@@ -10,6 +10,9 @@
 //                                       positions and the labels with these texts
 //   name NAME TEXT CARET shown|hidden   the options menu and the game page, the player-name field
 //                                       focused, holding TEXT with the caret after CARET characters
+//   video NAME QUALITY RESOLUTION FILTERING FULLSCREEN SHADOWS
+//                                       the options menu and the video page, the three lists closed
+//                                       on these items and the check boxes set (1) or clear (0)
 //   box NAME SLOT TYPE HALFHEIGHT TEXT  that message box open over the menu (closed again after)
 // Scenes run in order on one menu: a page once opened stays current, as in the game.
 #include "app/FrameClock.h"
@@ -85,6 +88,16 @@ void showNameField(const std::string& text, int caret, bool caretShown) {
     menuFrames(1, caretShown ? 0.75f : 0.25f);
 }
 
+void showVideoPage(const std::vector<int>& selected, bool fullscreen, bool shadows) {
+    menuScreen.optionsMenu.show();
+    menuScreen.videoPage.open();
+    for (size_t list = 0; list < selected.size(); ++list)
+        menuScreen.videoPage.dropDownLists.at(list).selected = selected[list];
+    menuScreen.videoPage.checkboxes.at(0).checked = fullscreen;
+    menuScreen.videoPage.checkboxes.at(1).checked = shadows;
+    settle();
+}
+
 void showBox(size_t slot, int type, int halfHeight, const std::string& text) {
     showMessageBox(slot, text, type, halfHeight);
     menuFrames(1, 0.0f);
@@ -124,6 +137,7 @@ int main(int argc, char** argv) {
         const size_t arity = kind == "main"    ? 1
                              : kind == "audio" ? 5
                              : kind == "name"  ? 4
+                             : kind == "video" ? 6
                              : kind == "box"   ? 5
                                                : 0;
         if (arity == 0 || i + arity >= args.size()) {
@@ -135,6 +149,9 @@ int main(int argc, char** argv) {
             showAudioPage(std::stoi(args[i + 2]), std::stoi(args[i + 3]), args[i + 4], args[i + 5]);
         else if (kind == "name")
             showNameField(args[i + 2], std::stoi(args[i + 3]), args[i + 4] == "shown");
+        else if (kind == "video")
+            showVideoPage({std::stoi(args[i + 2]), std::stoi(args[i + 3]), std::stoi(args[i + 4])},
+                          args[i + 5] == "1", args[i + 6] == "1");
         else if (kind == "box")
             showBox(std::stoul(args[i + 2]), std::stoi(args[i + 3]), std::stoi(args[i + 4]), args[i + 5]);
         else
