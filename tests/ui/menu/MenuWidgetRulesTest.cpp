@@ -1,11 +1,8 @@
 #include "app/Input.h"
-#include "app/TextField.h"
-#include "platform/Platform.h"
 #include "ui/menu/DropDownList.h"
 #include "ui/menu/Menu.h"
 #include "ui/menu/OptionsPage.h"
 #include "ui/menu/Slider.h"
-#include "ui/menu/TextField.h"
 
 #include <gtest/gtest.h>
 
@@ -108,38 +105,6 @@ TEST(OptionsPageTest, NarrowWindowKeepsTheFrameWhole) {
     EXPECT_EQ(pageHalfWidth(540), 64);
     EXPECT_EQ(pageHalfWidth(200), 64);
     EXPECT_EQ(pageHalfWidth(0), 64);
-}
-
-TEST(MenuTextFieldTest, EditsThroughTheWindowProceduresTextEntry) {
-    TextField field(20, 150, 320, 20, "Player");
-    EXPECT_EQ(field.caret(), 6) << "the caret starts at the end";
-    FocusedTextField = &field;
-    for (char c : std::string("s%'"))
-        textEntryCharacter(static_cast<unsigned char>(c));
-    EXPECT_EQ(field.text(), "Players%'");
-    textEntryKeyDown(platform::KeyLeft);
-    textEntryKeyDown(platform::KeyLeft);
-    textEntryCharacter(platform::KeyBackspace);
-    EXPECT_EQ(field.text(), "Player%'");
-    EXPECT_EQ(field.caret(), 6);
-    textEntryKeyDown(platform::KeyDelete);
-    textEntryKeyDown(platform::KeyRight);
-    textEntryKeyDown(platform::KeyRight);
-    textEntryKeyDown(platform::KeyDelete);
-    EXPECT_EQ(field.text(), "Player'");
-    EXPECT_EQ(field.caret(), 7);
-
-    for (char c : std::string("abcdefghijklmnop"))
-        textEntryCharacter(static_cast<unsigned char>(c));
-    EXPECT_EQ(field.text(), "Player'abcdefghijklm") << "20 characters and no more";
-    EXPECT_EQ(field.caret(), 20);
-    field.setCaret(0);
-    field.insert("x");
-    field.eraseBefore();
-    EXPECT_EQ(field.text(), "Player'abcdefghijklm");
-    field.setCaret(99);
-    EXPECT_EQ(field.caret(), 20);
-    FocusedTextField = nullptr;
 }
 
 } // namespace
