@@ -19,6 +19,8 @@ struct ModelEntry {
     const char* texturePrefix;
 };
 
+const std::string ModelFolder = "data/models/";
+
 // In loading order. Some models keep their textures in the models folder itself.
 const ModelEntry Models[] = {
     {Table::Objects, TypeBarracks, "data/models/barracks.ktqm", "data\\textures\\models\\"},
@@ -62,6 +64,13 @@ std::unique_ptr<ModelInstance> ModelRegistry::createInstance(int32_t type) const
 
 std::unique_ptr<ModelInstance> ModelRegistry::createProjectileInstance(int32_t kind) const {
     return instanceOf(projectileModels, kind);
+}
+
+std::optional<std::string> ModelRegistry::texturePrefixFor(const std::string& fileName) {
+    for (const ModelEntry& entry : Models)
+        if (entry.path == ModelFolder + fileName)
+            return entry.texturePrefix;
+    return std::nullopt;
 }
 
 void loadModels() {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
+#include <string>
 
 // Every model the game draws, loaded once and shared by the instances it hands out: one per
 // world object type and one per projectile kind (0 instant, 1 splash).
@@ -19,6 +21,10 @@ public:
     // type without a model.
     std::unique_ptr<ModelInstance> createInstance(int32_t type) const;
     std::unique_ptr<ModelInstance> createProjectileInstance(int32_t kind) const;
+
+    // The texture folder prefix the game loads the model file of that name ("marine.ktqm") with;
+    // nothing for a file the game does not load.
+    static std::optional<std::string> texturePrefixFor(const std::string& fileName);
 
 private:
     ModelRegistry();

@@ -61,6 +61,8 @@ void setMessageBoxHandler(
 // The one game window: titled, resizable, maximised. Sends the first size message itself.
 // On failure `error` names what failed.
 bool createWindow(const std::string& title, std::string& error);
+// A window that is never shown, for tools that draw off screen; sends no messages.
+bool createHiddenWindow(const std::string& title, std::string& error);
 void destroyWindow();
 
 // The pump: at most one event per call, turned into the message it stands for. False when none.

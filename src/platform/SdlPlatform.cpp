@@ -155,7 +155,7 @@ Message translate(const SDL_Event& event) {
     }
 }
 
-bool createWindowWithDepth(const std::string& title, int depthBits) {
+bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -167,9 +167,33 @@ bool createWindowWithDepth(const std::string& title, int depthBits) {
 
     SDL_Rect usable{0, 0, 1024, 768};
     SDL_GetDisplayUsableBounds(0, &usable);
-    window = SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h,
-                              SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED);
+    window =
+        SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h, SDL_WINDOW_OPENGL | flags);
     return window != nullptr;
+}
+
+bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
+    quitEventType = SDL_RegisterEvents(1);
+    // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
+    for (int depth : {32, 24, 16})
+        if (createWindowWithDepth(title, depth, flags))
+            break;
+    if (!window) {
+        error = SDL_GetError();
+        return false;
+    }
+    return true;
+}
+
+// SDL refreshes the global mouse state only on raw input events, which X does not send for every
+// change (none while a button is held over the window, none for synthetic input); the window's own
+// mouse events always come while the mouse is over it, or held down on it.
+bool mouseOverWindow() {
+    return window && SDL_GetMouseFocus() == window;
 }
 
 } // namespace
@@ -211,23 +235,16 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
 }
 
 bool createWindow(const std::string& title, std::string& error) {
-    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
-        error = SDL_GetError();
+    if (!openWindow(title, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED, error))
         return false;
-    }
-    quitEventType = SDL_RegisterEvents(1);
-    // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
-    for (int depth : {32, 24, 16})
-        if (createWindowWithDepth(title, depth))
-            break;
-    if (!window) {
-        error = SDL_GetError();
-        return false;
-    }
     // The system sends the first size and, on showing, the activation.
     pending.push_back(sizeMessage());
     pending.push_back({MessageActivate, 1, 0});
     return true;
+}
+
+bool createHiddenWindow(const std::string& title, std::string& error) {
+    return openWindow(title, SDL_WINDOW_HIDDEN, error);
 }
 
 void destroyWindow() {
@@ -271,7 +288,9 @@ uint32_t tickCount() {
 
 bool keyHeld(int virtualKey) {
     if (virtualKey == KeyLeftButton || virtualKey == KeyRightButton) {
-        const Uint32 buttons = SDL_GetGlobalMouseState(nullptr, nullptr);
+        // As for the cursor: the window's own button events are the sure source over the window.
+        const Uint32 buttons = mouseOverWindow() ? SDL_GetMouseState(nullptr, nullptr)
+                                                 : SDL_GetGlobalMouseState(nullptr, nullptr);
         return (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
     }
     const SDL_Scancode scancode = scancodeOf(virtualKey);
@@ -283,10 +302,7 @@ bool keyHeld(int virtualKey) {
 Point cursorPosition() {
     Point p;
     SDL_GetGlobalMouseState(&p.x, &p.y);
-    // SDL refreshes the global position only on raw input events, which X does not send for every
-    // move (none while a button is held over the window, none for synthetic input); the window's
-    // own motion events always come while the mouse is over it.
-    if (window && SDL_GetMouseFocus() == window) {
+    if (mouseOverWindow()) {
         int windowX = 0, windowY = 0;
         SDL_GetWindowPosition(window, &windowX, &windowY);
         SDL_GetMouseState(&p.x, &p.y);

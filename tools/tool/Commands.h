@@ -7,3 +7,4 @@
 // and returns the process's exit code.
 int runInfo(const std::vector<std::string>& arguments);
 int runBake(const std::vector<std::string>& arguments);
+int runRenderModel(const std::vector<std::string>& arguments);

@@ -18,6 +18,11 @@ const Command Commands[] = {
     {"bake",
      "bake DATA_FOLDER    write the game's data folder, and map-preview.png and models-preview.png beside it",
      runBake},
+    {"render-model",
+     "render-model FILE.ktqm OUT.png [--frame MS]    draw a model as the game does, in player 1's colour "
+     "(needs an X "
+     "display); --frame draws its first animation MS ms after the start",
+     runRenderModel},
 };
 
 constexpr int UsageError = 2;

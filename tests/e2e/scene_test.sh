@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# The 3-D scene end to end: the start view, a drag that selects, a right click that moves, and
+# the sky above the terrain once the free camera looks up. Checked on screenshots.
+source "$(dirname "$0")/lib.sh"
+
+game=$(make_game_folder scene)
+start_game "$game"
+wait_for "the game window" 60 window_named "Orvalen v1.0"
+wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
+window=$(window_named "Orvalen v1.0")
+eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "LEFT=" $NF} /Absolute upper-left Y/ {print "TOP=" $NF}
+  /Width:/ {print "WIDTH=" $NF} /Height:/ {print "HEIGHT=" $NF}')"
+map="$BUILD/data/maps/motac.ktqw"
+columns=$(od -An -td4 -j4 -N4 "$map" | tr -d ' ')
+
+# screen_of X Z: the screen pixel of grid corner (X, Z) on the ground, seen from the start pose
+# (eye (-50, 120, -50) looking at (-50, 30, -70), 45 degrees high, the window's aspect).
+screen_of() {
+  local height
+  height=$(od -An -tf4 -j $((8 + 4 * ($2 * columns + $1))) -N4 "$map" | tr -d ' ')
+  awk -v x="$1" -v z="$2" -v h="$height" -v n="$columns" -v w="$WIDTH" -v ht="$HEIGHT" -v l="$LEFT" -v t="$TOP" 'BEGIN {
+    px = 3.75 * x - 3.75 * n / 2; py = 100 * h; pz = 3.75 * z - 3.75 * n / 2
+    fx = 0; fy = -90; fz = -20; f = sqrt(fx * fx + fy * fy + fz * fz); fx /= f; fy /= f; fz /= f
+    sx = -fz; sy = 0; sz = fx; s = sqrt(sx * sx + sz * sz); sx /= s; sz /= s     # f x up
+    ux = sy * fz - sz * fy; uy = sz * fx - sx * fz; uz = sx * fy - sy * fx        # s x f
+    dx = px + 50; dy = py - 120; dz = pz + 50
+    forward = dx * fx + dy * fy + dz * fz
+    tangent = sin(3.14159265 / 8) / cos(3.14159265 / 8)
+    ndcx = (dx * sx + dy * sy + dz * sz) / forward / (tangent * w / ht)
+    ndcy = (dx * ux + dy * uy + dz * uz) / forward / tangent
+    printf "%d %d\n", l + (ndcx + 1) / 2 * w, t + (1 - ndcy) / 2 * ht }'
+}
+
+shot() { import -window root "$SCRATCH/$1.png"; }
+
+# red_in NAME X Y HALF: "count x y", the red selection-circle pixels within HALF of (X, Y) and
+# their centre.
+red_in() {
+  convert "$SCRATCH/$1.png" -crop "$((2 * $4))x$((2 * $4))+$(($2 - $4))+$(($3 - $4))" txt:- |
+    awk -F'[,:() ]+' -v x0=$(($2 - $4)) -v y0=$(($3 - $4)) 'NR > 1 && $3 > 150 && $4 < 40 && $5 < 40 {
+      n++; sx += $1; sy += $2 } END { if (n) printf "%d %d %d\n", n, x0 + sx / n, y0 + sy / n; else print "0 0 0" }'
+}
+
+# mean_of NAME Y ROWS: the mean "r g b" of ROWS rows of the window from row Y.
+mean_of() {
+  convert "$SCRATCH/$1.png" -crop "${WIDTH}x$3+$LEFT+$((TOP + $2))" -resize '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+}
+
+bluish() { awk -v c="$1" 'BEGIN { split(c, v, " "); exit !(v[3] > v[1] + 25) }'; }
+
+press() { # press BUTTON: held long enough for a frame to see it
+  xdotool mousedown "$1"; sleep 0.4; xdotool mouseup "$1"; sleep 0.4
+}
+
+# The start pose looks steeply down: terrain from the top row to the bottom one.
+shot start
+top=$(mean_of start 0 40)
+bluish "$top" && fail "the start view shows sky at the top ($top)"
+
+# Player 1's marine walks from (40, 40) to (80, 80) at the start; wait until it stands there.
+wait_for "the marine's arrival" 60 awk '/^LOOP \(/ { t = $2 } END { gsub(/[()]/, "", t); exit !(t + 0 > 12000) }' \
+  "$game/log.log"
+
+# A drag over player 1's base centre at (85, 75) and the marine beside it selects them: the yellow
+# rectangle shows during the drag, a red circle lies under the marine afterwards (the base
+# centre's lies under the building).
+read -r bx by < <(screen_of 85 75)
+read -r mx my < <(screen_of 80 80)
+xdotool mousemove $((mx - 80)) $((by - 120)); sleep 0.3
+xdotool mousedown 1; sleep 0.3
+xdotool mousemove $((bx + 120)) $((my + 80)); sleep 0.5
+shot dragging
+xdotool mouseup 1; sleep 0.8
+shot selected
+yellow=$(convert "$SCRATCH/dragging.png" -crop "5x$((my - by + 160))+$((bx + 118))+$((by - 100))" txt:- |
+  grep -c "#FFFF00")
+[ "$yellow" -gt 20 ] || fail "no yellow selection rectangle while dragging ($yellow pixels on its edge)"
+read -r before_n before_x before_y < <(red_in selected "$mx" "$my" 60)
+[ "$before_n" -gt 30 ] || fail "no red circle under the marine at ($mx, $my) after the drag"
+read -r none _ < <(red_in start "$mx" "$my" 60)
+[ "$none" -lt "$before_n" ] || fail "red under the marine before it was selected too"
+
+# A right click on free ground walks the selection there; the circle goes with the marine.
+read -r dx dy < <(screen_of 88 86)
+xdotool mousemove "$dx" "$dy"; sleep 0.3
+press 3
+sleep 3
+shot walked
+read -r after_n after_x after_y < <(red_in walked "$dx" "$dy" 60)
+[ "$after_n" -gt 30 ] || fail "no red circle at the clicked ground ($dx, $dy) after the walk"
+read -r left _ < <(red_in walked "$before_x" "$before_y" 25)
+[ "$left" -lt 10 ] || fail "the circle stayed at ($before_x, $before_y)"
+
+# U frees the camera; turning it up over the horizon shows the sky at the top, terrain below.
+xdotool windowfocus --sync "$window" 2>/dev/null
+cx=$((LEFT + WIDTH / 2)); cy=$((TOP + HEIGHT / 2))
+xdotool mousemove "$cx" "$cy"; sleep 0.3
+xdotool keydown u; sleep 0.4; xdotool keyup u; sleep 0.4
+# Ten degrees a step (100 pixels at 0.1 degrees each) until the top rows show sky.
+for _ in $(seq 1 12); do
+  xdotool mousemove "$cx" $((cy - 100)); sleep 0.4
+  shot sky
+  top=$(mean_of sky 0 10)
+  bluish "$top" && break
+done
+bottom=$(mean_of sky $((HEIGHT - 40)) 40)
+bluish "$top" || fail "no sky at the top after looking up ($top)"
+bluish "$bottom" && fail "no terrain at the bottom after looking up ($bottom)"
+
+kill -TERM "$GAME_PID"
+wait "$GAME_PID" || fail "the game did not end normally"
+echo "scene_test: passed"
