@@ -2,12 +2,11 @@
 
 #include "app/LoadingHooks.h"
 #include "render/Camera.h"
-#include "render/Fonts.h"
 #include "render/RenderContext.h"
 #include "render/Skybox.h"
 #include "sound/GameSounds.h"
-#include "sound/SoundSystem.h"
 #include "ui/menu/LoadingScreen.h"
+#include "ui/menu/MenuSetup.h"
 
 #include <GL/glew.h>
 
@@ -21,16 +20,6 @@ const std::array<std::string, Skybox::FaceCount> SkyboxFaces = {
     "data\\textures\\skyboxes\\jajlands1\\jajlands1_up.jpg",
     "data\\textures\\skyboxes\\jajlands1\\jajlands1_dn.jpg",
 };
-
-// The menu's one-time set-up. Its font comes first: every progress line is printed with it.
-void setUpMenu() {
-    loadMenuFont();
-    startSound(); // a failure leaves the game silent
-    showLoadingProgress("Loading menu textures...", 10);
-    loadMenuArt();
-    showLoadingProgress("Loading menu sounds...", 25);
-    loadMenuSounds();
-}
 
 } // namespace
 

@@ -11,6 +11,7 @@
 #include "render/SelectionCircles.h"
 #include "render/SelectionRect.h"
 #include "render/Skybox.h"
+#include "ui/menu/MenuScene.h"
 #include "ui/panel/PanelButtons.h"
 #include "world/Terrain.h"
 
@@ -78,15 +79,19 @@ void drawFrame() {
     Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    toggleOnPress('U', frameToggles.freeCamera);
-    if (frameToggles.freeCamera)
-        updateCamera(camera);
+    // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
+    // must not switch the camera, and mouse-look would hold the cursor at the window centre.
+    if (!frameToggles.menuVisible) {
+        toggleOnPress('U', frameToggles.freeCamera);
+        if (frameToggles.freeCamera)
+            updateCamera(camera);
+    }
     applyView(camera);
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 
     toggleOnPress(platform::KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
-        drawMenuOverlay();
+        drawMenuScene();
         platform::swapBuffers();
         return;
     }

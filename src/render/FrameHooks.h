@@ -1,6 +1,4 @@
 #pragma once
 
-// What the in-game frame hands over to other parts of the game. Whoever builds a part replaces
-// its stub in FrameHooks.cpp with the real function and deletes the stub.
+// What the in-game frame hands over to the interface panel.
 void drawInterfacePanel(); // in 2-D mode: the panel filled from the human player's selection
-void drawMenuOverlay();    // the front-end menu, drawn over the sky while Escape has it on

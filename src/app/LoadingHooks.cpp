@@ -1,3 +1,0 @@
-#include "app/LoadingHooks.h"
-
-void loadMenuArt() {}

@@ -1,3 +1,0 @@
-#include "render/FrameHooks.h"
-
-void drawMenuOverlay() {}
