@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Measures the game's start-up time and frame rate from its own log, under an X server:
+#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS]
+# PILES > 0 plays a copy of the map with that many more piles in the start view (made with
+# orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, and the
+# mean frame length over SECONDS (20 by default) of play after it.
+set -eu
+build=$(cd "$1" && pwd)
+piles=${2:-0}
+seconds=${3:-20}
+game=$(mktemp -d)
+trap 'rm -rf "$game"' EXIT
+export XDG_RUNTIME_DIR="$game/runtime"
+mkdir -p "$XDG_RUNTIME_DIR" "$game/data"
+# Everything but the maps folder is linked; the map may be replaced.
+for entry in "$build"/data/*; do ln -s "$entry" "$game/data/"; done
+rm "$game/data/maps"
+cp -r "$build/data/maps" "$game/data/maps"
+if [ "$piles" -gt 0 ]; then
+  "$build/orvalen-crowd-map" "$build/data/maps/motac.ktqw" "$game/data/maps/motac.ktqw" "$piles"
+fi
+printf '[general]\ndrivers = null\n' > "$game/alsoft.conf"
+export ALSOFT_CONF="$game/alsoft.conf"
+
+started=$(date +%s%N)
+(cd "$game" && exec "$build/orvalen") &
+pid=$!
+# A watcher polls the log every 5 ms and stamps the first LOOP line.
+until grep -q '^LOOP (' "$game/log.log" 2>/dev/null; do
+  kill -0 "$pid" 2>/dev/null || { echo "the game ended before its first frame" >&2; exit 1; }
+  sleep 0.005
+done
+first_frame=$(date +%s%N)
+sleep "$seconds"
+kill -TERM "$pid"
+wait "$pid"
+
+echo "first frame after $(((first_frame - started) / 1000000)) ms"
+# The first frame's length includes the loading; the mean is taken over the frames after it.
+awk '/^LOOP \(/ { gsub(/[()]/, "", $2); if (n == 0) first = $2; last = $2; n++ }
+     END { mean = (last - first) / (n - 1)
+           printf "%d frames in %d ms of game time: mean frame %.1f ms, %.1f frames per second\n",
+                  n - 1, last - first, mean, 1000 / mean }' "$game/log.log"
