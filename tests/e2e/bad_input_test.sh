@@ -30,6 +30,9 @@ start_game "$game"
 answer_box "Map Unavailable"
 answer_box "Model Unavailable"
 answer_box "Error"
+wait_for "the game window" 60 window_named "Orvalen v1.0"
+# The answered boxes took the keyboard focus with them; the game runs its frames while it has it.
+xdotool windowfocus --sync "$(window_named "Orvalen v1.0")" 2>/dev/null
 wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
 kill -0 "$GAME_PID" 2>/dev/null || fail "the game died after loading"
 for caption in "Map Unavailable" "Model Unavailable" "Error"; do
