@@ -1,5 +1,6 @@
 // orvalen-crowd-map IN.ktqw OUT.ktqw COUNT: writes a copy of the map with COUNT more metal piles on
-// a square grid, two cells apart, centred on player 1's base centre, which the start view shows.
+// a square grid, one cell apart, around player 1's base centre; the start view looks a little
+// beyond the base, so the grid is centred a few rows past it and all of it shows.
 // Piles are drawn like every other model, so the copy measures the frame rate of a crowded view
 // without changing the game.
 #include "formats/MapWriter.h"
@@ -12,14 +13,14 @@
 
 namespace {
 
-constexpr int32_t Spacing = 2;
+constexpr int32_t RowsPastBase = 3;
 
 void addPiles(WorldFile& map, int count) {
     const int side = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(count))));
     const MapBaseCentre base = map.baseCentres[0];
     for (int i = 0; i < count; ++i) {
-        const int32_t z = base.z + (i / side - side / 2) * Spacing;
-        const int32_t x = base.x + (i % side - side / 2) * Spacing;
+        const int32_t z = base.z + RowsPastBase + i / side - side / 2;
+        const int32_t x = base.x + i % side - side / 2;
         map.metalPiles.push_back({z, x, 0});
     }
 }
