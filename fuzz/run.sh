@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fuzzes each target for a bounded time under AddressSanitizer and UndefinedBehaviorSanitizer,
-# seeded with the files of a baked data folder. Inputs that crash are kept in
-# FUZZ_BUILD/fuzz-run/crashes/<target>/ and named in the output; any crash fails the run.
+# seeded with the files of a baked data folder and the inputs kept in tests/fuzz-regressions/.
+# Inputs that crash are kept in FUZZ_BUILD/fuzz-run/crashes/<target>/ and named in the output; any
+# crash fails the run.
 # Usage: fuzz/run.sh FUZZ_BUILD DATA_FOLDER [SECONDS_PER_TARGET] [TARGET...]
 #   FUZZ_BUILD: a build folder configured with -DORVALEN_FUZZ=ON and built (target orvalen_fuzz)
 #   SECONDS_PER_TARGET: 60 by default; TARGETs: map model wave image by default
@@ -32,11 +33,12 @@ seed_files() {
   esac
 }
 
-# make_seeds TARGET FOLDER: copies the seeds in. An image input starts with a byte that picks the
-# file's name (0 .bmp, 1 .jpg, 2 .png) and, plus 3, the colour-keyed loader; each image goes in
-# both ways.
+# make_seeds TARGET FOLDER: copies the seeds in, and the target's kept regression inputs. An image
+# input starts with a byte that picks the file's name (0 .bmp, 1 .jpg, 2 .png) and, plus 3, the
+# colour-keyed loader; each baked image goes in both ways.
 make_seeds() {
   local file name selector
+  cp "$here/../tests/fuzz-regressions/$1"/* "$2/" 2>/dev/null || true
   while IFS= read -r file; do
     name=$(echo "${file#"$data"/}" | tr / _)
     if [ "$1" != image ]; then
@@ -75,7 +77,7 @@ if [ ${#failed[@]} -gt 0 ]; then
       [ "$(stat -c %s "$crash")" -gt 4096 ] || base64 -w0 "$crash" && echo
     done
   done
-  echo "fuzz: ${#failed[@]} of ${#targets[@]} target(s) crashed: ${failed[*]}"
-  exit 1
+  echo "crashed: ${failed[*]}"
 fi
-echo "fuzz: ${#targets[@]} target(s) ran ${seconds}s each without a crash"
+echo "fuzz: $((${#targets[@]} - ${#failed[@]})) passed, ${#failed[@]} failed"
+[ ${#failed[@]} -eq 0 ]
