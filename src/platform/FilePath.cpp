@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 
 std::string normalisePath(const std::string& gamePath) {
     std::string path = gamePath;
@@ -14,8 +14,11 @@ std::optional<std::vector<uint8_t>> readFileBytes(const std::string& gamePath) {
     std::ifstream file(normalisePath(gamePath), std::ios::binary);
     if (!file)
         return std::nullopt;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    // Read in blocks rather than byte by byte: a map or a sound is hundreds of kilobytes.
+    std::ostringstream contents;
+    contents << file.rdbuf();
     if (file.bad())
         return std::nullopt;
-    return bytes;
+    const std::string bytes = std::move(contents).str();
+    return std::vector<uint8_t>(bytes.begin(), bytes.end());
 }

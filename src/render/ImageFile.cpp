@@ -11,16 +11,31 @@ struct Unload {
 };
 using Bitmap = std::unique_ptr<FIBITMAP, Unload>;
 
+bool hasAllowedSize(FIBITMAP* bitmap) {
+    const uint64_t width = FreeImage_GetWidth(bitmap);
+    const uint64_t height = FreeImage_GetHeight(bitmap);
+    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide &&
+           width * height <= MaxImagePixels;
+}
+
+// A small file can claim a picture of gigabytes: where the library can read the header alone,
+// the size is checked before a single pixel is decoded.
+bool headerAllowsLoading(FREE_IMAGE_FORMAT type, const std::string& path) {
+    if (!FreeImage_FIFSupportsNoPixels(type))
+        return true;
+    const Bitmap header(FreeImage_Load(type, path.c_str(), FIF_LOAD_NOPIXELS));
+    return header && hasAllowedSize(header.get());
+}
+
 // The file's type by content, else by name; the decoded bitmap in the standard pixel type.
 Bitmap openBitmap(const std::string& path, DecodedImage& image) {
     FREE_IMAGE_FORMAT type = FreeImage_GetFileType(path.c_str(), 0);
     if (type == FIF_UNKNOWN)
         type = FreeImage_GetFIFFromFilename(path.c_str());
-    if (type == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(type))
+    if (type == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(type) || !headerAllowsLoading(type, path))
         return nullptr;
     Bitmap bitmap(FreeImage_Load(type, path.c_str(), 0));
-    if (!bitmap || !FreeImage_GetBits(bitmap.get()) || FreeImage_GetWidth(bitmap.get()) == 0 ||
-        FreeImage_GetHeight(bitmap.get()) == 0)
+    if (!bitmap || !FreeImage_GetBits(bitmap.get()) || !hasAllowedSize(bitmap.get()))
         return nullptr;
     image.fileType = FreeImage_GetFormatFromFIF(type);
     image.width = static_cast<int32_t>(FreeImage_GetWidth(bitmap.get()));

@@ -1,4 +1,5 @@
 #include "render/Texture.h"
+#include "render/ImageFile.h"
 #include "support/GlWindow.h"
 
 #include <FreeImage.h>
@@ -193,6 +194,33 @@ TEST_F(TextureTest, MissingFileShowsOneMessageAndKeepsTheRecord) {
     EXPECT_FALSE(loadColorKeyedTexture(texture, notAnImage, 0, 1));
     ASSERT_EQ(recordedMessageBoxes.size(), 2u);
     EXPECT_EQ(recordedMessageBoxes[1].text, "Couldn't load texture " + notAnImage + "!");
+}
+
+TEST_F(TextureTest, ImageBeyondTheSizeLimitIsRefusedWithItsMessage) {
+    // 24-bit BMP headers that claim a picture but store none of its pixels.
+    const auto claimed = [&](const std::string& name, int32_t width, int32_t height) {
+        const std::string path = (folder_ / name).string();
+        std::ofstream out(path, std::ios::binary);
+        const auto put = [&](uint32_t value, int bytes) {
+            for (int i = 0; i < bytes; ++i)
+                out.put(static_cast<char>(value >> (8 * i)));
+        };
+        out << "BM";
+        put(54, 4), put(0, 4), put(54, 4);                                // file header
+        put(40, 4), put(width, 4), put(height, 4), put(1, 2), put(24, 2); // info header
+        out << std::string(24, '\0'); // no compression, sizes and palette left to the reader
+        return path;
+    };
+    const int32_t side = static_cast<int32_t>(MaxImageSide);
+    for (const std::string& path : {claimed("wide.bmp", side + 1, 1), claimed("tall.bmp", 1, side + 1),
+                                    claimed("vast.bmp", 4097, 4097)}) {
+        Texture texture;
+        EXPECT_FALSE(texture.load(path, 0)) << path;
+    }
+    EXPECT_EQ(recordedMessageBoxes.size(), 3u);
+
+    Texture longest;
+    EXPECT_TRUE(longest.load(save("longest.png", side, 1, 24, [](int, int) { return Rgba{}; }), 0));
 }
 
 } // namespace

@@ -1,0 +1,38 @@
+// An image file as the texture loaders decode it through FreeImage. The input's first byte picks
+// the file's name (which the loaders fall back on when the content is not recognised) and the
+// loader; the rest is the file.
+#include "FuzzTarget.h"
+
+#include "ScratchFolder.h"
+
+#include "render/ImageFile.h"
+
+#include <array>
+
+namespace {
+
+const std::array<const char*, 3> Names = {"input.bmp", "input.jpg", "input.png"};
+constexpr uint32_t Magenta = 0xFF00FF;
+
+std::size_t channels(PixelFormat format) {
+    return format == PixelFormat::LuminanceAlpha ? 2 : format == PixelFormat::Rgb ? 3 : 4;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const ScratchFolder folder;
+    if (size == 0)
+        return 0;
+    const std::string name = Names[data[0] % Names.size()];
+    const bool colourKeyed = data[0] / Names.size() % 2 == 1;
+    writeInputFile(name, data + 1, size - 1);
+    const auto image = colourKeyed ? decodeColorKeyedImage(name, Magenta) : decodeImage(name);
+    if (!image)
+        return 0;
+    require(image->width > 0 && image->height > 0, "a decoded image has pixels");
+    require(image->pixels.size() ==
+                static_cast<std::size_t>(image->width) * image->height * channels(image->format),
+            "the pixels fill width x height in the image's format");
+    return 0;
+}

@@ -1,0 +1,32 @@
+// A map file through everything the game does with it short of OpenGL: the parser, the world
+// grid, every terrain layer and the ground under every object the map places.
+#include "FuzzTarget.h"
+
+#include "world/TerrainLayer.h"
+#include "world/World.h"
+#include "world/WorldFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const auto file = parseWorldFile({data, size});
+    if (!file) {
+        require(!file.error.empty(), "a refused map says why");
+        return 0;
+    }
+    const std::size_t rows = file.value->rows;
+    const std::size_t columns = file.value->columns;
+    require(file.value->cornerHeights.size() == (rows + 1) * (columns + 1), "one height per corner");
+    require(file.value->cellTextures.size() == rows * columns, "one texture index per cell");
+
+    world.setFromFile(*file.value);
+    TerrainLayer layer;
+    int32_t cells = 0;
+    for (int32_t texture = -1; texture < static_cast<int32_t>(world.textureNames.size()); ++texture) {
+        buildTerrainLayer(world, texture, layer);
+        require(layer.positions.size() == static_cast<std::size_t>(layer.cellCount) * 18,
+                "six corners a cell");
+        cells += layer.cellCount;
+    }
+    require(cells <= static_cast<int32_t>(rows * columns), "no cell drawn twice");
+    placeMapObjects(*file.value, [](const MapObject& object) { groundPoint(object.z, object.x); });
+    return 0;
+}

@@ -1,0 +1,32 @@
+// A WAV file as the game loads a sound: from a file into a wave slot, then asked for its OpenAL
+// buffer format.
+#include "FuzzTarget.h"
+
+#include "ScratchFolder.h"
+
+#include "sound/CWaves.h"
+
+namespace {
+
+// Stands in for OpenAL's alGetEnumValue: every name the reader asks for is a known format.
+int32_t knownFormat(const char*) {
+    return 1;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const ScratchFolder folder;
+    static CWaves waves;
+    writeInputFile("input.wav", data, size);
+    int id = -1;
+    if (waves.loadWaveFile("input.wav", id) != WaveOk)
+        return 0;
+    const WaveInfo* wave = waves.wave(id);
+    require(wave != nullptr, "a loaded wave has a slot");
+    require(wave->data.size() == wave->dataSize, "every sample byte loaded");
+    int32_t format = 0;
+    waves.getAlBufferFormat(id, knownFormat, format);
+    require(waves.deleteWaveFile(id) == WaveOk, "a loaded wave can be deleted");
+    return 0;
+}
