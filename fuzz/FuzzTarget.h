@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
 
 // The entry point libFuzzer calls with every input, and the regression runner with every kept file.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);
@@ -16,10 +14,4 @@ inline void require(bool holds, const char* promise) {
         return;
     std::fprintf(stderr, "broken promise: %s\n", promise);
     std::abort();
-}
-
-// The input as a file of that name in the working folder, for loaders that read files.
-inline void writeInputFile(const std::string& name, const uint8_t* data, size_t size) {
-    std::ofstream(name, std::ios::binary | std::ios::trunc)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 }

@@ -3,7 +3,7 @@
 // loader; the rest is the file.
 #include "FuzzTarget.h"
 
-#include "ScratchFolder.h"
+#include "InputFile.h"
 
 #include "render/ImageFile.h"
 
@@ -11,7 +11,8 @@
 
 namespace {
 
-const std::array<const char*, 3> Names = {"input.bmp", "input.jpg", "input.png"};
+const std::array<InputFile, 3> Files = {InputFile("input.bmp"), InputFile("input.jpg"),
+                                        InputFile("input.png")};
 constexpr uint32_t Magenta = 0xFF00FF;
 
 std::size_t channels(PixelFormat format) {
@@ -21,13 +22,11 @@ std::size_t channels(PixelFormat format) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const ScratchFolder folder;
     if (size == 0)
         return 0;
-    const std::string name = Names[data[0] % Names.size()];
-    const bool colourKeyed = data[0] / Names.size() % 2 == 1;
-    writeInputFile(name, data + 1, size - 1);
-    const auto image = colourKeyed ? decodeColorKeyedImage(name, Magenta) : decodeImage(name);
+    const std::string& path = Files[data[0] % Files.size()].write(data + 1, size - 1);
+    const bool colourKeyed = data[0] / Files.size() % 2 == 1;
+    const auto image = colourKeyed ? decodeColorKeyedImage(path, Magenta) : decodeImage(path);
     if (!image)
         return 0;
     require(image->width > 0 && image->height > 0, "a decoded image has pixels");

@@ -2,7 +2,7 @@
 // buffer format.
 #include "FuzzTarget.h"
 
-#include "ScratchFolder.h"
+#include "InputFile.h"
 
 #include "sound/CWaves.h"
 
@@ -16,11 +16,10 @@ int32_t knownFormat(const char*) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const ScratchFolder folder;
+    static const InputFile file("input.wav");
     static CWaves waves;
-    writeInputFile("input.wav", data, size);
     int id = -1;
-    if (waves.loadWaveFile("input.wav", id) != WaveOk)
+    if (waves.loadWaveFile(file.write(data, size), id) != WaveOk)
         return 0;
     const WaveInfo* wave = waves.wave(id);
     require(wave != nullptr, "a loaded wave has a slot");

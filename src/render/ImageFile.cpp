@@ -2,6 +2,8 @@
 
 #include <FreeImage.h>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 namespace {
@@ -10,6 +12,9 @@ struct Unload {
     void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
 };
 using Bitmap = std::unique_ptr<FIBITMAP, Unload>;
+
+// The formats the game's images come in.
+constexpr std::array<FREE_IMAGE_FORMAT, 3> ImageFormats = {FIF_BMP, FIF_JPEG, FIF_PNG};
 
 bool hasAllowedSize(FIBITMAP* bitmap) {
     const uint64_t width = FreeImage_GetWidth(bitmap);
@@ -27,11 +32,21 @@ bool headerAllowsLoading(FREE_IMAGE_FORMAT type, const std::string& path) {
     return header && hasAllowedSize(header.get());
 }
 
+// The type among ImageFormats by the file's content, else by its name; FIF_UNKNOWN for any other.
+// Only these readers are asked: recognising content with all of the library's readers runs every
+// one of them on the file, and its RAW reader corrupts memory on some files.
+FREE_IMAGE_FORMAT fileType(const std::string& path) {
+    for (const FREE_IMAGE_FORMAT type : ImageFormats)
+        if (FreeImage_Validate(type, path.c_str()))
+            return type;
+    const FREE_IMAGE_FORMAT byName = FreeImage_GetFIFFromFilename(path.c_str());
+    return std::find(ImageFormats.begin(), ImageFormats.end(), byName) != ImageFormats.end() ? byName
+                                                                                             : FIF_UNKNOWN;
+}
+
 // The file's type by content, else by name; the decoded bitmap in the standard pixel type.
 Bitmap openBitmap(const std::string& path, DecodedImage& image) {
-    FREE_IMAGE_FORMAT type = FreeImage_GetFileType(path.c_str(), 0);
-    if (type == FIF_UNKNOWN)
-        type = FreeImage_GetFIFFromFilename(path.c_str());
+    const FREE_IMAGE_FORMAT type = fileType(path);
     if (type == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(type) || !headerAllowsLoading(type, path))
         return nullptr;
     Bitmap bitmap(FreeImage_Load(type, path.c_str(), 0));

@@ -24,8 +24,8 @@ struct DecodedImage {
 constexpr uint32_t MaxImageSide = 8192;
 constexpr uint64_t MaxImagePixels = 4096 * 4096;
 
-// The plain loader's reading of an image file, recognised by its content first and by its name
-// second. An 8-bit greyscale image becomes luminance-alpha with alpha equal to the grey level; a
+// The plain loader's reading of a BMP, JPEG or PNG file, recognised by its content first and by
+// its name second. An 8-bit greyscale image becomes luminance-alpha with alpha equal to the grey level; a
 // 32-bit image keeps its alpha; every other image (palette images included) becomes 24-bit
 // colour. Nothing when the file cannot be read, has no pixels or is too large. Needs no OpenGL.
 std::optional<DecodedImage> decodeImage(const std::string& path);

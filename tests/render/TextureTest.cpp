@@ -196,6 +196,15 @@ TEST_F(TextureTest, MissingFileShowsOneMessageAndKeepsTheRecord) {
     EXPECT_EQ(recordedMessageBoxes[1].text, "Couldn't load texture " + notAnImage + "!");
 }
 
+TEST_F(TextureTest, ImageOfAFormatOutsideBmpJpegAndPngIsRefusedWhateverItsName) {
+    const auto grey = [](int, int) { return Rgba{90, 90, 90}; };
+    Texture texture;
+    EXPECT_FALSE(texture.load(save("picture.tif", 2, 2, 24, grey, FIF_TIFF), 0));
+    EXPECT_FALSE(texture.load(save("tiff-inside.png", 2, 2, 24, grey, FIF_TIFF), 0));
+    EXPECT_EQ(recordedMessageBoxes.size(), 2u);
+    EXPECT_TRUE(texture.load(save("bitmap-inside.jpg", 2, 2, 24, grey, FIF_BMP), 0));
+}
+
 TEST_F(TextureTest, ImageBeyondTheSizeLimitIsRefusedWithItsMessage) {
     // 24-bit BMP headers that claim a picture but store none of its pixels.
     const auto claimed = [&](const std::string& name, int32_t width, int32_t height) {
