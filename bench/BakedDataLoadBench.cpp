@@ -1,10 +1,10 @@
 // Loading the baked data as the game does short of OpenGL, one benchmark per file of the build
 // folder's data/: each model read and parsed with its normals, and the map read, parsed and laid
 // out into its terrain layers. Run it from the build folder.
-#include "models/ModelFile.h"
-#include "world/TerrainLayer.h"
-#include "world/World.h"
-#include "world/WorldFile.h"
+#include "files/ModelFile.h"
+#include "files/TerrainLayer.h"
+#include "files/World.h"
+#include "files/WorldFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,7 +1,7 @@
 // Loading a large model: the parser with its corner normals, which must stay near-linear.
+#include "files/MeshNormals.h"
+#include "files/ModelFile.h"
 #include "formats/ModelWriter.h"
-#include "models/MeshNormals.h"
-#include "models/ModelFile.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,16 +4,16 @@
 // eight seconds of play in which the armies close, fire and begin to fall.
 #include "ScratchFolder.h"
 
-#include "app/Clock.h"
-#include "app/FrameClock.h"
-#include "app/Log.h"
-#include "economy/ResourceType.h"
-#include "manager/ObjectManager.h"
-#include "manager/SimulationPass.h"
-#include "objects/Fighter.h"
-#include "objects/MetalPile.h"
-#include "objects/TownCenter.h"
-#include "objects/Worker.h"
+#include "core/Clock.h"
+#include "core/FrameClock.h"
+#include "core/Log.h"
+#include "sim/economy/ResourceType.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/manager/SimulationPass.h"
+#include "sim/objects/Fighter.h"
+#include "sim/objects/MetalPile.h"
+#include "sim/objects/TownCenter.h"
+#include "sim/objects/Worker.h"
 
 #include <benchmark/benchmark.h>
 

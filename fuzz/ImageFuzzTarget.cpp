@@ -5,7 +5,7 @@
 
 #include "InputFile.h"
 
-#include "render/ImageFile.h"
+#include "files/ImageFile.h"
 
 #include <array>
 

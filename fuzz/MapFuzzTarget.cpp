@@ -2,9 +2,9 @@
 // grid, every terrain layer and the ground under every object the map places.
 #include "FuzzTarget.h"
 
-#include "world/TerrainLayer.h"
-#include "world/World.h"
-#include "world/WorldFile.h"
+#include "files/TerrainLayer.h"
+#include "files/World.h"
+#include "files/WorldFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto file = parseWorldFile({data, size});

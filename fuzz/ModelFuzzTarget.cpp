@@ -1,7 +1,7 @@
 // A model file through the parser and its normals, with the promises the drawing code relies on.
 #include "FuzzTarget.h"
 
-#include "models/ModelFile.h"
+#include "files/ModelFile.h"
 
 namespace {
 

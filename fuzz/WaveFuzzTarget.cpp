@@ -4,7 +4,7 @@
 
 #include "InputFile.h"
 
-#include "sound/CWaves.h"
+#include "files/CWaves.h"
 
 namespace {
 

@@ -1,14 +1,16 @@
 #include "app/Application.h"
 
-#include "app/Clock.h"
-#include "app/FrameClock.h"
+#include "app/Frame.h"
 #include "app/GameHooks.h"
-#include "app/GamePresentation.h"
-#include "app/Input.h"
-#include "app/Log.h"
+#include "app/LoadingSequence.h"
 #include "app/WindowProcedure.h"
+#include "client/GamePresentation.h"
+#include "client/render/RenderContext.h"
+#include "core/Clock.h"
+#include "core/FrameClock.h"
+#include "core/Input.h"
+#include "core/Log.h"
 #include "platform/Platform.h"
-#include "render/RenderContext.h"
 
 const std::string ApplicationTitle = std::string("Orvalen") + " v1.0";
 
@@ -56,7 +58,7 @@ int runApplication() {
     std::string error;
     if (!platform::createWindow(ApplicationTitle, error))
         return fail("Couldn't create the game window: " + error);
-    if (!createContext(error))
+    if (!createContext(runLoadingSequence, drawFrame, error))
         return fail("Couldn't create the OpenGL context: " + error);
 
     startFrameClock(currentTick());

@@ -1,7 +1,7 @@
 #include "app/GameHooks.h"
 
-#include "economy/GameSetup.h"
-#include "manager/SimulationPass.h"
+#include "sim/economy/GameSetup.h"
+#include "sim/manager/SimulationPass.h"
 
 void setupGame() {
     runGameSetup();

@@ -1,12 +1,12 @@
 #include "app/LoadingSequence.h"
 
 #include "app/LoadingHooks.h"
-#include "render/Camera.h"
-#include "render/RenderContext.h"
-#include "render/Skybox.h"
-#include "sound/GameSounds.h"
-#include "ui/menu/LoadingScreen.h"
-#include "ui/menu/MenuSetup.h"
+#include "client/menu/LoadingScreen.h"
+#include "client/menu/MenuSetup.h"
+#include "client/render/Camera.h"
+#include "client/render/RenderContext.h"
+#include "client/render/Skybox.h"
+#include "client/sound/GameSounds.h"
 
 #include <GL/glew.h>
 

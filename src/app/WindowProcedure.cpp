@@ -1,8 +1,8 @@
 #include "app/WindowProcedure.h"
 
-#include "app/Input.h"
-#include "app/TextField.h"
-#include "render/RenderContext.h"
+#include "client/render/RenderContext.h"
+#include "core/Input.h"
+#include "core/TextField.h"
 
 intptr_t windowProcedure(const platform::Message& message) {
     switch (message.code) {

@@ -1,9 +1,9 @@
 #include "app/LoadingSequence.h"
-#include "render/Camera.h"
-#include "render/Skybox.h"
+#include "client/menu/LoadingScreen.h"
+#include "client/render/Camera.h"
+#include "client/render/Skybox.h"
 #include "support/GlWindow.h"
 #include "support/ScratchFolder.h"
-#include "ui/menu/LoadingScreen.h"
 
 #include <gtest/gtest.h>
 

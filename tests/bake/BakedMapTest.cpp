@@ -1,5 +1,5 @@
-#include "platform/FilePath.h"
-#include "world/WorldFile.h"
+#include "core/FilePath.h"
+#include "files/WorldFile.h"
 
 #include <gtest/gtest.h>
 

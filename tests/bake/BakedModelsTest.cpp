@@ -1,6 +1,6 @@
-#include "models/ModelFile.h"
-#include "platform/FilePath.h"
-#include "render/ImageFile.h"
+#include "core/FilePath.h"
+#include "files/ImageFile.h"
+#include "files/ModelFile.h"
 
 #include <gtest/gtest.h>
 

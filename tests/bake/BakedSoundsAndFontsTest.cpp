@@ -1,6 +1,6 @@
-#include "platform/FilePath.h"
-#include "render/ImageFile.h"
-#include "sound/CWaves.h"
+#include "core/FilePath.h"
+#include "files/CWaves.h"
+#include "files/ImageFile.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

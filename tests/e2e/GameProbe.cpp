@@ -5,15 +5,15 @@
 //   orvalen-e2e-probe panel METAL OIL FILE
 //                                       the panel with player 1 holding METAL and OIL, as a PPM;
 //                                       magenta where the scene behind the panel shows
-#include "app/Input.h"
+#include "client/panel/Panel.h"
+#include "client/render/Camera.h"
+#include "client/render/RenderContext.h"
+#include "client/terrain/WorldLoader.h"
+#include "core/Input.h"
+#include "files/World.h"
 #include "platform/Platform.h"
-#include "players/PlayerManager.h"
-#include "render/Camera.h"
-#include "render/RenderContext.h"
+#include "sim/players/PlayerManager.h"
 #include "support/GlWindow.h"
-#include "ui/panel/Panel.h"
-#include "world/World.h"
-#include "world/WorldLoader.h"
 
 #include <GL/glew.h>
 #include <GL/glu.h>

@@ -15,15 +15,15 @@
 //                                       on these items and the check boxes set (1) or clear (0)
 //   box NAME SLOT TYPE HALFHEIGHT TEXT  that message box open over the menu (closed again after)
 // Scenes run in order on one menu: a page once opened stays current, as in the game.
-#include "app/FrameClock.h"
-#include "app/Input.h"
-#include "app/TextField.h"
+#include "client/menu/MenuScene.h"
+#include "client/menu/MenuScreen.h"
+#include "client/menu/MenuSetup.h"
+#include "client/menu/MessageBoxes.h"
+#include "client/render/RenderContext.h"
+#include "core/FrameClock.h"
+#include "core/Input.h"
+#include "core/TextField.h"
 #include "platform/Platform.h"
-#include "render/RenderContext.h"
-#include "ui/menu/MenuScene.h"
-#include "ui/menu/MenuScreen.h"
-#include "ui/menu/MenuSetup.h"
-#include "ui/menu/MessageBoxes.h"
 
 #include <GL/glew.h>
 

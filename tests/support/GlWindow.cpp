@@ -1,7 +1,7 @@
 #include "support/GlWindow.h"
 
+#include "client/render/RenderContext.h"
 #include "platform/Platform.h"
-#include "render/RenderContext.h"
 
 #include <GL/glew.h>
 

@@ -1,9 +1,9 @@
 #include "support/SimulationTest.h"
 
-#include "app/Clock.h"
-#include "app/FrameClock.h"
-#include "app/Log.h"
-#include "manager/SimulationPass.h"
+#include "core/Clock.h"
+#include "core/FrameClock.h"
+#include "core/Log.h"
+#include "sim/manager/SimulationPass.h"
 
 #include <fstream>
 #include <sstream>

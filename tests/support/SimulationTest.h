@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/FrameClock.h"
-#include "manager/ObjectManager.h"
-#include "objects/IWorldObject.h"
-#include "objects/Presentation.h"
-#include "players/PlayerManager.h"
+#include "core/FrameClock.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/objects/IWorldObject.h"
+#include "sim/objects/Presentation.h"
+#include "sim/players/PlayerManager.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/Model.h"
+#include "files/Model.h"
 
 #include <vector>
 

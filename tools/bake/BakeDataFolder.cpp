@@ -10,9 +10,9 @@
 #include "SkyFaces.h"
 #include "Sounds.h"
 #include "TerrainTextures.h"
+#include "core/FilePath.h"
 #include "formats/MapWriter.h"
 #include "formats/ModelWriter.h"
-#include "platform/FilePath.h"
 
 #include <fstream>
 #include <stdexcept>

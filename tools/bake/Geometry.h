@@ -1,6 +1,6 @@
 #pragma once
 
-#include "models/MeshNormals.h"
+#include "files/MeshNormals.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/WorldFile.h"
+#include "files/WorldFile.h"
 
 // The one map of the game: 200 x 200 cells of gentle hills with a flat border, player 1's base
 // centre where the camera starts, player 2's across the map, metal and oil near both.

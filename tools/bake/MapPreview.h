@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Image.h"
-#include "world/WorldFile.h"
+#include "files/WorldFile.h"
 
 #include <vector>
 

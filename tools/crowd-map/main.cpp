@@ -3,8 +3,8 @@
 // beyond the base, so the grid is centred a few rows past it and all of it shows.
 // Piles are drawn like every other model, so the copy measures the frame rate of a crowded view
 // without changing the game.
+#include "files/WorldFile.h"
 #include "formats/MapWriter.h"
-#include "world/WorldFile.h"
 
 #include <cmath>
 #include <fstream>

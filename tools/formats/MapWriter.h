@@ -1,6 +1,6 @@
 #pragma once
 
-#include "world/WorldFile.h"
+#include "files/WorldFile.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,15 +1,15 @@
 #include "SimRunner.h"
 
-#include "app/Clock.h"
-#include "app/FrameClock.h"
-#include "app/Log.h"
-#include "economy/GameSetup.h"
-#include "manager/MapObjects.h"
-#include "manager/ObjectManager.h"
-#include "manager/SimulationPass.h"
-#include "objects/Fightable.h"
-#include "objects/ObjectFactory.h"
-#include "players/PlayerManager.h"
+#include "core/Clock.h"
+#include "core/FrameClock.h"
+#include "core/Log.h"
+#include "sim/economy/GameSetup.h"
+#include "sim/manager/MapObjects.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/manager/SimulationPass.h"
+#include "sim/objects/Fightable.h"
+#include "sim/objects/ObjectFactory.h"
+#include "sim/players/PlayerManager.h"
 
 #include <cstdio>
 #include <vector>

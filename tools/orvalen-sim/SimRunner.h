@@ -2,7 +2,7 @@
 
 #include "SimOptions.h"
 #include "SimScript.h"
-#include "world/WorldFile.h"
+#include "files/WorldFile.h"
 
 #include <optional>
 #include <ostream>

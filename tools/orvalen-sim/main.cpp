@@ -3,7 +3,7 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimScript.h"
-#include "platform/FilePath.h"
+#include "core/FilePath.h"
 
 #include <filesystem>
 #include <iostream>

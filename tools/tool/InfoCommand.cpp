@@ -1,10 +1,10 @@
 // orvalen-tool info FILE: what the game's loader makes of a file, or the message it would show.
-#include "models/ModelFile.h"
-#include "platform/FilePath.h"
-#include "render/ImageFile.h"
-#include "sound/CWaves.h"
+#include "core/FilePath.h"
+#include "files/CWaves.h"
+#include "files/ImageFile.h"
+#include "files/ModelFile.h"
+#include "files/WorldFile.h"
 #include "tool/Commands.h"
-#include "world/WorldFile.h"
 
 #include <algorithm>
 #include <cctype>

@@ -2,13 +2,13 @@
 // game's own drawing code, in player 1's team colour, for judging models without the game.
 #include "Image.h"
 #include "ImageFile.h"
-#include "app/Clock.h"
-#include "models/ModelDrawing.h"
-#include "models/ModelLoader.h"
-#include "models/ModelRegistry.h"
-#include "objects/IWorldObject.h"
+#include "client/models/ModelDrawing.h"
+#include "client/models/ModelLoader.h"
+#include "client/models/ModelRegistry.h"
+#include "client/render/RenderContext.h"
+#include "core/Clock.h"
 #include "platform/Platform.h"
-#include "render/RenderContext.h"
+#include "sim/objects/IWorldObject.h"
 #include "tool/Commands.h"
 
 #include <GL/glew.h>

@@ -1,0 +1,120 @@
+#include "app/Frame.h"
+
+#include "app/FrameHooks.h"
+#include "client/menu/MenuScene.h"
+#include "client/panel/PanelButtons.h"
+#include "client/render/Camera.h"
+#include "client/render/RenderContext.h"
+#include "client/render/ScreenPicking.h"
+#include "client/render/SelectionCircles.h"
+#include "client/render/SelectionRect.h"
+#include "client/render/Skybox.h"
+#include "client/terrain/Terrain.h"
+#include "core/Input.h"
+#include "platform/Platform.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/players/PlayerManager.h"
+
+#include <GL/glew.h>
+
+FrameToggles frameToggles;
+
+namespace {
+
+constexpr int HumanPlayer = 1;
+constexpr float SkyHalfSize = 50.0f;
+
+void toggleOnPress(int key, bool& toggle) {
+    if (keyPressed(key))
+        toggle = !toggle;
+}
+
+void setCameraView() {
+    glLoadIdentity();
+    applyView(camera);
+}
+
+// The terrain must be the only thing in the depth buffer when the ground under the cursor is read.
+void pickGroundUnderCursor() {
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    const platform::Rect client = platform::clientRect();
+    pickGroundCell(cursor.x, (client.bottom - client.top) - cursor.y);
+}
+
+void drawScene(Player& human) {
+    drawTerrain();
+    pickGroundUnderCursor();
+    drawSelectionCircles(human.getSelection());
+    glPushMatrix();
+    ObjectManager::getInstance()->render();
+    glPopMatrix();
+}
+
+// A finished drag replaces the selection with what it covers; otherwise (a right press) the
+// selection acts on the object under the cursor, or walks to the cell under it.
+void pickAndOrder(Player& human, bool selectionDone) {
+    hidePanelButtons();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setCameraView();
+    const SelectionRect& rect = selectionRect;
+    const ObjectManager& objects = *ObjectManager::getInstance();
+    if (selectionDone) {
+        const auto picked =
+            selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
+        human.selectObjects(picked.get());
+        return;
+    }
+    const auto picked =
+        selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
+    if (!picked->empty())
+        human.orderActOn(picked->front());
+    else if (HoverCell.valid())
+        human.orderMove(HoverCell.hoverColumn, HoverCell.hoverRow);
+}
+
+} // namespace
+
+void drawFrame() {
+    Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
+    // must not switch the camera, and mouse-look would hold the cursor at the window centre.
+    if (!frameToggles.menuVisible) {
+        toggleOnPress('U', frameToggles.freeCamera);
+        if (frameToggles.freeCamera)
+            updateCamera(camera);
+    }
+    applyView(camera);
+    drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
+
+    toggleOnPress(platform::KeyEscape, frameToggles.menuVisible);
+    if (frameToggles.menuVisible) {
+        drawMenuScene();
+        platform::swapBuffers();
+        return;
+    }
+
+    drawScene(human);
+    enterOrthoMode();
+    const bool selectionDone = updateSelectionRect();
+    drawInterfacePanel();
+    leaveOrthoMode();
+
+    toggleOnPress('K', frameToggles.showPickingPass);
+    if (!frameToggles.showPickingPass)
+        platform::swapBuffers();
+
+    if (takePanelClick(PlayerSelector::TrainWorker))
+        human.train(PlayerSelector::TrainWorker);
+    if (takePanelClick(PlayerSelector::TrainMarine))
+        human.train(PlayerSelector::TrainMarine);
+
+    const bool rightPress = keyPressed(platform::KeyRightButton);
+    if (!rightPress && !selectionDone)
+        return;
+    pickAndOrder(human, selectionDone);
+    if (frameToggles.showPickingPass)
+        platform::swapBuffers();
+}

@@ -1,0 +1,50 @@
+#include "client/GamePresentation.h"
+
+#include "client/models/ModelDrawing.h"
+#include "client/models/ModelRegistry.h"
+#include "client/panel/PanelButtons.h"
+#include "client/sound/GameSounds.h"
+#include "files/World.h"
+
+#include <GL/glew.h>
+
+ModelInstance* GamePresentation::createInstance(int type) {
+    return ModelRegistry::instance().createInstance(type).release();
+}
+
+ModelInstance* GamePresentation::createProjectileInstance(int kind) {
+    return ModelRegistry::instance().createProjectileInstance(kind).release();
+}
+
+void GamePresentation::drawInstance(ModelInstance& instance, double x, double y, double z) {
+    ::drawInstance(instance, x, y, z);
+}
+
+// A building under construction grows out of the ground; it is drawn without the occlusion test.
+void GamePresentation::drawRising(ModelInstance& instance, double x, double z, double rise) {
+    if (!instance.model)
+        return;
+    const WorldPoint ground = groundPoint(z, x);
+    glPushMatrix();
+    glTranslated(ground.x, ground.y, ground.z);
+    glScaled(1.0, rise, 1.0);
+    drawModel(*instance.model, &instance.animationState, instance.colour);
+    glPopMatrix();
+}
+
+void GamePresentation::playSelectResponse(int type) {
+    ::playSelectResponse(type);
+}
+
+void GamePresentation::playMoveAcknowledgement(int type) {
+    ::playMoveAcknowledgement(type);
+}
+
+void GamePresentation::showPanelButton(int slot) {
+    ::showPanelButton(slot);
+}
+
+void installGamePresentation() {
+    static GamePresentation game;
+    setPresentation(&game);
+}

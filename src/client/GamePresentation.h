@@ -1,0 +1,20 @@
+#pragma once
+
+#include "sim/objects/Presentation.h"
+
+// The game's side of the simulation's seam: models from the registry, drawing in the 3-D scene,
+// the unit responses and the panel's command buttons.
+class GamePresentation : public Presentation {
+public:
+    ModelInstance* createInstance(int type) override;
+    ModelInstance* createProjectileInstance(int kind) override;
+    void drawInstance(ModelInstance& instance, double x, double y, double z) override;
+    void drawRising(ModelInstance& instance, double x, double z, double rise) override;
+    void playSelectResponse(int type) override;
+    void playMoveAcknowledgement(int type) override;
+    void showPanelButton(int slot) override;
+};
+
+// Installs the game's presentation for the rest of the run. The map's objects take their models
+// while the world loads, so this comes before the loading sequence.
+void installGamePresentation();

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "client/menu/Checkbox.h"
+#include "client/menu/DropDownList.h"
+#include "client/menu/Label.h"
+#include "client/menu/Slider.h"
+#include "client/menu/TextField.h"
+
+#include <string>
+#include <vector>
+
+// A framed page of option widgets that slides down from the top of the window. One page at most is
+// the current one, and only that one is drawn.
+struct OptionsPage {
+    float y = 0.0f; // the page box's bottom edge
+    int height = 0;
+    std::string title;
+    std::vector<Checkbox> checkboxes;
+    std::vector<DropDownList> dropDownLists;
+    std::vector<Label> labels;
+    std::vector<Slider> sliders;
+    std::vector<TextField> textFields;
+
+    // Makes this the current page, starting just above the window's top edge.
+    void open();
+    bool current() const;
+    // Draws and polls the page and its widgets if it is the current one.
+    void draw();
+};
+
+// The page's half width in a window `windowWidth` wide: the window less 270 pixels on each side,
+// but never so narrow that the page's frame would fold over itself.
+int pageHalfWidth(int windowWidth);

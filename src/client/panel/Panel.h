@@ -1,0 +1,34 @@
+#pragma once
+
+#include "client/panel/PanelButtons.h"
+#include "client/render/Texture.h"
+#include "sim/objects/WorldObjectType.h"
+
+#include <cstdint>
+#include <string>
+
+// The interface panel along the bottom of the game window, drawn over the scene in 2-D mode (window
+// pixels, origin at the lower left). Its width follows ClientWidth.
+
+// The panel art, one thumbnail per object type, the interface font and the two training buttons
+// (hidden until the selection shows one).
+void loadPanel();
+
+// The object type's thumbnail; an empty texture for a type outside 0 to 10.
+const Texture& thumbnailOf(WorldObjectType type);
+
+// The cursor in window pixels and the left button, read once a frame (it remembers the last frame's
+// button).
+PanelMouse readPanelMouse();
+
+// The artwork, the command buttons with their press and click rules and the description of the
+// one under the mouse, and player 1's resources.
+void drawPanel(const PanelMouse& mouse);
+
+// The read-out of the one selected object: its picture, name, "hit points/maximum" and state.
+void drawSelectedObject(WorldObjectType type, const std::string& name, int32_t hitPoints,
+                        int32_t maxHitPoints, const std::string& state);
+
+// The small picture of the index-th selected object on a 35-pixel grid that fills rows left to right
+// from the row whose top is at y = 100 and goes down.
+void drawSelectionThumbnail(WorldObjectType type, int index);

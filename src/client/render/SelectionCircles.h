@@ -1,0 +1,10 @@
+#pragma once
+
+#include "client/render/Texture.h"
+#include "sim/manager/SelectedObjects.h"
+
+// The circle image, black keyed out; loaded by the loading sequence.
+extern Texture selectionCircle;
+
+// A red circle of 2 x 2 cells on the ground under each selected object, following the slope.
+void drawSelectionCircles(const SelectedObjects& selection);

@@ -1,0 +1,53 @@
+#include "client/render/SelectionRect.h"
+
+#include "core/Input.h"
+#include "platform/Platform.h"
+
+#include <GL/glew.h>
+
+SelectionRect selectionRect;
+
+namespace {
+
+void drawRectangle(const SelectionRect& rect) {
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(255, 255, 0);
+    glBegin(GL_LINE_LOOP);
+    glVertex2i(rect.anchorX, rect.anchorY);
+    glVertex2i(rect.currentX, rect.anchorY);
+    glVertex2i(rect.currentX, rect.currentY);
+    glVertex2i(rect.anchorX, rect.currentY);
+    glEnd();
+}
+
+} // namespace
+
+bool updateSelectionRect() {
+    SelectionRect& rect = selectionRect;
+    if (rect.dragging)
+        drawRectangle(rect);
+
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    rect.currentX = cursor.x;
+    rect.currentY = ClientHeight - cursor.y;
+    const bool buttonDown = platform::keyHeld(platform::KeyLeftButton);
+    const bool pressed = buttonDown && !rect.buttonWasDown;
+    rect.buttonWasDown = buttonDown;
+    if (rect.currentY < PanelStripHeight)
+        return false; // over the panel: a drag goes on, none starts
+
+    if (!rect.dragging) {
+        const bool inside = rect.currentX >= 0 && rect.currentX < ClientWidth && rect.currentY >= 0 &&
+                            rect.currentY < ClientHeight;
+        if (inside && pressed) {
+            rect.dragging = true;
+            rect.anchorX = rect.currentX;
+            rect.anchorY = rect.currentY;
+        }
+        return false;
+    }
+    if (buttonDown)
+        return false;
+    rect.dragging = false;
+    return true;
+}

@@ -1,0 +1,54 @@
+#include "client/sound/GameSounds.h"
+
+#include "sim/objects/UnitResponseSwitch.h"
+#include "sim/objects/WorldObjectType.h"
+
+#include <cstdlib>
+
+SoundSource clickSound;
+SoundSource swishSound;
+std::array<SoundSource, ResponseTableSize> selectResponses;
+std::array<SoundSource, ResponseTableSize> moveAcknowledgements;
+
+namespace {
+
+// Response table entries: object type * 2 + variant.
+constexpr int MarineEntry = TypeMarine * 2;
+constexpr int WorkerEntry = TypeWorker * 2;
+
+void playResponse(const std::array<SoundSource, ResponseTableSize>& table, int type) {
+    UnitResponseSwitch::getInstance(); // making the switch seeds rand(), which picks the variant
+    int variant = std::rand() % 2;
+    if (type >= 0 && type < ResponseTableSize / 2)
+        playSound(table[static_cast<size_t>(type * 2 + variant)]);
+}
+
+} // namespace
+
+void loadMenuSounds() {
+    loadSound(clickSound, "data\\sounds\\menu\\gui_click.wav");
+    loadSound(swishSound, "data\\sounds\\menu\\swish.wav");
+}
+
+void loadUnitResponses() {
+    loadSound(selectResponses[MarineEntry], "data\\sounds\\unit_responses\\marine_select1.wav");
+    loadSound(selectResponses[MarineEntry + 1], "data\\sounds\\unit_responses\\marine_select2.wav");
+    loadSound(moveAcknowledgements[MarineEntry], "data\\sounds\\unit_responses\\marine_move1.wav");
+    loadSound(moveAcknowledgements[MarineEntry + 1], "data\\sounds\\unit_responses\\marine_move2.wav");
+    loadSound(selectResponses[WorkerEntry], "data\\sounds\\unit_responses\\worker_select1.wav");
+    loadSound(selectResponses[WorkerEntry + 1], "data\\sounds\\unit_responses\\worker_select2.wav");
+    loadSound(moveAcknowledgements[WorkerEntry], "data\\sounds\\unit_responses\\worker_move1.wav");
+    loadSound(moveAcknowledgements[WorkerEntry + 1], "data\\sounds\\unit_responses\\worker_move2.wav");
+}
+
+void playSelectResponse(int type) {
+    playResponse(selectResponses, type);
+}
+
+void playMoveAcknowledgement(int type) {
+    playResponse(moveAcknowledgements, type);
+}
+
+void playClick() {
+    playSound(clickSound);
+}

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "objects/IUpdateDead.h"
-
-// Something updated and drawn by the object manager beside the world objects.
-class IUpdateDeadRender : public IUpdateDead {
-public:
-    virtual void render() = 0;
-};

@@ -1,0 +1,144 @@
+#include "files/ImageFile.h"
+
+#include <FreeImage.h>
+
+#include <algorithm>
+#include <array>
+#include <memory>
+
+namespace {
+
+struct Unload {
+    void operator()(FIBITMAP* bitmap) const { FreeImage_Unload(bitmap); }
+};
+using Bitmap = std::unique_ptr<FIBITMAP, Unload>;
+
+// The formats the game's images come in.
+constexpr std::array<FREE_IMAGE_FORMAT, 3> ImageFormats = {FIF_BMP, FIF_JPEG, FIF_PNG};
+
+bool hasAllowedSize(FIBITMAP* bitmap) {
+    const uint64_t width = FreeImage_GetWidth(bitmap);
+    const uint64_t height = FreeImage_GetHeight(bitmap);
+    return width > 0 && height > 0 && width <= MaxImageSide && height <= MaxImageSide &&
+           width * height <= MaxImagePixels;
+}
+
+// A small file can claim a picture of gigabytes: where the library can read the header alone,
+// the size is checked before a single pixel is decoded.
+bool headerAllowsLoading(FREE_IMAGE_FORMAT type, const std::string& path) {
+    if (!FreeImage_FIFSupportsNoPixels(type))
+        return true;
+    const Bitmap header(FreeImage_Load(type, path.c_str(), FIF_LOAD_NOPIXELS));
+    return header && hasAllowedSize(header.get());
+}
+
+// The type among ImageFormats by the file's content, else by its name; FIF_UNKNOWN for any other.
+// Only these readers are asked: recognising content with all of the library's readers runs every
+// one of them on the file, and its RAW reader corrupts memory on some files.
+FREE_IMAGE_FORMAT fileType(const std::string& path) {
+    for (const FREE_IMAGE_FORMAT type : ImageFormats)
+        if (FreeImage_Validate(type, path.c_str()))
+            return type;
+    const FREE_IMAGE_FORMAT byName = FreeImage_GetFIFFromFilename(path.c_str());
+    return std::find(ImageFormats.begin(), ImageFormats.end(), byName) != ImageFormats.end() ? byName
+                                                                                             : FIF_UNKNOWN;
+}
+
+// The file's type by content, else by name; the decoded bitmap in the standard pixel type.
+Bitmap openBitmap(const std::string& path, DecodedImage& image) {
+    const FREE_IMAGE_FORMAT type = fileType(path);
+    if (type == FIF_UNKNOWN || !FreeImage_FIFSupportsReading(type) || !headerAllowsLoading(type, path))
+        return nullptr;
+    Bitmap bitmap(FreeImage_Load(type, path.c_str(), 0));
+    if (!bitmap || !FreeImage_GetBits(bitmap.get()) || !hasAllowedSize(bitmap.get()))
+        return nullptr;
+    image.fileType = FreeImage_GetFormatFromFIF(type);
+    image.width = static_cast<int32_t>(FreeImage_GetWidth(bitmap.get()));
+    image.height = static_cast<int32_t>(FreeImage_GetHeight(bitmap.get()));
+    image.fileBitsPerPixel = static_cast<int32_t>(FreeImage_GetBPP(bitmap.get()));
+    if (FreeImage_GetImageType(bitmap.get()) != FIT_BITMAP)
+        bitmap.reset(FreeImage_ConvertToStandardType(bitmap.get(), TRUE));
+    return bitmap;
+}
+
+bool isGreyscale(FIBITMAP* bitmap) {
+    return FreeImage_GetBPP(bitmap) == 8 && FreeImage_GetColorType(bitmap) == FIC_MINISBLACK;
+}
+
+// Every pixel of `bitmap`, row by row from the bottom, through the library's real row pitch, each
+// turned into `channels` bytes of `image`.
+template <class Pixel>
+void forEachPixel(FIBITMAP* bitmap, int bytesPerPixel, DecodedImage& image, int channels, Pixel pixel) {
+    const unsigned width = FreeImage_GetWidth(bitmap);
+    image.pixels.reserve(static_cast<std::size_t>(width) * FreeImage_GetHeight(bitmap) * channels);
+    for (unsigned y = 0; y < FreeImage_GetHeight(bitmap); ++y) {
+        const BYTE* row = FreeImage_GetScanLine(bitmap, static_cast<int>(y));
+        for (unsigned x = 0; x < width; ++x)
+            pixel(row + x * bytesPerPixel);
+    }
+}
+
+void fillGrey(FIBITMAP* bitmap, DecodedImage& image) {
+    image.format = PixelFormat::LuminanceAlpha;
+    image.bitsPerPixel = 8;
+    forEachPixel(bitmap, 1, image, 2, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(), {p[0], p[0]});
+    });
+}
+
+void fillRgba(FIBITMAP* bitmap, DecodedImage& image) {
+    image.format = PixelFormat::Rgba;
+    image.bitsPerPixel = 32;
+    forEachPixel(bitmap, 4, image, 4, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(),
+                            {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], p[FI_RGBA_ALPHA]});
+    });
+}
+
+Bitmap toColour(FIBITMAP* bitmap) {
+    return Bitmap(FreeImage_ConvertTo24Bits(bitmap));
+}
+
+bool fillRgb(FIBITMAP* bitmap, DecodedImage& image) {
+    const Bitmap colour = toColour(bitmap);
+    if (!colour)
+        return false;
+    image.format = PixelFormat::Rgb;
+    image.bitsPerPixel = 24;
+    forEachPixel(colour.get(), 3, image, 3, [&](const BYTE* p) {
+        image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE]});
+    });
+    return true;
+}
+
+} // namespace
+
+std::optional<DecodedImage> decodeImage(const std::string& path) {
+    DecodedImage image;
+    const Bitmap bitmap = openBitmap(path, image);
+    if (!bitmap)
+        return std::nullopt;
+    if (isGreyscale(bitmap.get()))
+        fillGrey(bitmap.get(), image);
+    else if (FreeImage_GetBPP(bitmap.get()) == 32)
+        fillRgba(bitmap.get(), image);
+    else if (!fillRgb(bitmap.get(), image))
+        return std::nullopt;
+    return image;
+}
+
+std::optional<DecodedImage> decodeColorKeyedImage(const std::string& path, uint32_t colourKey) {
+    DecodedImage image;
+    const Bitmap bitmap = openBitmap(path, image);
+    const Bitmap colour = bitmap ? toColour(bitmap.get()) : nullptr;
+    if (!colour)
+        return std::nullopt;
+    image.format = PixelFormat::Rgba;
+    image.bitsPerPixel = 32;
+    forEachPixel(colour.get(), 3, image, 4, [&](const BYTE* p) {
+        const uint32_t value = p[FI_RGBA_RED] | (p[FI_RGBA_GREEN] << 8) | (p[FI_RGBA_BLUE] << 16);
+        const uint8_t alpha = value == colourKey ? 0 : 255;
+        image.pixels.insert(image.pixels.end(), {p[FI_RGBA_RED], p[FI_RGBA_GREEN], p[FI_RGBA_BLUE], alpha});
+    });
+    return image;
+}

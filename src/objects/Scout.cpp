@@ -1,5 +1,0 @@
-#include "objects/Scout.h"
-
-Scout::Scout(WorldObjectData record) : IWorldObject(std::move(record)) {
-    Moveable::attach(data);
-}

@@ -1,0 +1,11 @@
+#include "sim/economy/ResourceReceiver.h"
+
+#include "sim/objects/WorldObjectData.h"
+
+void ResourceReceiver::attach(WorldObjectData& record) {
+    object = &record;
+}
+
+GridPosition ResourceReceiver::getBuildingPosition() const {
+    return object->position();
+}

@@ -1,0 +1,52 @@
+#include "sim/objects/Builder.h"
+
+#include "core/FrameClock.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/objects/Construction.h"
+
+void Builder::attach(WorldObjectData& record, int32_t buildInterval) {
+    object = &record;
+    buildTimer.interval = buildInterval;
+}
+
+void Builder::stop() {
+    leaveSite();
+}
+
+void Builder::leaveSite() {
+    buildTimer.restart();
+    site.reset();
+}
+
+bool Builder::buildAt(std::shared_ptr<IWorldObject> candidate) {
+    if (!dynamic_cast<Construction*>(candidate.get()))
+        return false;
+    stop();
+    site = std::move(candidate);
+    return true;
+}
+
+void Builder::update() {
+    if (!site)
+        return;
+    if (site->isDead()) {
+        site.reset();
+        moveToNearestSite();
+        return;
+    }
+    if (distance2D(object->position(), site->getPosition()) > Reach) {
+        onSiteOutOfReach();
+        return;
+    }
+    auto& construction = dynamic_cast<Construction&>(*site);
+    while (buildTimer.due(TotalMilliseconds))
+        construction.workStep();
+}
+
+void Builder::moveToNearestSite() {
+    std::unique_ptr<ObjectList> sites = ObjectManager::getInstance()->selectOfClass<Construction>();
+    std::shared_ptr<IWorldObject> nearest =
+        ObjectSelecter(std::move(sites)).selectNearest(object->position());
+    if (nearest)
+        buildAt(std::move(nearest));
+}

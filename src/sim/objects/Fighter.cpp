@@ -1,0 +1,21 @@
+#include "sim/objects/Fighter.h"
+
+Fighter::Fighter(WorldObjectData record) : IWorldObject(std::move(record)) {
+    MoveableFightable::attach(data);
+}
+
+void Fighter::moveTo(double x, double z) {
+    disengage();
+    Moveable::moveTo(x, z);
+}
+
+void Fighter::actOn(std::shared_ptr<IWorldObject> object) {
+    if (!object)
+        return;
+    if (dynamic_cast<Fightable*>(object.get())) {
+        setTarget(std::move(object));
+        return;
+    }
+    const GridPosition position = object->getPosition();
+    Moveable::moveTo(position.x, position.z);
+}

@@ -1,0 +1,66 @@
+#include "sim/objects/Worker.h"
+
+#include "sim/objects/Construction.h"
+#include "sim/objects/MetalPile.h"
+#include "sim/objects/TownCenter.h"
+
+Worker::Worker(WorldObjectData record) : IWorldObject(std::move(record)) {
+    ResourceCarier::attach(data, GatherInterval);
+    MoveableBuilder::attach(data, BuildInterval);
+    MoveableFightable::attach(data);
+}
+
+void Worker::stop() {
+    carrierLegs().stopWalking();
+    builderLegs().stopWalking();
+    fighterLegs().stopWalking();
+    disengage();
+    leaveSite();
+    ResourceCarier::stop();
+}
+
+void Worker::update() {
+    carrierLegs().update();
+    if (!carrierLegs().isMoving())
+        gatheringStep();
+    builderLegs().update();
+    if (!builderLegs().isMoving())
+        Builder::update();
+    MoveableFightable::update();
+}
+
+void Worker::onRemove() {
+    dropPile();
+    leaveSite();
+    dropTarget();
+}
+
+void Worker::moveTo(double x, double z) {
+    stop();
+    fighterLegs().moveTo(x, z);
+}
+
+void Worker::actOn(std::shared_ptr<IWorldObject> object) {
+    if (!object)
+        return;
+    stop();
+    if (dynamic_cast<MetalPile*>(object.get())) {
+        gatherFrom(std::move(object));
+        return;
+    }
+    if (dynamic_cast<Construction*>(object.get())) {
+        buildAt(std::move(object));
+        return;
+    }
+    const auto* townCenter = dynamic_cast<TownCenter*>(object.get());
+    if (townCenter && townCenter->getOwner() == getOwner()) {
+        transfer(std::move(object));
+        return;
+    }
+    if (dynamic_cast<Fightable*>(object.get())) {
+        setTarget(std::move(object));
+        return;
+    }
+    const GridPosition position = object->getPosition();
+    moveTo(position.x, position.z);
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "files/ModelInstance.h"
+#include "sim/objects/GridPosition.h"
+#include "sim/objects/WorldObjectType.h"
+
+#include <cstdint>
+#include <memory>
+
+// The record every world object carries and every ability part of it points to.
+struct WorldObjectData {
+    WorldObjectType type = TypeNone;
+    int32_t owner = -1; // player id
+    double x = 0.0;     // grid units
+    double z = 0.0;
+    std::unique_ptr<ModelInstance> model; // null when the type has no model
+
+    GridPosition position() const { return {x, z}; }
+};

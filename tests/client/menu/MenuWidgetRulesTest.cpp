@@ -1,0 +1,110 @@
+#include "client/menu/DropDownList.h"
+#include "client/menu/Menu.h"
+#include "client/menu/OptionsPage.h"
+#include "client/menu/Slider.h"
+#include "core/Input.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SliderRulesTest, ValueIsTheIntegerShareOfTheRange) {
+    EXPECT_EQ(sliderValue(0, 100, 55), 50);
+    EXPECT_EQ(sliderValue(0, 100, 110), 100);
+    EXPECT_EQ(sliderValue(0, 100, 109), 99);
+    EXPECT_EQ(sliderValue(0, 100, 0), 0);
+    EXPECT_EQ(sliderValue(20, 30, 110), 30);
+}
+
+TEST(SliderRulesTest, ReleasedKnobSettlesAtTheLowestPositionOfItsValue) {
+    EXPECT_EQ(settledSliderPosition(0, 100, 1), 0);   // 0 for positions 0 and 1
+    EXPECT_EQ(settledSliderPosition(0, 100, 12), 11); // 10 for positions 11 and 12
+    EXPECT_EQ(settledSliderPosition(0, 100, 55), 55); // 50 first reached at 55
+    EXPECT_EQ(settledSliderPosition(0, 10, 64), 55);  // 5 from 55 to 65
+    EXPECT_EQ(settledSliderPosition(0, 10, 110), 110);
+    for (int position = 0; position <= Slider::Travel; ++position) {
+        const int settled = settledSliderPosition(0, 7, position);
+        EXPECT_EQ(sliderValue(0, 7, settled), sliderValue(0, 7, position));
+        EXPECT_TRUE(settled == 0 || sliderValue(0, 7, settled - 1) != sliderValue(0, 7, settled));
+    }
+}
+
+TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
+    EXPECT_EQ(sliderDragOffset(110, 300, 500), -110);
+    EXPECT_EQ(sliderDragOffset(30, 420, 400), 20);
+    EXPECT_EQ(sliderDragOffset(30, 900, 400), 80);
+    EXPECT_EQ(sliderDragOffset(0, 100, 400), 0);
+}
+
+TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheField) {
+    const int left = 100, fieldY = 500, width = 250, count = 3;
+    auto rowAt = [&](int x, int y) { return dropDownRowAt(left, fieldY, width, count, {x, y}); };
+    EXPECT_EQ(rowAt(200, 499), 0);
+    EXPECT_EQ(rowAt(200, 468), 0);
+    EXPECT_EQ(rowAt(200, 467), 1);
+    EXPECT_EQ(rowAt(200, 404), 2);
+    EXPECT_EQ(rowAt(200, 403), -1) << "below the last row";
+    EXPECT_EQ(rowAt(200, 500), -1) << "on the field";
+    EXPECT_EQ(rowAt(100, 480), 0);
+    EXPECT_EQ(rowAt(350, 480), 0);
+    EXPECT_EQ(rowAt(99, 480), -1);
+    EXPECT_EQ(rowAt(351, 480), -1);
+}
+
+TEST(DropDownRowsTest, OpenListSpansTheFieldAndItsRows) {
+    const int left = 100, fieldY = 500, width = 250, count = 3;
+    auto inside = [&](int x, int y) { return insideOpenDropDown(left, fieldY, width, count, {x, y}); };
+    EXPECT_TRUE(inside(200, 531));
+    EXPECT_FALSE(inside(200, 532));
+    EXPECT_TRUE(inside(200, 404));
+    EXPECT_FALSE(inside(200, 403));
+    EXPECT_TRUE(inside(350, 450));
+    EXPECT_FALSE(inside(351, 450));
+    EXPECT_FALSE(inside(99, 510));
+}
+
+TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
+    ClientWidth = 1000;
+    Menu main;
+    main.create({"New Game", "Multiplayer", "Options"}, true, 800);
+    main.show();
+    ASSERT_EQ(main.buttons().size(), 3u);
+    EXPECT_EQ(main.buttons()[0].x, -256.0f);
+    EXPECT_EQ(main.buttons()[1].x, -356.0f);
+    EXPECT_EQ(main.buttons()[2].x, -456.0f);
+    EXPECT_EQ(main.buttons()[2].y, 800.0f - 108.0f - 216.0f);
+
+    std::vector<float> xs;
+    int swishes = 0;
+    for (float x = -356.0f; x < 0.0f;) {
+        const MenuButtonSlide slide = slideMenuButton(x, true, 1000.0f, 60.0f);
+        swishes += slide.enteredView;
+        x = slide.x;
+        xs.push_back(x);
+    }
+    EXPECT_EQ(swishes, 1);
+    EXPECT_EQ(xs.back(), 0.0f) << "clamped at the left edge";
+    EXPECT_FALSE(slideMenuButton(-256.0f, true, 1000.0f, 0.0f).enteredView);
+    EXPECT_TRUE(slideMenuButton(-256.0f, true, 1000.0f, 1.0f).enteredView);
+
+    Menu options;
+    options.create({"Video", "Audio"}, false, 800);
+    options.show();
+    EXPECT_EQ(options.buttons()[0].x, 1000.0f);
+    EXPECT_EQ(options.buttons()[1].x, 1100.0f);
+    EXPECT_EQ(slideMenuButton(1100.0f, false, 1000.0f, 60.0f).x, 1040.0f);
+    EXPECT_FALSE(slideMenuButton(1100.0f, false, 1000.0f, 60.0f).enteredView);
+    EXPECT_TRUE(slideMenuButton(1040.0f, false, 1000.0f, 60.0f).enteredView);
+    EXPECT_EQ(slideMenuButton(760.0f, false, 1000.0f, 60.0f).x, 744.0f) << "clamped at W - 256";
+    EXPECT_EQ(slideMenuButton(744.0f, false, 1000.0f, 60.0f).x, 744.0f);
+}
+
+TEST(OptionsPageTest, NarrowWindowKeepsTheFrameWhole) {
+    EXPECT_EQ(pageHalfWidth(1280), 370);
+    EXPECT_EQ(pageHalfWidth(801), 130);
+    EXPECT_EQ(pageHalfWidth(540), 64);
+    EXPECT_EQ(pageHalfWidth(200), 64);
+    EXPECT_EQ(pageHalfWidth(0), 64);
+}
+
+} // namespace

@@ -1,0 +1,225 @@
+#include "client/models/ModelDrawing.h"
+#include "core/Clock.h"
+#include "platform/Platform.h"
+#include "support/GlWindow.h"
+#include "support/TestModels.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <functional>
+
+namespace {
+
+constexpr uint32_t Now0 = 1000;
+
+// The first corner of every triangle drawn, in model units (the projection maps them 1:1).
+std::vector<Vec3> firstCorners(const std::function<void()>& draw) {
+    const platform::Rect client = platform::clientRect();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-client.right / 2.0, client.right / 2.0, -client.bottom / 2.0, client.bottom / 2.0, -100.0,
+            100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    std::vector<GLfloat> buffer(1 << 16);
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glRenderMode(GL_FEEDBACK);
+    draw();
+    const GLint count = glRenderMode(GL_RENDER);
+    std::vector<Vec3> corners;
+    for (GLint i = 0; i < count;) {
+        EXPECT_EQ(buffer[i], GL_POLYGON_TOKEN);
+        const int vertices = static_cast<int>(buffer[i + 1]);
+        corners.push_back({buffer[i + 2] - client.right / 2.0f, buffer[i + 3] - client.bottom / 2.0f, 0.0f});
+        i += 2 + 3 * vertices;
+    }
+    return corners;
+}
+
+// A triangle whose first corner is at (x, y).
+std::vector<Vec3> triangleAt(float x, float y) {
+    return {{x, y, 0.0f}, {x + 1.0f, y, 0.0f}, {x, y + 1.0f, 0.0f}};
+}
+
+// Two triangles, face 0 at height 0 and face 1 at height 20, at the x offsets given.
+std::shared_ptr<MeshShape> twoFaces(float x0, float x1) {
+    auto shape = std::make_shared<MeshShape>();
+    for (const auto& corners : {triangleAt(x0, 0.0f), triangleAt(x1, 20.0f)})
+        shape->positions.insert(shape->positions.end(), corners.begin(), corners.end());
+    shape->faceNormals.assign(2, Vec3{0.0f, 0.0f, 1.0f});
+    return shape;
+}
+
+// Rest pose at x = -50. "run": three frames; face 0 at x = 0, 10, 20; face 1 at x = 0, 10, 30 but
+// marked unchanged in the last frame.
+Model runningModel(std::array<uint32_t, 3> durations = {100, 100, 100}) {
+    ModelMesh mesh = flatMesh("body", {});
+    mesh.faceCount = 2;
+    mesh.shape = twoFaces(-50.0f, -50.0f);
+    mesh.texCoords.assign(6, Vec2{});
+    Model model = modelOf({mesh});
+    ModelAnimation run;
+    run.name = "run";
+    run.frameCount = 3;
+    run.animatedMeshes = {0};
+    const float face1[3] = {0.0f, 10.0f, 30.0f};
+    for (int k = 0; k < 3; ++k) {
+        ModelFrameMesh frameMesh;
+        frameMesh.flat = 1;
+        frameMesh.faceCount = 2;
+        frameMesh.changed = true;
+        frameMesh.changedFaces = {true, k != 2};
+        frameMesh.shape = twoFaces(10.0f * k, face1[k]);
+        run.frames.push_back({durations[k], {frameMesh}});
+    }
+    model.animations.push_back(run);
+    return model;
+}
+
+class ModelDrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openGlWindow());
+        setTickSource([this] { return now; });
+        now = Now0;
+    }
+
+    std::vector<float> drawnXs(ModelInstance& instance) {
+        std::vector<float> xs;
+        for (const Vec3& corner :
+             firstCorners([&] { drawModel(*instance.model, &instance.animationState, 0); }))
+            xs.push_back(corner.x);
+        return xs;
+    }
+
+    uint32_t now = Now0;
+};
+
+TEST_F(ModelDrawingTest, YawTurnsTheModelFromPlusZToItsHorizontalDirection) {
+    const float east[3] = {1, 0, 0}, west[3] = {-1, 0, 0}, north[3] = {0, 0, -1}, none[3] = {0, 0, 0};
+    EXPECT_NEAR(yawDegrees(east), 90.0, 1e-4);
+    EXPECT_NEAR(yawDegrees(west), 270.0, 1e-4);
+    EXPECT_NEAR(yawDegrees(north), 180.0, 1e-4);
+    EXPECT_EQ(yawDegrees(none), 0.0);
+    const float climbing[3] = {0, 5, 1};
+    EXPECT_NEAR(yawDegrees(climbing), 0.0, 1e-4) << "only the horizontal part counts";
+}
+
+TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
+    Model model = runningModel();
+    ModelInstance instance;
+    instance.model = &model;
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{-50.0f, -50.0f})) << "no animation: the rest pose";
+
+    playAnimation(instance, "run");
+    now = Now0 + 250; // frame 2, half way, toward frame 0 for every face
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{10.0f, 15.0f}));
+    ASSERT_EQ(instance.animationState.size(), 1u);
+    EXPECT_EQ(instance.animationState[0].frame, 2);
+    EXPECT_EQ(instance.animationState[0].frameStart, Now0 + 200);
+
+    now = Now0 + 300 + 150; // frame 1 of the next loop, half way toward frame 2
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{15.0f, 10.0f}))
+        << "face 1 is not marked as changing in frame 2, so it is drawn as in frame 1";
+
+    now = Now0 + 3000000 + 50; // a long pause is caught up to the same place in the loop
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{5.0f, 5.0f}));
+    EXPECT_EQ(instance.animationState[0].frame, 0);
+}
+
+TEST_F(ModelDrawingTest, AnimationsThatCannotRunDrawTheirFirstFrameOrTheRestPose) {
+    Model still = runningModel({0, 0, 0});
+    ModelInstance instance;
+    instance.model = &still;
+    playAnimation(instance, "run");
+    now = Now0 + 5000;
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{0.0f, 0.0f})) << "frames of 0 ms: the first frame";
+
+    Model empty = runningModel();
+    empty.animations[0].frames.clear();
+    empty.animations[0].frameCount = 0;
+    instance.model = &empty;
+    EXPECT_EQ(drawnXs(instance), (std::vector<float>{-50.0f, -50.0f})) << "no frames: the rest pose";
+}
+
+// Looks straight down on the ground plane, +x to the right and -z up the window.
+class TopViewTest : public ModelDrawingTest {
+protected:
+    void SetUp() override {
+        ModelDrawingTest::SetUp();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        glOrtho(-10.0, 10.0, -10.0, 10.0, 0.1, 100.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(0.0, 50.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, -1.0);
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glDisable(GL_TEXTURE_2D);
+    }
+
+    std::array<uint8_t, 3> pixelAt(double x, double z) {
+        GLdouble modelView[16], projection[16], wx, wy, wz;
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        gluProject(x, 0.0, z, modelView, projection, viewport, &wx, &wy, &wz);
+        std::array<uint8_t, 3> rgb{};
+        glReadPixels(static_cast<GLint>(wx), static_cast<GLint>(wy), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                     rgb.data());
+        return rgb;
+    }
+};
+
+// A white square body at the origin with a nose in the colour separator toward +z.
+Model arrowModel() {
+    return modelOf(
+        {boxMesh("body", 1.0f, 1.0f),
+         flatMesh("color_separator", {{-0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.0f, 0.5f, 4.0f}})});
+}
+
+using Rgb = std::array<uint8_t, 3>;
+
+TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColour) {
+    Model model = arrowModel();
+    ModelInstance instance;
+    instance.model = &model;
+    instance.colour = 0x0000FF; // red in the lowest byte
+    instance.direction[0] = 1.0f;
+    drawInstance(instance, 0.0, 0.0, 0.0);
+    EXPECT_TRUE(instance.visible);
+    EXPECT_EQ(pixelAt(0.0, 0.0), (Rgb{255, 255, 255}));
+    EXPECT_EQ(pixelAt(2.5, 0.0), (Rgb{255, 0, 0})) << "the nose points along +x";
+    EXPECT_EQ(pixelAt(0.0, 2.5), (Rgb{0, 0, 0}));
+
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    instance.direction[0] = 0.0f;
+    instance.direction[2] = -1.0f;
+    drawInstance(instance, 5.0, 0.0, 0.0);
+    EXPECT_EQ(pixelAt(5.0, -2.5), (Rgb{255, 0, 0})) << "turned half round, drawn at its position";
+}
+
+TEST_F(TopViewTest, AHiddenOrEmptyModelIsNotVisibleAndDrawsNothing) {
+    Model model = modelOf({boxMesh("body", 1.0f, 1.0f)});
+    ModelInstance near;
+    near.model = &model;
+    drawInstance(near, 0.0, 5.0, 0.0); // lifted toward the eye
+    ModelInstance below = near;
+    drawInstance(below, 0.0, 0.0, 0.0);
+    EXPECT_TRUE(near.visible);
+    EXPECT_FALSE(below.visible) << "wholly behind the first";
+
+    Model empty;
+    ModelInstance nothing;
+    nothing.model = &empty;
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    drawInstance(nothing, 0.0, 0.0, 0.0);
+    EXPECT_FALSE(nothing.visible);
+    EXPECT_EQ(pixelAt(0.0, 0.0), (Rgb{0, 0, 0}));
+}
+
+} // namespace

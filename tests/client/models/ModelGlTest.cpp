@@ -1,0 +1,101 @@
+#include "client/models/ModelLoader.h"
+#include "formats/ModelWriter.h"
+#include "support/GlWindow.h"
+
+#include <FreeImage.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+ModelFileContents texturedTriangle() {
+    ModelFileContents c;
+    ModelFileMesh mesh;
+    mesh.name = "hull";
+    mesh.materialIndex = 0;
+    mesh.positions = {{0, 0, 0}, {1, 0, 0}, {0, 2, 0}};
+    mesh.texCoords = {{0, 0}, {1, 0}, {0, 1}};
+    c.meshes = {mesh};
+    c.textureNames = {"skin.png", "absent.png"};
+    ModelFileMaterial material;
+    material.textureIndex = 0;
+    c.materials = {material};
+    return c;
+}
+
+class ModelLoaderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openGlWindow());
+        recordedMessageBoxes.clear();
+        folder_ =
+            fs::temp_directory_path() / ("orvalen-model-test-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_);
+        prefix_ = folder_.string() + "/";
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        const std::string path = prefix_ + name;
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        return path;
+    }
+
+    void writeSkin() {
+        FIBITMAP* image = FreeImage_Allocate(2, 2, 24);
+        ASSERT_TRUE(FreeImage_Save(FIF_PNG, image, (prefix_ + "skin.png").c_str(), 0));
+        FreeImage_Unload(image);
+    }
+
+    fs::path folder_;
+    std::string prefix_;
+};
+
+TEST_F(ModelLoaderTest, LoadsTexturesAfterThePrefixAndMakesTheQuery) {
+    writeSkin();
+    const std::string path = write("hull.ktqm", writeModelFile(texturedTriangle()));
+    Model model;
+    loadModel(model, path, prefix_);
+    ASSERT_EQ(model.meshes.size(), 1u);
+    ASSERT_EQ(model.textures.size(), 2u);
+    EXPECT_NE(model.textures[0].id, 0u);
+    EXPECT_EQ(model.textures[0].path, prefix_ + "skin.png");
+    EXPECT_EQ(model.textures[1].id, 0u) << "a missing texture keeps id 0 and the model loads on";
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+    EXPECT_EQ(recordedMessageBoxes[0].text, "Couldn't load texture " + prefix_ + "absent.png!");
+    EXPECT_NE(model.occlusionQuery, 0u);
+    EXPECT_EQ(model.boundingBox.maxY, 2.0f);
+}
+
+TEST_F(ModelLoaderTest, MissingWrongOrTruncatedFileGivesOneMessageAndAnEmptyModel) {
+    std::vector<uint8_t> crlf = writeModelFile(texturedTriangle());
+    crlf.insert(crlf.begin() + 9, '\r');
+    std::vector<uint8_t> cut = writeModelFile(texturedTriangle());
+    cut.resize(cut.size() / 2);
+    const std::vector<std::string> paths = {prefix_ + "absent.ktqm", write("crlf.ktqm", crlf),
+                                            write("cut.ktqm", cut)};
+    for (const std::string& path : paths) {
+        writeSkin();
+        Model model;
+        loadModel(model, write("good.ktqm", writeModelFile(texturedTriangle())), prefix_);
+        recordedMessageBoxes.clear();
+
+        loadModel(model, path, prefix_);
+        ASSERT_EQ(recordedMessageBoxes.size(), 1u) << path;
+        EXPECT_EQ(recordedMessageBoxes[0].text, "Model " + path + " wasn't found or is corrupted!");
+        EXPECT_EQ(recordedMessageBoxes[0].caption, "Model Unavailable");
+        EXPECT_TRUE(model.meshes.empty());
+        EXPECT_TRUE(model.textures.empty());
+        EXPECT_TRUE(model.materials.empty());
+        EXPECT_EQ(model.colourSeparator, -1);
+        EXPECT_EQ(model.boundingBox, BoundingBox{});
+    }
+}
+
+} // namespace

@@ -1,0 +1,147 @@
+#include "client/GamePresentation.h"
+#include "client/render/ScreenPicking.h"
+#include "core/Input.h"
+#include "files/World.h"
+#include "platform/Platform.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/players/PlayerManager.h"
+#include "support/GlWindow.h"
+#include "support/TestModels.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+// The game's presentation, with every object a box 2 units wide and tall.
+class BoxPresentation : public GamePresentation {
+public:
+    ModelInstance* createInstance(int) override {
+        auto* instance = new ModelInstance();
+        instance->model = &box;
+        return instance;
+    }
+
+    Model box = modelOf({boxMesh("box", 1.0f, 2.0f)});
+};
+
+class Marker : public IWorldObject {
+public:
+    Marker(double x, double z) : IWorldObject({TypeMarine, 1, x, z, nullptr}) {}
+    bool isDead() const override { return false; }
+    void update() override {}
+};
+
+class ScreenPickingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openGlWindow());
+        world = World{}; // grid (x, z) lies at world (3.75 x, 0, 3.75 z)
+        presentation = std::make_unique<BoxPresentation>();
+        setPresentation(presentation.get());
+        const platform::Rect client = platform::clientRect();
+        ClientWidth = client.right;
+        ClientHeight = client.bottom;
+        hidden = std::make_shared<Marker>(-2.0, 0.0); // behind a wall in the normal frame
+        front = std::make_shared<Marker>(0.0, 2.0);
+        back = std::make_shared<Marker>(0.4, 0.0); // behind the front one, sticking out to its right
+    }
+    void TearDown() override {
+        hidden.reset();
+        front.reset();
+        back.reset();
+        setPresentation(nullptr);
+        PlayerManager::destroyInstance();
+        ObjectManager::destroyInstance();
+    }
+
+    // Looking along -z at the objects from 30 units away.
+    static void setView() {
+        glLoadIdentity();
+        gluLookAt(0.0, 1.0, 30.0, 0.0, 1.0, 0.0, 0.0, 1.0, 0.0);
+    }
+
+    // The normal frame decides what is visible: a wall stands in front of the hidden object, as
+    // a hill might. The picking frame starts white and has no wall.
+    void drawThenPrepareToPick(const std::vector<std::shared_ptr<Marker>>& objects) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        setView();
+        glDisable(GL_TEXTURE_2D);
+        glBegin(GL_QUADS);
+        glVertex3d(-11.0, -1.0, 3.0);
+        glVertex3d(-4.0, -1.0, 3.0);
+        glVertex3d(-4.0, 4.0, 3.0);
+        glVertex3d(-11.0, 4.0, 3.0);
+        glEnd();
+        for (const auto& object : objects)
+            object->render();
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        setView();
+    }
+
+    static std::array<int, 2> windowPixel(double gridX, double height, double gridZ) {
+        GLdouble modelView[16], projection[16], wx, wy, wz;
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        gluProject(3.75 * gridX, height, 3.75 * gridZ, modelView, projection, viewport, &wx, &wy, &wz);
+        return {static_cast<int>(wx), static_cast<int>(wy)};
+    }
+
+    static std::vector<std::shared_ptr<IWorldObject>> pick(const ObjectList& list, std::array<int, 2> from,
+                                                           std::array<int, 2> to) {
+        const ObjectSelecter view(list);
+        const auto picked = selectInScreenRect(view, from[0], from[1], to[0], to[1]);
+        return {picked->begin(), picked->end()};
+    }
+
+    std::unique_ptr<BoxPresentation> presentation;
+    std::shared_ptr<Marker> hidden, front, back;
+};
+
+using Picked = std::vector<std::shared_ptr<IWorldObject>>;
+
+TEST_F(ScreenPickingTest, AClickFindsTheOneObjectUnderIt) {
+    drawThenPrepareToPick({back});
+    const ObjectList list{back};
+    const auto centre = windowPixel(0.4, 1.0, 0.0);
+    EXPECT_EQ(pick(list, centre, centre), (Picked{back}));
+    const auto beside = windowPixel(-1.0, 1.0, 0.0);
+    EXPECT_TRUE(pick(list, beside, beside).empty());
+}
+
+TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNeverAHiddenOne) {
+    drawThenPrepareToPick({front, hidden, back});
+    ASSERT_TRUE(front->getModel()->visible);
+    ASSERT_TRUE(back->getModel()->visible);
+    ASSERT_FALSE(hidden->getModel()->visible) << "wholly behind the wall";
+
+    const ObjectList list{hidden, front, back};
+    const auto frontCentre = windowPixel(0.0, 1.0, 2.0);
+    EXPECT_EQ(pick(list, frontCentre, frontCentre), (Picked{front})) << "the one behind it is covered";
+    const auto backEdge = windowPixel(0.55, 1.0, 0.0);
+    EXPECT_EQ(pick(list, backEdge, backEdge), (Picked{back}));
+    const auto hiddenCentre = windowPixel(-2.0, 1.0, 0.0);
+    EXPECT_TRUE(pick(list, hiddenCentre, hiddenCentre).empty()) << "not seen in the last frame: never picked";
+
+    const auto lowLeft = windowPixel(-3.0, -0.5, 2.0), highRight = windowPixel(1.2, 2.5, 2.0);
+    EXPECT_EQ(pick(list, highRight, lowLeft), (Picked{front, back})) << "in list order, each once";
+}
+
+TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsAColumn) {
+    drawThenPrepareToPick({front, hidden, back});
+    const ObjectList list{hidden, front, back};
+    EXPECT_EQ(pick(list, {-5000, -5000}, {ClientWidth + 5000, ClientHeight + 5000}), (Picked{front, back}));
+
+    const auto frontCentre = windowPixel(0.0, 1.0, 2.0);
+    EXPECT_EQ(pick(list, {frontCentre[0], 0}, {frontCentre[0], ClientHeight}), (Picked{front}));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+} // namespace

@@ -1,0 +1,76 @@
+#include "client/render/SelectionRect.h"
+#include "core/Input.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Cursor positions are given with y counted up from the bottom, as the rectangle keeps them.
+class SelectionRectTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fakeplatform::reset();
+        ClientWidth = 800;
+        ClientHeight = 600;
+        selectionRect = SelectionRect{};
+    }
+
+    static bool frame(int x, int y, bool leftDown) {
+        fakeplatform::cursor = {x, ClientHeight - y};
+        fakeplatform::heldKeys.clear();
+        if (leftDown)
+            fakeplatform::heldKeys.insert(0x01);
+        return updateSelectionRect();
+    }
+};
+
+TEST_F(SelectionRectTest, ADragRunsFromThePressToTheReleaseAndEndsOnce) {
+    EXPECT_FALSE(frame(100, 400, false));
+    EXPECT_FALSE(frame(100, 400, true));
+    EXPECT_TRUE(selectionRect.dragging);
+    EXPECT_FALSE(frame(300, 250, true));
+    EXPECT_TRUE(frame(320, 240, false));
+    EXPECT_FALSE(selectionRect.dragging);
+    EXPECT_EQ(selectionRect.anchorX, 100);
+    EXPECT_EQ(selectionRect.anchorY, 400);
+    EXPECT_EQ(selectionRect.currentX, 320);
+    EXPECT_EQ(selectionRect.currentY, 240);
+    EXPECT_FALSE(frame(320, 240, false));
+}
+
+TEST_F(SelectionRectTest, APlainClickIsADragOfOnePoint) {
+    EXPECT_FALSE(frame(50, 500, true));
+    EXPECT_TRUE(frame(50, 500, false));
+    EXPECT_EQ(selectionRect.anchorX, selectionRect.currentX);
+    EXPECT_EQ(selectionRect.anchorY, selectionRect.currentY);
+}
+
+TEST_F(SelectionRectTest, ThePanelStripNeitherStartsNorEndsADrag) {
+    EXPECT_FALSE(frame(100, PanelStripHeight - 1, true));
+    EXPECT_FALSE(selectionRect.dragging) << "a press over the panel starts nothing";
+
+    frame(100, 0, false);
+    EXPECT_FALSE(frame(100, PanelStripHeight, true)) << "the strip's top row is above the panel";
+    EXPECT_TRUE(selectionRect.dragging);
+    EXPECT_FALSE(frame(200, 100, false)) << "released over the panel: the drag waits";
+    EXPECT_TRUE(selectionRect.dragging);
+    EXPECT_TRUE(frame(200, 300, false)) << "and ends when the cursor comes back above it";
+}
+
+TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) {
+    frame(100, 50, true);
+    EXPECT_FALSE(frame(300, 400, true));
+    EXPECT_FALSE(selectionRect.dragging);
+    EXPECT_FALSE(frame(320, 420, false)) << "its release ends nothing";
+    EXPECT_FALSE(frame(320, 420, true));
+    EXPECT_TRUE(selectionRect.dragging) << "the next press starts a drag";
+}
+
+TEST_F(SelectionRectTest, APressOutsideTheWindowStartsNothing) {
+    EXPECT_FALSE(frame(-5, 300, true));
+    EXPECT_FALSE(frame(800, 300, true));
+    EXPECT_FALSE(selectionRect.dragging);
+}
+
+} // namespace

@@ -1,0 +1,144 @@
+#include "client/terrain/Terrain.h"
+#include "client/terrain/WorldLoader.h"
+#include "files/World.h"
+#include "formats/MapWriter.h"
+#include "platform/Platform.h"
+#include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
+
+#include <GL/glew.h>
+#include <GL/glu.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+
+namespace {
+
+using Rgb = std::array<uint8_t, 3>;
+
+// 4 columns x 3 rows, untextured, flat at height 0 but for a few corners (row stride 4).
+WorldFile flatMap() {
+    WorldFile map;
+    map.rows = 3;
+    map.columns = 4;
+    map.cornerHeights.assign(20, 0.0f);
+    map.cellTextures.assign(12, -1);
+    return map;
+}
+
+class TerrainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(openGlWindow());
+        const std::vector<uint8_t> bytes = writeWorldFile(flatMap());
+        std::ofstream("map.ktqw", std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        ASSERT_TRUE(loadWorld("map.ktqw", [](const MapObject&) {}));
+        glClearColor(0.0f, 0.0f, 0.8f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+    void TearDown() override { world = World{}; }
+
+    // Looking down on the map from the low-z side, with the horizon in the top of the window.
+    static void lookAcrossTheMap() {
+        const platform::Rect client = platform::clientRect();
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluPerspective(45.0, static_cast<double>(client.right) / client.bottom, 0.01, 2000.0);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        gluLookAt(0.0, 12.0, 25.0, 0.0, 0.0, -5.0, 0.0, 1.0, 0.0);
+    }
+
+    static std::array<int, 2> windowPixel(double x, double y, double z) {
+        GLdouble modelView[16], projection[16], wx, wy, wz;
+        GLint viewport[4];
+        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+        glGetDoublev(GL_PROJECTION_MATRIX, projection);
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        gluProject(x, y, z, modelView, projection, viewport, &wx, &wy, &wz);
+        return {static_cast<int>(wx), static_cast<int>(wy)};
+    }
+
+    static Rgb pixel(std::array<int, 2> at) {
+        Rgb rgb{};
+        glReadPixels(at[0], at[1], 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+        return rgb;
+    }
+
+    // Whether any pixel within two of the point is black: lines are one pixel wide.
+    static bool blackNear(std::array<int, 2> at) {
+        std::array<uint8_t, 5 * 5 * 3> area{};
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(at[0] - 2, at[1] - 2, 5, 5, GL_RGB, GL_UNSIGNED_BYTE, area.data());
+        for (std::size_t i = 0; i < area.size(); i += 3)
+            if (area[i] == 0 && area[i + 1] == 0 && area[i + 2] == 0)
+                return true;
+        return false;
+    }
+
+    // World x of a column line and z of a row line.
+    static double columnX(double column) { return 3.75 * column - world.worldWidth / 2.0; }
+    static double rowZ(double row) { return 3.75 * row - world.worldDepth / 2.0; }
+
+    const ScratchFolder folder;
+};
+
+TEST_F(TerrainTest, GroundPointFollowsThePlaneOfTheCellsCornersAndStaysOnTheMap) {
+    world.cornerHeights[1 * 4 + 2] = 0.2f; // corner (1, 2)
+    world.cornerHeights[1 * 4 + 3] = 0.4f; // corner (1, 3)
+    const WorldPoint corner = groundPoint(1.0, 2.0);
+    EXPECT_DOUBLE_EQ(corner.x, 3.75 * 2 - 7.5);
+    EXPECT_NEAR(corner.y, 20.0, 1e-4);
+    EXPECT_DOUBLE_EQ(corner.z, 3.75 * 1 - 5.625);
+    EXPECT_NEAR(groundPoint(1.0, 2.5).y, 30.0, 1e-4) << "half way along the edge: the mean height";
+
+    EXPECT_NEAR(groundPoint(-1.0, 2.0).y, 0.0, 1e-4) << "outside the map the nearest cell's height";
+    EXPECT_DOUBLE_EQ(groundPoint(-1.0, 2.0).z, rowZ(-1.0)) << "but the position itself is kept";
+    const WorldPoint farCorner = groundPoint(3.0, 4.0);
+    EXPECT_DOUBLE_EQ(farCorner.x, columnX(4.0));
+    EXPECT_NEAR(farCorner.y, 0.0, 1e-4);
+}
+
+TEST_F(TerrainTest, UntexturedCellsAreDarkGreenUnderABlackGridWithoutItsFarBorder) {
+    lookAcrossTheMap();
+    drawTerrain();
+    const double middleZ = rowZ(1.5), middleX = columnX(1.5);
+    EXPECT_EQ(pixel(windowPixel(middleX, 0.0, middleZ)), (Rgb{0, 74, 0}));
+    EXPECT_TRUE(blackNear(windowPixel(columnX(1.0), 0.3, middleZ)));
+    EXPECT_TRUE(blackNear(windowPixel(middleX, 0.3, rowZ(1.0))));
+    EXPECT_TRUE(blackNear(windowPixel(columnX(3.0), 0.3, middleZ))) << "the last column's near line";
+    EXPECT_FALSE(blackNear(windowPixel(columnX(4.0), 0.3, middleZ))) << "no line at the far column border";
+    EXPECT_FALSE(blackNear(windowPixel(middleX, 0.3, rowZ(3.0)))) << "no line at the far row border";
+}
+
+TEST_F(TerrainTest, PickingFindsTheCellUnderTheCursorAndNothingOffTheMapOrInTheSky) {
+    lookAcrossTheMap();
+    // Ground beyond the map, a little below it.
+    glDisable(GL_TEXTURE_2D);
+    glBegin(GL_QUADS);
+    glVertex3d(-40.0, -0.05, -40.0);
+    glVertex3d(-40.0, -0.05, 40.0);
+    glVertex3d(40.0, -0.05, 40.0);
+    glVertex3d(40.0, -0.05, -40.0);
+    glEnd();
+    drawTerrain();
+
+    auto pickAt = [](std::array<int, 2> at) {
+        pickGroundCell(at[0], at[1]);
+        return std::array<int, 2>{HoverCell.hoverRow, HoverCell.hoverColumn};
+    };
+    EXPECT_EQ(pickAt(windowPixel(columnX(2.5), 0.0, rowZ(1.5))), (std::array<int, 2>{1, 2}));
+    EXPECT_TRUE(HoverCell.valid());
+    EXPECT_EQ(pickAt(windowPixel(columnX(-0.5), 0.0, rowZ(0.5))), (std::array<int, 2>{0, 0}))
+        << "less than a cell outside the low edge still counts as the first cell";
+    EXPECT_EQ(pickAt(windowPixel(columnX(-2.5), 0.0, rowZ(0.5))), (std::array<int, 2>{-1, -1}));
+    EXPECT_EQ(pickAt(windowPixel(columnX(1.5), 0.0, rowZ(4.5))), (std::array<int, 2>{-1, -1}));
+    EXPECT_FALSE(HoverCell.valid());
+
+    const platform::Rect client = platform::clientRect();
+    EXPECT_EQ(pickAt({client.right / 2, client.bottom - 2}), (std::array<int, 2>{-1, -1})) << "the sky";
+}
+
+} // namespace

@@ -1,0 +1,66 @@
+#include "core/FrameClock.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FrameClockTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TotalMilliseconds = 0;
+        FrameMilliseconds = 0;
+    }
+};
+
+TEST_F(FrameClockTest, FrameLengthIsTheTickDifference) {
+    startFrameClock(1000);
+    advanceFrameClock(1016);
+    EXPECT_FLOAT_EQ(DeltaSeconds, 0.016f);
+    EXPECT_EQ(FrameMilliseconds, 16);
+    EXPECT_EQ(TotalMilliseconds, 16);
+    EXPECT_EQ(LastTick, 1016u);
+}
+
+TEST_F(FrameClockTest, WholeMillisecondsAreNeverLostToRounding) {
+    // 10 ms in single precision is 0.00999999977..., which would truncate to 9.
+    startFrameClock(0);
+    for (uint32_t tick = 10; tick <= 10000; tick += 10)
+        advanceFrameClock(tick);
+    EXPECT_EQ(FrameMilliseconds, 10);
+    EXPECT_EQ(TotalMilliseconds, 10000);
+}
+
+TEST_F(FrameClockTest, TickCounterWrapAroundGivesTheSmallElapsedTime) {
+    startFrameClock(0xFFFFFFF0u);
+    advanceFrameClock(0x00000010u);
+    EXPECT_EQ(FrameMilliseconds, 32);
+    EXPECT_FLOAT_EQ(DeltaSeconds, 0.032f);
+    EXPECT_EQ(TotalMilliseconds, 32);
+}
+
+TEST_F(FrameClockTest, FrameUnderOneMillisecondLeavesTheGameClock) {
+    startFrameClock(500);
+    advanceFrameClock(500);
+    EXPECT_EQ(FrameMilliseconds, 0);
+    EXPECT_EQ(TotalMilliseconds, 0);
+    EXPECT_FLOAT_EQ(DeltaSeconds, 0.0f);
+}
+
+TEST_F(FrameClockTest, InactiveTimeLandsInTheFirstFrameAfterReactivation) {
+    startFrameClock(0);
+    advanceFrameClock(16);
+    // No frames run while inactive; the next frame sees the whole gap.
+    advanceFrameClock(16 + 5000);
+    EXPECT_EQ(FrameMilliseconds, 5000);
+    EXPECT_FLOAT_EQ(DeltaSeconds, 5.0f);
+    EXPECT_EQ(TotalMilliseconds, 5016);
+}
+
+TEST_F(FrameClockTest, StartingDoesNotAdvanceTheGameClock) {
+    TotalMilliseconds = 1234;
+    startFrameClock(77);
+    EXPECT_EQ(TotalMilliseconds, 1234);
+    EXPECT_EQ(DeltaSeconds, 0.0f);
+}
+
+} // namespace

@@ -1,0 +1,222 @@
+#include "files/ModelFile.h"
+#include "formats/ModelWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const std::string Prefix = "data\\textures\\models\\";
+
+// A face's three corners, moved by `offset` along x.
+std::vector<Vec3> triangle(float offset) {
+    return {{offset, 0.0f, 0.0f}, {offset + 1.0f, 0.0f, 0.0f}, {offset, 1.0f, 0.0f}};
+}
+
+ModelFileMesh mesh(const std::string& name, int faces, float offset) {
+    ModelFileMesh m;
+    m.name = name;
+    for (int f = 0; f < faces; ++f) {
+        const auto corners = triangle(offset + 2.0f * f);
+        m.positions.insert(m.positions.end(), corners.begin(), corners.end());
+        m.texCoords.insert(m.texCoords.end(), {{0.0f, 0.0f}, {1.0f, 0.0f}, {0.0f, 1.0f}});
+    }
+    return m;
+}
+
+std::vector<Vec3> movedFace(std::vector<Vec3> positions, int face, float dy) {
+    for (int corner = 0; corner < 3; ++corner)
+        positions[3 * face + corner].y += dy;
+    return positions;
+}
+
+// Two meshes; "run" changes mesh 1 in frame 0, mesh 0 in frames 1 and 2 (frame 2 with the same
+// positions as frame 1), and nothing in frame 3.
+ModelFileContents figure() {
+    ModelFileContents c;
+    c.meshes = {mesh("body", 3, 0.0f), mesh("color_separator", 2, 10.0f)};
+    c.meshes[0].materialIndex = 0;
+    c.meshes[1].flat = 1;
+    c.textureNames = {"skin.png", "cloth.png\r"};
+    ModelFileMaterial material;
+    material.name = "skin";
+    material.textureIndex = 1;
+    material.colours = {{{255, 0, 51, 255}, {1, 2, 3, 4}, {0, 0, 0, 0}, {255, 255, 255, 255}}};
+    material.value = 7;
+    c.materials = {material};
+    const auto bodyMoved = movedFace(c.meshes[0].positions, 1, 0.5f);
+    ModelFileAnimation run;
+    run.name = "run";
+    run.frames = {{100, {{0, std::nullopt}, {-1, movedFace(c.meshes[1].positions, 0, 1.0f)}}},
+                  {120, {{0, bodyMoved}, {-1, std::nullopt}}},
+                  {140, {{0, bodyMoved}, {-1, std::nullopt}}},
+                  {160, {{0, std::nullopt}, {-1, std::nullopt}}}};
+    c.animations = {run, {"idle", {}}};
+    return c;
+}
+
+Model parsed(const std::vector<uint8_t>& bytes) {
+    const auto result = parseModelFile(bytes, Prefix);
+    EXPECT_TRUE(result) << result.error;
+    return result ? *result.value : Model{};
+}
+
+TEST(ModelFileTest, WrittenModelReadsBackWithPrefixedTexturesAndIndicesAsWritten) {
+    const ModelFileContents c = figure();
+    const Model model = parsed(writeModelFile(c));
+    ASSERT_EQ(model.meshes.size(), 2u);
+    for (std::size_t m = 0; m < 2; ++m) {
+        EXPECT_EQ(model.meshes[m].name, c.meshes[m].name);
+        EXPECT_EQ(model.meshes[m].materialIndex, c.meshes[m].materialIndex);
+        EXPECT_EQ(model.meshes[m].flat, c.meshes[m].flat);
+        EXPECT_EQ(model.meshes[m].faceCount, static_cast<int32_t>(c.meshes[m].positions.size() / 3));
+        EXPECT_EQ(model.meshes[m].shape->positions, c.meshes[m].positions);
+        EXPECT_EQ(model.meshes[m].texCoords, c.meshes[m].texCoords);
+    }
+    EXPECT_EQ(model.textureNames, (std::vector<std::string>{Prefix + "skin.png", Prefix + "cloth.png\r"}));
+    ASSERT_EQ(model.materials.size(), 1u);
+    EXPECT_EQ(model.materials[0].textureIndex, 1);
+    EXPECT_FLOAT_EQ(model.materials[0].colours[0][2], 51 / 255.0f);
+    EXPECT_EQ(model.materials[0].colours[3][3], 1.0f);
+    EXPECT_EQ(model.materials[0].value, 7);
+    EXPECT_EQ(model.colourSeparator, 1);
+
+    ASSERT_EQ(model.animations.size(), 2u);
+    const ModelAnimation& run = model.animations[0];
+    EXPECT_EQ(run.name, "run");
+    EXPECT_EQ(run.frameCount, 4);
+    ASSERT_EQ(run.frames.size(), 4u);
+    EXPECT_EQ(run.frames[2].duration, 140u);
+    EXPECT_EQ(run.animatedMeshes, (std::vector<int32_t>{1, 0}));
+    EXPECT_TRUE(run.frames[1].meshes[0].faceChanged(1));
+    EXPECT_FALSE(run.frames[1].meshes[0].faceChanged(0));
+    EXPECT_FALSE(run.frames[3].meshes[0].faceChanged(1));
+    EXPECT_EQ(run.frames[1].meshes[0].shape->positions, c.animations[0].frames[1].meshes[0].positions);
+    EXPECT_EQ(run.frames[1].meshes[1].materialIndex, -1);
+    EXPECT_EQ(run.frames[1].meshes[1].flat, 1);
+    EXPECT_EQ(run.frames[1].meshes[1].faceCount, 2);
+    EXPECT_EQ(model.animations[1].frameCount, 0);
+    EXPECT_EQ(model.findAnimation("idle"), 1);
+}
+
+TEST(ModelFileTest, UnchangedFrameMeshesShareThePreviousShape) {
+    const Model model = parsed(writeModelFile(figure()));
+    const auto& frames = model.animations[0].frames;
+    EXPECT_EQ(frames[0].meshes[0].shape, model.meshes[0].shape) << "unchanged in frame 0: the rest pose";
+    EXPECT_EQ(frames[3].meshes[0].shape, frames[2].meshes[0].shape) << "unchanged in frame 3: frame 2";
+    EXPECT_EQ(frames[2].meshes[1].shape, frames[0].meshes[1].shape);
+    EXPECT_NE(frames[0].meshes[1].shape, model.meshes[1].shape);
+
+    // Bit set but no face changed: a copy of frame 1 with normals of its own.
+    const ModelFrameMesh& same = frames[2].meshes[0];
+    EXPECT_TRUE(same.changed);
+    EXPECT_EQ(std::count(same.changedFaces.begin(), same.changedFaces.end(), true), 0);
+    EXPECT_NE(same.shape, frames[1].meshes[0].shape);
+    EXPECT_EQ(same.shape->positions, frames[1].meshes[0].shape->positions);
+    EXPECT_EQ(same.shape->cornerNormals, frames[1].meshes[0].shape->cornerNormals);
+    EXPECT_EQ(same.shape->cornerNormals.size(), 9u);
+    EXPECT_TRUE(frames[0].meshes[1].shape->cornerNormals.empty()) << "a flat mesh stays flat in frames";
+    EXPECT_EQ(frames[0].meshes[1].shape->faceNormals.size(), 2u);
+}
+
+TEST(ModelFileTest, LaterColourSeparatorWinsAndNoneGivesMinusOne) {
+    ModelFileContents c = figure();
+    c.meshes.insert(c.meshes.begin(), mesh("color_separator", 1, 0.0f));
+    c.animations.clear();
+    EXPECT_EQ(parsed(writeModelFile(c)).colourSeparator, 2);
+    c.meshes[0].name = c.meshes[2].name = "color_separator ";
+    EXPECT_EQ(parsed(writeModelFile(c)).colourSeparator, -1);
+}
+
+TEST(ModelFileTest, BoundingBoxKeepsItsStartValuesWithoutCorners) {
+    ModelFileContents c;
+    const BoundingBox start;
+    EXPECT_EQ(parsed(writeModelFile(c)).boundingBox, start);
+    EXPECT_EQ(start.minY, 2000000.0f);
+    c.meshes = {mesh("empty", 0, 0.0f)};
+    EXPECT_EQ(parsed(writeModelFile(c)).boundingBox, start);
+
+    const BoundingBox box = parsed(writeModelFile(figure())).boundingBox;
+    EXPECT_EQ(box.minX, 0.0f);
+    EXPECT_EQ(box.maxX, 13.0f);
+    EXPECT_EQ(box.minY, 0.0f);
+    EXPECT_EQ(box.maxY, 1.0f) << "animation frames do not widen it";
+    EXPECT_EQ(box.minZ, 0.0f);
+    EXPECT_EQ(box.maxZ, 0.0f);
+}
+
+TEST(ModelFileTest, IndicesOutOfRangeCountAsNone) {
+    ModelFileContents c = figure();
+    c.meshes[0].materialIndex = 1; // one material only
+    c.meshes[1].materialIndex = -1;
+    c.materials[0].textureIndex = 2; // two textures only
+    c.animations[0].frames[0].meshes[0].materialIndex = -5;
+    const Model model = parsed(writeModelFile(c));
+    EXPECT_EQ(model.meshes[0].materialIndex, -1);
+    EXPECT_EQ(model.meshes[1].materialIndex, -1);
+    EXPECT_EQ(model.materials[0].textureIndex, -1);
+    EXPECT_EQ(model.animations[0].frames[0].meshes[0].materialIndex, -1);
+}
+
+TEST(ModelFileTest, FirstLineMustBeExactlyTheMagic) {
+    const std::vector<uint8_t> good = writeModelFile(figure());
+    std::vector<uint8_t> crlf = good;
+    crlf.insert(crlf.begin() + 9, '\r');
+    const auto result = parseModelFile(crlf, Prefix);
+    EXPECT_FALSE(result);
+    EXPECT_EQ(result.error, "the first line is not KTQMV1.30");
+    std::vector<uint8_t> older = good;
+    older[8] = '2';
+    EXPECT_FALSE(parseModelFile(older, Prefix));
+}
+
+TEST(ModelFileTest, LongLinesContinueAsTheNextLine) {
+    ModelFileContents c;
+    c.textureNames = {std::string(254, 'a'), "b"};
+    std::vector<uint8_t> bytes = writeModelFile(c);
+    EXPECT_EQ(parsed(bytes).textureNames[0], Prefix + std::string(254, 'a'));
+    // Without its line feed the 255-character line is cut after 254; the rest is the next line.
+    bytes.erase(std::find(bytes.begin() + 26, bytes.end(), '\n'));
+    const Model model = parsed(bytes);
+    EXPECT_EQ(model.textureNames, (std::vector<std::string>{Prefix + std::string(254, 'a'), Prefix + "b"}));
+}
+
+TEST(ModelFileTest, EveryTruncationIsRefused) {
+    const std::vector<uint8_t> bytes = writeModelFile(figure());
+    for (std::size_t length = 0; length < bytes.size(); ++length)
+        EXPECT_FALSE(parseModelFile(std::span(bytes).first(length), Prefix))
+            << "prefix of " << length << " bytes";
+}
+
+TEST(ModelFileTest, AnyCorruptedByteIsReadOrRefusedWithoutHarm) {
+    const std::vector<uint8_t> good = writeModelFile(figure());
+    for (std::size_t offset = 0; offset < good.size(); ++offset)
+        for (const uint8_t value : {0x00, 0x0A, 0x7F, 0xFF}) {
+            std::vector<uint8_t> bytes = good;
+            bytes[offset] = value;
+            const auto result = parseModelFile(bytes, Prefix);
+            EXPECT_TRUE(result || !result.error.empty());
+        }
+}
+
+TEST(ModelFileTest, AbsurdCountsAreRefused) {
+    const std::vector<uint8_t> good = writeModelFile(figure());
+    const std::size_t faceCountOffset = 26 + 5 + 2; // after "body\n", material and flat
+    for (const std::size_t offset : std::vector<std::size_t>{10, 14, 18, 22, faceCountOffset}) {
+        for (const uint32_t value : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+            std::vector<uint8_t> bytes = good;
+            for (int i = 0; i < 4; ++i)
+                bytes[offset + i] = static_cast<uint8_t>(value >> (8 * i));
+            EXPECT_FALSE(parseModelFile(bytes, Prefix)) << "value " << value << " at byte " << offset;
+        }
+    }
+}
+
+TEST(ModelFileTest, MissingFileIsAnError) {
+    EXPECT_FALSE(readModelFile("data/models/no_such_model.ktqm", Prefix));
+    EXPECT_EQ(modelUnavailableMessage("data/models/x.ktqm"),
+              "Model data/models/x.ktqm wasn't found or is corrupted!");
+}
+
+} // namespace

@@ -1,0 +1,111 @@
+#include "sim/objects/Fighter.h"
+#include "sim/objects/Worker.h"
+#include "support/SimulationTest.h"
+
+namespace {
+
+using CombatTest = SimulationTest;
+
+TEST_F(CombatTest, AMarineChasesItsTargetAndFiresOneCooldownAfterTheFirstStepInRange) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto victim = add<Worker>(TypeWorker, 2, 30.0, 0.0);
+    marine->actOn(victim);
+
+    int32_t inRangeAt = -1;
+    while (inRangeAt < 0 && TotalMilliseconds < 5000) {
+        runFrame(10);
+        if (distance2D(marine->getPosition(), victim->getPosition()) <= 20.0)
+            inRangeAt = TotalMilliseconds;
+    }
+    ASSERT_GT(inRangeAt, 0);
+    runFrame(10);
+    EXPECT_FALSE(marine->isMoving()) << "a unit with its target in range stands still";
+
+    while (TotalMilliseconds < inRangeAt + 290)
+        runFrame(10);
+    EXPECT_EQ(victim->getHp(), 40);
+    runFrame(10);
+    EXPECT_EQ(victim->getHp(), 35) << "the first shot comes 300 ms after the first step in range";
+    EXPECT_EQ(logCount(") took 5 damage to ("), 1);
+    EXPECT_EQ(logCount(" hp:40)"), 1);
+
+    // The next shot waits for the pause after the shot (strictly) and the cooldown.
+    runFor(300, 10);
+    EXPECT_EQ(victim->getHp(), 35);
+    runFrame(10);
+    EXPECT_EQ(victim->getHp(), 30);
+}
+
+TEST_F(CombatTest, EveryShotIsAnnouncedToTheTargetsOwner) {
+    MessageRecorder attacked(player(1));
+    MessageRecorder attacker(player(2));
+    auto marine = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
+    auto victim = add<Worker>(TypeWorker, 1, 5.0, 0.0);
+    attacked.messages.clear();
+    attacker.messages.clear();
+    marine->actOn(victim);
+    runFor(700, 10); // shots at 310 and 620 ms
+    ASSERT_EQ(attacked.messages.size(), 2u);
+    EXPECT_EQ(attacked.messages[0].first, "You are attacked by Rudmarel");
+    EXPECT_EQ(attacked.messages[0].second, Player::Attacked);
+    EXPECT_TRUE(attacker.messages.empty());
+}
+
+TEST_F(CombatTest, OwnObjectsAndObjectsWithoutHitPointsAreRefusedAsTargets) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto enemy = add<Fighter>(TypeMarine, 2, 5.0, 0.0);
+    auto friendly = add<Fighter>(TypeMarine, 1, 5.0, 5.0);
+    ASSERT_TRUE(marine->setTarget(enemy));
+    EXPECT_FALSE(marine->setTarget(friendly));
+    EXPECT_EQ(marine->getTarget(), enemy);
+    marine->actOn(friendly);
+    EXPECT_EQ(marine->getTarget(), enemy) << "an order onto an own unit keeps the target";
+}
+
+TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLater) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 4.0);
+    auto target = add<Fighter>(TypeMarine, 2, 10.0, 0.0);
+    marine->setTarget(target);
+    runFor(310, 10);
+    EXPECT_EQ(target->getHp(), 55);
+    EXPECT_EQ(world().projectileCount(), 1u);
+
+    marine->stop();
+    worker->setTarget(target);
+    runFor(2010, 10);
+    EXPECT_EQ(target->getHp(), 55) << "a shell deals nothing in flight";
+    EXPECT_EQ(world().projectileCount(), 1u);
+}
+
+TEST_F(CombatTest, AnIdleUnitNextToAnEnemyDoesNotAcquireIt) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto enemy = add<Fighter>(TypeMarine, 2, 2.0, 0.0);
+    runFor(20000, 100);
+    EXPECT_EQ(marine->getTarget(), nullptr);
+    EXPECT_EQ(enemy->getHp(), 60);
+}
+
+TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
+    MessageRecorder messages(player(2));
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto victim = add<Worker>(TypeWorker, 2, 5.0, 0.0);
+    victim->takeDamage(38);
+    marine->setTarget(victim);
+    runFor(310, 10);
+    EXPECT_TRUE(victim->isDead());
+    EXPECT_EQ(victim->getHp(), 0);
+    EXPECT_EQ(world().getObjects().size(), 1u);
+    EXPECT_EQ(messages.messages.back().first, "Unit Worker deleted");
+    runFor(310, 10); // past the pause after the shot
+    EXPECT_EQ(marine->getTarget(), nullptr);
+}
+
+TEST_F(CombatTest, HitPointsReadNeverBelowZero) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->takeDamage(100);
+    EXPECT_EQ(worker->getHp(), 0);
+    EXPECT_EQ(logCount(") has now -60 HP\n"), 1);
+}
+
+} // namespace

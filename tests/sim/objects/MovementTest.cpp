@@ -1,0 +1,71 @@
+#include "sim/objects/Scout.h"
+#include "sim/objects/UnitResponseSwitch.h"
+#include "sim/objects/Worker.h"
+#include "support/SimulationTest.h"
+
+namespace {
+
+using MovementTest = SimulationTest;
+
+TEST_F(MovementTest, AWorkerStepsTwoCellsInA100MillisecondFrame) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->moveTo(10.0, 0.0);
+    runFrame(100);
+    EXPECT_NEAR(worker->getPosition().x, 2.0, 1e-9);
+    EXPECT_TRUE(worker->fighterLegs().isMoving());
+}
+
+TEST_F(MovementTest, AStepThatWouldReachTheGoalStopsShortWithoutMoving) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->moveTo(10.0, 0.0);
+    runFrame(600);
+    EXPECT_DOUBLE_EQ(worker->getPosition().x, 0.0);
+    EXPECT_FALSE(worker->fighterLegs().isMoving());
+}
+
+TEST_F(MovementTest, AWalkStopsLessThanOneStepShortOfTheGoal) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->moveTo(0.0, 10.0);
+    runFor(2000, 16);
+    EXPECT_FALSE(worker->fighterLegs().isMoving());
+    EXPECT_GT(worker->getPosition().z, 10.0 - 16 * 0.02);
+    EXPECT_LT(worker->getPosition().z, 10.0);
+}
+
+TEST_F(MovementTest, AnOrderToTheOwnPositionEndsAtTheFirstStep) {
+    auto worker = add<Worker>(TypeWorker, 1, 4.0, 4.0);
+    worker->moveTo(4.0, 4.0);
+    runFrame(16);
+    EXPECT_FALSE(worker->fighterLegs().isMoving());
+}
+
+TEST_F(MovementTest, TheModelFacesTheLastStep) {
+    recording.withModels = true;
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->moveTo(-10.0, 0.0);
+    runFrame(100);
+    EXPECT_FLOAT_EQ(worker->getModel()->direction[0], -2.0f);
+    EXPECT_FLOAT_EQ(worker->getModel()->direction[2], 0.0f);
+}
+
+TEST_F(MovementTest, MoveAcknowledgementOnlyWhileTheSwitchIsOn) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    worker->moveTo(5.0, 5.0);
+    EXPECT_TRUE(recording.moveAcknowledgements.empty());
+    UnitResponseSwitch::setOn();
+    worker->moveTo(6.0, 6.0);
+    UnitResponseSwitch::setOff();
+    EXPECT_EQ(recording.moveAcknowledgements, std::vector<int>{TypeWorker});
+}
+
+TEST_F(MovementTest, AScoutIgnoresOrders) {
+    auto scout = add<Scout>(TypeScout, 1, 3.0, 3.0);
+    auto other = add<Scout>(TypeScout, 2, 9.0, 9.0);
+    scout->moveTo(50.0, 50.0);
+    scout->actOn(other);
+    runFor(1000, 100);
+    EXPECT_DOUBLE_EQ(scout->getPosition().x, 3.0);
+    EXPECT_FALSE(scout->isMoving());
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#include "sim/objects/Fighter.h"
+#include "sim/objects/MetalPile.h"
+#include "sim/objects/Worker.h"
+#include "support/SimulationTest.h"
+
+#include <stdexcept>
+
+namespace {
+
+using PlayerManagerTest = SimulationTest;
+
+TEST_F(PlayerManagerTest, AFreshManagerHoldsTheThreeSidesWithTheirStock) {
+    PlayerManager* players = PlayerManager::getInstance();
+    ASSERT_EQ(players->playerCount(), 3);
+    const char* names[] = {"Gaia", "Tolvanek", "Rudmarel"};
+    for (int32_t id = 0; id < 3; ++id) {
+        Player& side = players->getPlayer(id);
+        EXPECT_EQ(side.getId(), id);
+        EXPECT_EQ(side.getName(), names[id]);
+        EXPECT_EQ(side.getResources().metal(), 500);
+        EXPECT_EQ(side.getResources().oil(), 100);
+        EXPECT_EQ(side.getPopulation(), 0);
+    }
+    EXPECT_THROW(players->getPlayer(3), std::out_of_range);
+    EXPECT_THROW(players->getPlayer(-1), std::out_of_range);
+}
+
+TEST_F(PlayerManagerTest, CreationAndDeletionAreLoggedWithTheStraySAfterTheResources) {
+    PlayerManager::getInstance();
+    PlayerManager::destroyInstance();
+    const std::string log = logText();
+    EXPECT_EQ(
+        log.rfind(
+            "PlayerManager created.\nPlayer(Gaia) created\nResources(500,100) \nsPlayer(Tolvanek) created\n",
+            0),
+        0u);
+    EXPECT_NE(log.find("Player(Gaia) deleted\nPlayer(Tolvanek) deleted\nPlayer(Rudmarel) deleted\n"
+                       "PlayerManager destroyed.\n"),
+              std::string::npos);
+}
+
+TEST_F(PlayerManagerTest, PopulationAndUnitMessagesFollowTheWorld) {
+    MessageRecorder gaia(player(0));
+    MessageRecorder tolvanek(player(1));
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    add<MetalPile>(TypeMetalPile, 0, 5.0, 5.0);
+    EXPECT_EQ(player(1).getPopulation(), 1);
+    EXPECT_EQ(player(0).getPopulation(), 1);
+    EXPECT_EQ(player(2).getPopulation(), 0);
+    ASSERT_EQ(tolvanek.messages.size(), 1u);
+    EXPECT_EQ(tolvanek.messages[0], std::make_pair(std::string("Unit Worker created"), Player::UnitCreated));
+    EXPECT_EQ(gaia.messages[0].first, "Unit MetalPile created");
+
+    worker->takeDamage(40);
+    runFrame(16);
+    EXPECT_EQ(player(1).getPopulation(), 0);
+    EXPECT_EQ(tolvanek.messages.back(),
+              std::make_pair(std::string("Unit Worker deleted"), Player::UnitDeleted));
+}
+
+TEST_F(PlayerManagerTest, EveryPlayerLogsItsStatusEveryPass) {
+    add<Fighter>(TypeMarine, 2, 0.0, 0.0);
+    runFrame(16);
+    runFrame(16);
+    EXPECT_EQ(logCount("Player1(Gaia) population = 0 resources = (500,100)\n"), 2);
+    EXPECT_EQ(logCount("Player1(Rudmarel) population = 1 resources = (500,100)\n"), 2);
+}
+
+} // namespace

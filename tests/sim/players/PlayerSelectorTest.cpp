@@ -1,0 +1,116 @@
+#include "sim/objects/Barracks.h"
+#include "sim/objects/Fighter.h"
+#include "sim/objects/TownCenter.h"
+#include "sim/objects/Worker.h"
+#include "support/SimulationTest.h"
+
+namespace {
+
+class PlayerSelectorTest : public SimulationTest {
+protected:
+    ObjectList listOf(std::initializer_list<std::shared_ptr<IWorldObject>> objects) {
+        return ObjectList(objects);
+    }
+};
+
+TEST_F(PlayerSelectorTest, OnlyTheFirstOwnObjectAnswersASelection) {
+    auto first = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
+    auto second = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    const ObjectList picked = listOf({enemy, second, first});
+    player(1).selectObjects(&picked);
+    const SelectedObjects selection = player(1).getSelection();
+    ASSERT_EQ(selection.size(), 2u);
+    EXPECT_EQ(selection.getEntries()[0], second);
+    EXPECT_EQ(selection.getEntries()[1], first);
+    EXPECT_EQ(recording.selectResponses, std::vector<int>{TypeWorker});
+    EXPECT_TRUE(recording.panelButtons.empty());
+}
+
+TEST_F(PlayerSelectorTest, ASelectionHoldsAtMostThirtyObjects) {
+    ObjectList picked;
+    for (int i = 0; i < 40; ++i)
+        picked.push_back(add<Fighter>(TypeMarine, 1, i, 0.0));
+    player(1).selectObjects(&picked);
+    const SelectedObjects selection = player(1).getSelection();
+    ASSERT_EQ(selection.size(), 30u);
+    EXPECT_EQ(selection.getEntries().back(), *std::next(picked.begin(), 29));
+}
+
+TEST_F(PlayerSelectorTest, AClickOnAForeignObjectSelectsItAlone) {
+    auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
+    const ObjectList picked = listOf({enemy});
+    player(1).selectObjects(&picked);
+    EXPECT_EQ(player(1).getSelection().size(), 1u);
+    EXPECT_EQ(recording.selectResponses, std::vector<int>{TypeMarine});
+    player(1).selectObjects(nullptr);
+    EXPECT_EQ(player(1).getSelection().size(), 0u);
+}
+
+TEST_F(PlayerSelectorTest, ASingleTrainingBuildingShowsItsButton) {
+    auto townCenter = add<TownCenter>(TypeBaseCenter, 1, 0.0, 0.0);
+    auto barracks = add<Barracks>(TypeBarracks, 1, 9.0, 0.0);
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    ObjectList both = listOf({townCenter, worker});
+    player(1).selectObjects(&both);
+    EXPECT_TRUE(recording.panelButtons.empty());
+    ObjectList alone = listOf({townCenter});
+    player(1).selectObjects(&alone);
+    ObjectList other = listOf({barracks});
+    player(1).selectObjects(&other);
+    EXPECT_EQ(recording.panelButtons, (std::vector<int>{5, 6}));
+}
+
+TEST_F(PlayerSelectorTest, OnlyTheFirstOrderedObjectAcknowledges) {
+    auto dead = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    ObjectList picked = listOf({marine, worker});
+    player(1).selectObjects(&picked);
+    player(1).orderMove(30.0, 30.0);
+    EXPECT_EQ(recording.moveAcknowledgements, std::vector<int>{TypeMarine});
+    EXPECT_TRUE(worker->fighterLegs().isMoving());
+
+    // A dead first entry neither acts nor answers, and the others stay silent.
+    recording.moveAcknowledgements.clear();
+    picked = listOf({dead, worker});
+    player(1).selectObjects(&picked);
+    dead->takeDamage(100);
+    player(1).orderMove(10.0, 10.0);
+    EXPECT_TRUE(recording.moveAcknowledgements.empty());
+    EXPECT_DOUBLE_EQ(worker->fighterLegs().getDestinationX(), 10.0);
+    EXPECT_FALSE(dead->fighterLegs().isMoving());
+}
+
+TEST_F(PlayerSelectorTest, AnOrderOnAnObjectReachesEverySelectedObject) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto enemyMarine = add<Fighter>(TypeMarine, 2, 1.0, 0.0);
+    auto target = add<Fighter>(TypeMarine, 2, 9.0, 0.0);
+    player(1).selectObject(marine, false);
+    player(1).selectObject(enemyMarine, true);
+    player(1).orderActOn(target);
+    EXPECT_EQ(marine->getTarget(), target);
+    EXPECT_EQ(enemyMarine->getTarget(), nullptr) << "an own-side target is refused by the unit";
+    auto other = add<Fighter>(TypeMarine, 2, 2.0, 0.0);
+    player(1).selectObject(other, true);
+    EXPECT_EQ(player(1).getSelection().size(), 2u) << "a foreign object joins only a single selection";
+}
+
+TEST_F(PlayerSelectorTest, TrainingNeedsATrainingBuildingFirstInTheSelection) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    auto barracks = add<Barracks>(TypeBarracks, 1, 9.0, 0.0);
+    player(1).train(6);
+    player(1).selectObject(worker, false);
+    player(1).train(6);
+    EXPECT_EQ(player(1).getResources().metal(), 500);
+
+    player(1).selectObject(barracks, false);
+    player(1).train(7);
+    EXPECT_EQ(barracks->getQueue().size(), 0u);
+    player(1).train(6);
+    ASSERT_EQ(barracks->getQueue().size(), 1u);
+    EXPECT_EQ(barracks->getQueue().getEntries()[0]->getType(), TypeMarine);
+    EXPECT_EQ(player(1).getResources().metal(), 440);
+}
+
+} // namespace
