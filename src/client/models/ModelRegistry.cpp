@@ -1,6 +1,5 @@
 #include "client/models/ModelRegistry.h"
 
-#include "app/LoadingHooks.h"
 #include "client/models/ModelLoader.h"
 #include "sim/economy/ProjectileInstant.h"
 #include "sim/economy/ProjectileSplash.h"
@@ -71,8 +70,4 @@ std::optional<std::string> ModelRegistry::texturePrefixFor(const std::string& fi
         if (entry.path == ModelFolder + fileName)
             return entry.texturePrefix;
     return std::nullopt;
-}
-
-void loadModels() {
-    ModelRegistry::instance();
 }
