@@ -1,20 +1,13 @@
 #pragma once
 
 #include "client/render/Texture.h"
+#include "core/Vec3.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-struct Vec3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-
-    bool operator==(const Vec3&) const = default;
-};
 
 struct Vec2 {
     float u = 0.0f;

@@ -1,7 +1,7 @@
 #include "client/models/ModelDrawing.h"
 
 #include "core/Clock.h"
-#include "core/Vector3.h"
+#include "core/Vec3.h"
 #include "files/World.h"
 
 #include <GL/glew.h>
@@ -177,7 +177,7 @@ void drawBoundingBox(const Model& model) {
 }
 
 double yawDegrees(const float direction[3]) {
-    const Vector3 horizontal{direction[0], 0.0f, direction[2]};
+    const Vec3 horizontal{direction[0], 0.0f, direction[2]};
     const double angle = angleBetween(horizontal, {0.0f, 0.0f, 1.0f}) * DegreesPerRadian;
     return direction[0] < 0.0f ? 360.0 - angle : angle;
 }
