@@ -22,13 +22,13 @@ void GamePresentation::drawInstance(ModelInstance& instance, double x, double y,
 
 // A building under construction grows out of the ground; it is drawn without the occlusion test.
 void GamePresentation::drawRising(ModelInstance& instance, double x, double z, double rise) {
-    if (!instance.model)
+    if (!instance.model || !instance.gpu)
         return;
     const WorldPoint ground = groundPoint(z, x);
     glPushMatrix();
     glTranslated(ground.x, ground.y, ground.z);
     glScaled(1.0, rise, 1.0);
-    drawModel(*instance.model, &instance.animationState, instance.colour);
+    drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
     glPopMatrix();
 }
 
