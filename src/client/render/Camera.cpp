@@ -28,21 +28,24 @@ void mouseLook(Camera& camera) {
     const platform::Point centre = windowCentre();
     const float yaw = static_cast<float>(centre.x - camera.cursorX) * camera.mouseSensitivity;
     const float pitchDelta = static_cast<float>(centre.y - camera.cursorY) * camera.mouseSensitivity;
-
-    if (yaw != 0.0f)
-        camera.setCenter(
-            rotateAbout(camera.center(), camera.eye(), {0.0f, 1.0f, 0.0f}, yaw * RadiansPerDegree));
-    if (pitchDelta != 0.0f) {
-        const Vec3 rightAxis = normalise(cross(camera.center() - camera.eye(), camera.up()));
-        const float pitch = cameraPitch(camera) + pitchDelta;
-        if (pitch > -PitchLimit && pitch < PitchLimit)
-            camera.setCenter(
-                rotateAbout(camera.center(), camera.eye(), rightAxis, pitchDelta * RadiansPerDegree));
-    }
+    turnCamera(camera, yaw, pitchDelta);
     platform::setCursorPosition(centre);
 }
 
 } // namespace
+
+void turnCamera(Camera& camera, float yawDegrees, float pitchDegrees) {
+    if (yawDegrees != 0.0f)
+        camera.setCenter(
+            rotateAbout(camera.center(), camera.eye(), {0.0f, 1.0f, 0.0f}, yawDegrees * RadiansPerDegree));
+    if (pitchDegrees != 0.0f) {
+        const Vec3 rightAxis = normalise(cross(camera.center() - camera.eye(), camera.up()));
+        const float pitch = cameraPitch(camera) + pitchDegrees;
+        if (pitch > -PitchLimit && pitch < PitchLimit)
+            camera.setCenter(
+                rotateAbout(camera.center(), camera.eye(), rightAxis, pitchDegrees * RadiansPerDegree));
+    }
+}
 
 void updateCamera(Camera& camera) {
     mouseLook(camera);

@@ -38,6 +38,10 @@ extern Camera camera;
 // movement keys, scaled by the frame time.
 void updateCamera(Camera& camera);
 
+// Turns the view about the eye: `yawDegrees` about the vertical axis, then `pitchDegrees` up,
+// unless that would reach the vertical. Mouse-look turns by this each frame.
+void turnCamera(Camera& camera, float yawDegrees, float pitchDegrees);
+
 // Multiplies the current matrix by the camera's view (after the caller has loaded the identity).
 void applyView(const Camera& camera);
 
