@@ -4,7 +4,8 @@
 # Inputs that crash are kept in FUZZ_BUILD/fuzz-run/crashes/<target>/ and named in the output; any
 # crash fails the run.
 # Usage: fuzz/run.sh FUZZ_BUILD DATA_FOLDER [SECONDS_PER_TARGET] [TARGET...]
-#   FUZZ_BUILD: a build folder configured with -DORVALEN_FUZZ=ON and built (target orvalen_fuzz)
+#   FUZZ_BUILD: a build folder configured with -DORVALEN_FUZZ=ON and built (target orvalen_fuzz;
+#               tests/sanitizers/run-suite.sh makes one)
 #   SECONDS_PER_TARGET: 60 by default; TARGETs: map model wave image by default
 # The corpus each target grows stays in FUZZ_BUILD/fuzz-run/corpus/<target>/, so a later run goes on
 # from where this one stopped.
