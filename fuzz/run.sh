@@ -90,7 +90,7 @@ for target in "${targets[@]}"; do
     tail -n 60 "$work/$target.log"
     failed+=("$target")
   fi
-  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)|^#[0-9]+ *DONE' \
+  grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)|^#[0-9]+[[:space:]]+DONE' \
     "$work/$target.log" || true
   report_speed "$target"
 done
