@@ -62,7 +62,7 @@ void setMessageBoxHandler(
 // SIGTERM and SIGINT. Once this is called they end the process at once: while the game starts
 // there is nothing a clean exit would save, and a modal box or a long load must not hold it up.
 void endOnTerminationSignals();
-// From here on they close the window instead, as the player would, so the log is completed.
+// From here on they end the main loop instead, with the next message, so the log is completed.
 void closeOnTerminationSignals();
 
 // Connects to the window system, X11 or Wayland; the game shows nothing anywhere else. On

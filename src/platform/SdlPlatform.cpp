@@ -342,9 +342,11 @@ void destroyWindow() {
 }
 
 bool peekMessage(Message& message) {
+    // A termination request goes before the events waiting in the queue: on a slow machine a game
+    // that takes one event a frame can have minutes of input queued.
     if (terminationRequested) {
         terminationRequested = 0;
-        message = {MessageClose, 0, 0};
+        message = {MessageQuit, 0, 0};
         return true;
     }
     if (!pending.empty()) {
