@@ -7,6 +7,10 @@ int32_t ClientHeight = 0;
 int32_t AppActive = 0;
 uint8_t KeyLatch[256] = {};
 
+namespace {
+int wheelTravel = 0;
+}
+
 bool latchPress(int virtualKey, bool held) {
     uint8_t& latch = KeyLatch[virtualKey & 0xFF];
     if (held && latch == 0) {
@@ -20,4 +24,14 @@ bool latchPress(int virtualKey, bool held) {
 
 bool keyPressed(int virtualKey) {
     return latchPress(virtualKey, platform::keyHeld(virtualKey));
+}
+
+void addWheelTravel(int travel) {
+    wheelTravel += travel;
+}
+
+int takeWheelNotches() {
+    const int notches = wheelTravel / platform::WheelNotch;
+    wheelTravel -= notches * platform::WheelNotch;
+    return notches;
 }

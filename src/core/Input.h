@@ -17,3 +17,9 @@ bool keyPressed(int virtualKey);
 
 // The press-edge rule over an explicit held state, for callers that read the key themselves.
 bool latchPress(int virtualKey, bool held);
+
+// Mouse-wheel travel the window procedure has received and the frame has not yet taken, in the
+// platform's units (WheelNotch per notch, positive away from the user).
+void addWheelTravel(int travel);
+// Whole notches since the last call; a part of a notch waits for the rest.
+int takeWheelNotches();

@@ -15,9 +15,12 @@ enum MessageCode : uint32_t {
     MessagePaint = 0x000F,
     MessageClose = 0x0010,
     MessageQuit = 0x0012,
-    MessageKeyDown = 0x0100, // wParam: virtual-key code
-    MessageChar = 0x0102,    // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageKeyDown = 0x0100,    // wParam: virtual-key code
+    MessageChar = 0x0102,       // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageMouseWheel = 0x020A, // wParam high word: signed travel, WheelNotch per notch, + away from the user
 };
+
+constexpr int WheelNotch = 120;
 
 struct Message {
     uint32_t code = 0;
@@ -43,8 +46,11 @@ enum VirtualKey : int {
     KeyRightButton = 0x02,
     KeyBackspace = 0x08,
     KeyEscape = 0x1B,
+    KeyHome = 0x24,
     KeyLeft = 0x25,
+    KeyUp = 0x26,
     KeyRight = 0x27,
+    KeyDown = 0x28,
     KeyDelete = 0x2E,
 };
 

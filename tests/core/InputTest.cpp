@@ -131,4 +131,18 @@ TEST_F(InputTest, FullFieldDropsFurtherCharacters) {
     EXPECT_EQ(field.text(), "1234567890123456789x");
 }
 
+TEST(WheelTravelTest, WholeNotchesAreTakenOnceAndPartsWaitForTheRest) {
+    takeWheelNotches();
+    addWheelTravel(platform::WheelNotch);
+    addWheelTravel(platform::WheelNotch);
+    EXPECT_EQ(takeWheelNotches(), 2);
+    EXPECT_EQ(takeWheelNotches(), 0);
+    addWheelTravel(-platform::WheelNotch);
+    EXPECT_EQ(takeWheelNotches(), -1);
+    addWheelTravel(platform::WheelNotch / 2);
+    EXPECT_EQ(takeWheelNotches(), 0);
+    addWheelTravel(platform::WheelNotch / 2);
+    EXPECT_EQ(takeWheelNotches(), 1);
+}
+
 } // namespace
