@@ -79,3 +79,32 @@ panel_differs() {
 # region LEFT BOTTOM RIGHT TOP: an ImageMagick geometry for a rectangle in the game's own window
 # pixels (y up, right and top exclusive).
 region() { echo "$(($3 - $1))x$(($4 - $2))+$1+$((H - $4))"; }
+
+# The view the game last came to rest in, from its log: "EX EY EZ CX CY CZ" (eye, then center).
+camera_pose() {
+  grep '^CAMERA eye' "$GAME/log.log" | tail -n1 | tr -d '(),' | awk '{ print $3, $4, $5, $7, $8, $9 }'
+}
+camera_count() { grep -c '^CAMERA eye' "$GAME/log.log"; }
+camera_count_reaches() { [ "$(camera_count)" -ge "$1" ]; }
+# camera_after COMMAND...: runs the input and waits until the view has come to rest after it (input
+# spread over several frames may rest in between: a few more frames let the last of it settle).
+camera_after() {
+  local before
+  before=$(camera_count)
+  "$@"
+  wait_for "the view to come to rest" 60 camera_count_reaches $((before + 1))
+  wait_frames 3
+}
+# hold_key KEY FRAMES: the key held down for that many frames of the game.
+hold_key() {
+  xdotool keydown "$1"
+  wait_frames "$2"
+  xdotool keyup "$1"
+  wait_frames 2
+}
+# probe_where_now X Z RISE: as probe_where, in the view the game last came to rest in (the probe's
+# window stays hidden, so it may run while the game does).
+probe_where_now() {
+  # shellcheck disable=SC2046
+  (cd "$GAME" && "$PROBE" where "$@" $(camera_pose))
+}
