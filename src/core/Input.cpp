@@ -1,7 +1,5 @@
 #include "core/Input.h"
 
-#include "platform/Platform.h"
-
 int32_t ClientWidth = 0;
 int32_t ClientHeight = 0;
 int32_t AppActive = 0;
@@ -22,16 +20,12 @@ bool latchPress(int virtualKey, bool held) {
     return false;
 }
 
-bool keyPressed(int virtualKey) {
-    return latchPress(virtualKey, platform::keyHeld(virtualKey));
-}
-
 void addWheelTravel(int travel) {
     wheelTravel += travel;
 }
 
 int takeWheelNotches() {
-    const int notches = wheelTravel / platform::WheelNotch;
-    wheelTravel -= notches * platform::WheelNotch;
+    const int notches = wheelTravel / WheelNotch;
+    wheelTravel -= notches * WheelNotch;
     return notches;
 }

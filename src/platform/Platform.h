@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/Input.h"
+#include "core/VirtualKey.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -17,10 +20,8 @@ enum MessageCode : uint32_t {
     MessageQuit = 0x0012,
     MessageKeyDown = 0x0100,    // wParam: virtual-key code
     MessageChar = 0x0102,       // wParam: character code (ASCII, 0x08 for Backspace)
-    MessageMouseWheel = 0x020A, // wParam high word: signed travel, WheelNotch per notch, + away from the user
+    MessageMouseWheel = 0x020A, // wParam high word: signed travel, WheelNotch (core/Input.h) a notch
 };
-
-constexpr int WheelNotch = 120;
 
 struct Message {
     uint32_t code = 0;
@@ -38,20 +39,6 @@ struct Rect {
     int32_t top = 0;
     int32_t right = 0;
     int32_t bottom = 0;
-};
-
-// Virtual-key codes the game polls.
-enum VirtualKey : int {
-    KeyLeftButton = 0x01,
-    KeyRightButton = 0x02,
-    KeyBackspace = 0x08,
-    KeyEscape = 0x1B,
-    KeyHome = 0x24,
-    KeyLeft = 0x25,
-    KeyUp = 0x26,
-    KeyRight = 0x27,
-    KeyDown = 0x28,
-    KeyDelete = 0x2E,
 };
 
 // Single-instance guard named after the application title. False when another process holds it.
@@ -77,8 +64,8 @@ void postQuitMessage(int exitCode);
 
 uint32_t tickCount();
 
-bool keyHeld(int virtualKey);
-Point cursorPosition(); // screen coordinates
+bool keyHeld(int virtualKey); // a VirtualKey, or a letter or digit by its upper-case ASCII code
+Point cursorPosition();       // screen coordinates
 Point screenToClient(Point screen);
 void setCursorPosition(Point screen);
 Rect clientRect(); // origin (0, 0), the drawable size

@@ -1,10 +1,11 @@
 // What the end-to-end tests need to know about the game's picture, computed by the game's own
 // code in a window the size of the game's, in a game folder (`panel` shows its window, so run it
 // before the game; `where` keeps its window hidden and may run beside the game):
-//   orvalen-e2e-probe where X Z RISE [EX EY EZ CX CY CZ]
+//   orvalen-e2e-probe where X Z RISE [YAW PITCH | EX EY EZ CX CY CZ]
 //                                       window pixel (x y, origin top left) of the point RISE world
-//                                       units above grid position (X, Z) in the start view, or in
-//                                       the view from eye (EX, EY, EZ) onto center (CX, CY, CZ)
+//                                       units above grid position (X, Z) in the start view, in the
+//                                       start view turned by mouse-look by YAW and PITCH degrees, or
+//                                       in the view from eye (EX, EY, EZ) onto center (CX, CY, CZ)
 //                                       (the game logs its view as "CAMERA eye (..) center (..)")
 //   orvalen-e2e-probe panel METAL OIL FILE
 //                                       the panel with player 1 holding METAL and OIL, as a PPM;
@@ -103,8 +104,10 @@ int main(int argc, char** argv) {
         std::cerr << "no window\n";
         return 2;
     }
-    if ((args.size() == 4 || args.size() == 10) && args[0] == "where") {
+    if ((args.size() == 4 || args.size() == 6 || args.size() == 10) && args[0] == "where") {
         Camera view;
+        if (args.size() == 6)
+            turnCamera(view, std::stof(args[4]), std::stof(args[5]));
         if (args.size() == 10) {
             view.setEye({std::stof(args[4]), std::stof(args[5]), std::stof(args[6])});
             view.setCenter({std::stof(args[7]), std::stof(args[8]), std::stof(args[9])});
@@ -113,6 +116,7 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 4 && args[0] == "panel")
         return drawPanelTo(std::stoi(args[1]), std::stoi(args[2]), args[3]);
-    std::cerr << "usage: orvalen-e2e-probe where X Z RISE [EX EY EZ CX CY CZ] | panel METAL OIL FILE\n";
+    std::cerr
+        << "usage: orvalen-e2e-probe where X Z RISE [YAW PITCH | EX EY EZ CX CY CZ] | panel METAL OIL FILE\n";
     return 2;
 }

@@ -80,6 +80,31 @@ panel_differs() {
 # pixels (y up, right and top exclusive).
 region() { echo "$(($3 - $1))x$(($4 - $2))+$1+$((H - $4))"; }
 
+# hold_key KEY FRAMES: the key held down for that many frames of the game, then released.
+hold_key() {
+  xdotool keydown "$1"
+  wait_frames "$2"
+  xdotool keyup "$1"
+  wait_frames 2
+}
+# press_key KEY: held for frames that see it down, then released.
+press_key() { hold_key "$1" 2; }
+
+# look_around YAW PITCH: with U's mouse-look, one step of the mouse from the window's centre turns
+# the view by YAW degrees to the left and PITCH degrees up (a tenth of a degree per pixel); U again
+# ends mouse-look. probe_where takes the same two angles.
+look_around() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  local centreX=$((X + WIDTH / 2)) centreY=$((Y + HEIGHT / 2))
+  xdotool mousemove "$centreX" "$centreY"
+  wait_frames 2
+  press_key u
+  xdotool mousemove $((centreX - $1 * 10)) $((centreY - $2 * 10))
+  wait_frames 3
+  press_key u
+}
+
 # The view the game last came to rest in, from its log: "EX EY EZ CX CY CZ" (eye, then center).
 camera_pose() {
   grep '^CAMERA eye' "$GAME/log.log" | tail -n1 | tr -d '(),' | awk '{ print $3, $4, $5, $7, $8, $9 }'
@@ -94,13 +119,6 @@ camera_after() {
   "$@"
   wait_for "the view to come to rest" 60 camera_count_reaches $((before + 1))
   wait_frames 3
-}
-# hold_key KEY FRAMES: the key held down for that many frames of the game.
-hold_key() {
-  xdotool keydown "$1"
-  wait_frames "$2"
-  xdotool keyup "$1"
-  wait_frames 2
 }
 # probe_where_now X Z RISE: as probe_where, in the view the game last came to rest in (the probe's
 # window stays hidden, so it may run while the game does).

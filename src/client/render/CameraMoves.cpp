@@ -10,7 +10,7 @@ namespace {
 // Each notch takes this share of the distance off (or, outward, puts it back).
 constexpr float ZoomStep = 0.85f;
 
-Vector3 flattened(Vector3 v) {
+Vec3 flattened(Vec3 v) {
     return normalise({v.x, 0.0f, v.z});
 }
 
@@ -24,10 +24,10 @@ std::optional<GroundArea> mapGroundArea() {
 }
 
 void panCamera(Camera& camera, float rightward, float forward, const std::optional<GroundArea>& area) {
-    const Vector3 view = camera.center() - camera.eye();
-    Vector3 move = flattened(cross(view, camera.up())) * rightward + flattened(view) * forward;
+    const Vec3 view = camera.center() - camera.eye();
+    Vec3 move = flattened(cross(view, camera.up())) * rightward + flattened(view) * forward;
     if (area) {
-        const Vector3 target = camera.center() + move;
+        const Vec3 target = camera.center() + move;
         move.x = std::clamp(target.x, area->minX, area->maxX) - camera.centerX;
         move.z = std::clamp(target.z, area->minZ, area->maxZ) - camera.centerZ;
     }
@@ -36,7 +36,7 @@ void panCamera(Camera& camera, float rightward, float forward, const std::option
 }
 
 void zoomCamera(Camera& camera, int notches) {
-    const Vector3 towardEye = camera.eye() - camera.center();
+    const Vec3 towardEye = camera.eye() - camera.center();
     const float distance = length(towardEye);
     const float wanted =
         std::clamp(distance * std::pow(ZoomStep, static_cast<float>(notches)), NearestZoom, FarthestZoom);

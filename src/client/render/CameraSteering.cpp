@@ -1,5 +1,6 @@
 #include "client/render/CameraSteering.h"
 
+#include "client/KeyPress.h"
 #include "client/render/CameraMoves.h"
 #include "core/FrameClock.h"
 #include "core/Input.h"
@@ -28,14 +29,8 @@ PanDirections wantedPan() {
     const bool right = inside && cursor.x >= client.right - CameraSteering::EdgePixels;
     const bool top = inside && cursor.y < client.top + CameraSteering::EdgePixels;
     const bool bottom = inside && cursor.y >= client.bottom - CameraSteering::EdgePixels;
-    return {
-        direction(platform::keyHeld(platform::KeyLeft) || left,
-                  platform::keyHeld(platform::KeyRight) || right),
-        direction(platform::keyHeld(platform::KeyDown) || bottom, platform::keyHeld(platform::KeyUp) || top)};
-}
-
-bool samePoint(Vector3 a, Vector3 b) {
-    return a.x == b.x && a.y == b.y && a.z == b.z;
+    return {direction(platform::keyHeld(KeyLeft) || left, platform::keyHeld(KeyRight) || right),
+            direction(platform::keyHeld(KeyDown) || bottom, platform::keyHeld(KeyUp) || top)};
 }
 
 void logPose(const Camera& camera) {
@@ -47,7 +42,7 @@ void logPose(const Camera& camera) {
 
 void CameraSteering::steer(Camera& camera, int wheelNotches) {
     const Camera before = camera;
-    if (keyPressed(platform::KeyHome))
+    if (keyPressed(KeyHome))
         restoreStartPose(camera);
     if (wheelNotches != 0)
         zoomCamera(camera, wheelNotches);
@@ -59,8 +54,7 @@ void CameraSteering::steer(Camera& camera, int wheelNotches) {
                   mapGroundArea());
     }
 
-    const bool movedNow =
-        !samePoint(camera.eye(), before.eye()) || !samePoint(camera.center(), before.center());
+    const bool movedNow = camera.eye() != before.eye() || camera.center() != before.center();
     if (moving && !movedNow)
         logPose(camera);
     moving = movedNow;

@@ -8,7 +8,7 @@
 
 namespace {
 
-void expectNear(Vector3 actual, Vector3 expected, float tolerance = 1e-3f) {
+void expectNear(Vec3 actual, Vec3 expected, float tolerance = 1e-3f) {
     EXPECT_NEAR(actual.x, expected.x, tolerance);
     EXPECT_NEAR(actual.y, expected.y, tolerance);
     EXPECT_NEAR(actual.z, expected.z, tolerance);
@@ -24,20 +24,20 @@ TEST(CameraMovesTest, PanningSlidesOverTheGroundKeepingHeightAndAngle) {
     const Camera start;
     Camera camera; // looks toward -z, steeply down: forward on the ground is -z, right is +x
     panCamera(camera, 10.0f, 0.0f, Map);
-    expectNear(camera.eye(), start.eye() + Vector3{10.0f, 0.0f, 0.0f});
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, 0.0f});
     panCamera(camera, 0.0f, 20.0f, Map);
-    expectNear(camera.eye(), start.eye() + Vector3{10.0f, 0.0f, -20.0f});
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, -20.0f});
     expectNear(camera.center() - camera.eye(), start.center() - start.eye());
 
     Camera turned; // looking toward +x, forward follows the view
     turned.setCenter({turned.eyeX + 20.0f, 30.0f, turned.eyeZ});
     panCamera(turned, 0.0f, 5.0f, Map);
-    expectNear(turned.eye(), Camera{}.eye() + Vector3{5.0f, 0.0f, 0.0f});
+    expectNear(turned.eye(), Camera{}.eye() + Vec3{5.0f, 0.0f, 0.0f});
 }
 
 TEST(CameraMovesTest, ThePointLookedAtStaysOnTheMapWhileTheViewKeepsItsShape) {
     Camera camera;
-    const Vector3 view = camera.center() - camera.eye();
+    const Vec3 view = camera.center() - camera.eye();
     for (int i = 0; i < 100; ++i)
         panCamera(camera, -30.0f, 30.0f, Map);
     EXPECT_FLOAT_EQ(camera.centerX, Map.minX);
@@ -123,15 +123,15 @@ protected:
 };
 
 TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKeysCancel) {
-    fakeplatform::heldKeys = {platform::KeyRight};
+    fakeplatform::heldKeys = {KeyRight};
     frames(2);
-    expectNear(camera.eye(), start.eye() + Vector3{CameraSteering::PanSpeed, 0.0f, 0.0f});
-    fakeplatform::heldKeys = {platform::KeyUp};
+    expectNear(camera.eye(), start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, 0.0f});
+    fakeplatform::heldKeys = {KeyUp};
     frames(1);
     expectNear(camera.eye(),
-               start.eye() + Vector3{CameraSteering::PanSpeed, 0.0f, -CameraSteering::PanSpeed / 2});
-    fakeplatform::heldKeys = {platform::KeyDown, platform::KeyUp, platform::KeyLeft, platform::KeyRight};
-    const Vector3 before = camera.eye();
+               start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, -CameraSteering::PanSpeed / 2});
+    fakeplatform::heldKeys = {KeyDown, KeyUp, KeyLeft, KeyRight};
+    const Vec3 before = camera.eye();
     frames(3);
     expectNear(camera.eye(), before);
 }
@@ -141,7 +141,7 @@ TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
     const float step = CameraSteering::PanSpeed * DeltaSeconds;
     const struct {
         platform::Point cursor;
-        Vector3 move;
+        Vec3 move;
     } cases[] = {
         {{0, 300}, {-step, 0.0f, 0.0f}},
         {{edge - 1, 300}, {-step, 0.0f, 0.0f}},
@@ -166,19 +166,18 @@ TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
 TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {
     frames(1, -2);
     const float zoomedOut = distance(camera) / distance(start);
-    const Vector3 before = camera.eye();
-    fakeplatform::heldKeys = {platform::KeyLeft};
+    const Vec3 before = camera.eye();
+    fakeplatform::heldKeys = {KeyLeft};
     frames(1);
-    expectNear(camera.eye(),
-               before - Vector3{CameraSteering::PanSpeed * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
+    expectNear(camera.eye(), before - Vec3{CameraSteering::PanSpeed * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
 }
 
 TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartOncePerPress) {
     frames(1, 2);
     EXPECT_LT(distance(camera), distance(start));
-    fakeplatform::heldKeys = {platform::KeyRight};
+    fakeplatform::heldKeys = {KeyRight};
     frames(1);
-    fakeplatform::heldKeys = {platform::KeyHome};
+    fakeplatform::heldKeys = {KeyHome};
     frames(1);
     expectNear(camera.eye(), start.eye(), 0.0f);
     expectNear(camera.center(), start.center(), 0.0f);
@@ -187,7 +186,7 @@ TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartOncePerPress) {
     EXPECT_GT(distance(camera), distance(start));
     fakeplatform::heldKeys.clear();
     frames(1);
-    fakeplatform::heldKeys = {platform::KeyHome};
+    fakeplatform::heldKeys = {KeyHome};
     frames(1);
     EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
 }
