@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Input.h"
 #include "core/VirtualKey.h"
 
 #include <cstdint>
@@ -17,8 +18,9 @@ enum MessageCode : uint32_t {
     MessagePaint = 0x000F,
     MessageClose = 0x0010,
     MessageQuit = 0x0012,
-    MessageKeyDown = 0x0100, // wParam: virtual-key code
-    MessageChar = 0x0102,    // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageKeyDown = 0x0100,    // wParam: virtual-key code
+    MessageChar = 0x0102,       // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageMouseWheel = 0x020A, // wParam high word: signed travel, WheelNotch (core/Input.h) a notch
 };
 
 struct Message {

@@ -102,12 +102,14 @@ int virtualKeyOf(SDL_Keycode key) {
         return KeyEscape;
     case SDLK_LEFT:
         return KeyLeft;
+    case SDLK_HOME:
+        return KeyHome;
     case SDLK_UP:
-        return 0x26;
+        return KeyUp;
     case SDLK_RIGHT:
         return KeyRight;
     case SDLK_DOWN:
-        return 0x28;
+        return KeyDown;
     case SDLK_DELETE:
         return KeyDelete;
     case SDLK_RETURN:
@@ -135,11 +137,13 @@ SDL_Scancode scancodeOf(int virtualKey) {
         return SDL_SCANCODE_BACKSPACE;
     case KeyLeft:
         return SDL_SCANCODE_LEFT;
-    case 0x26:
+    case KeyHome:
+        return SDL_SCANCODE_HOME;
+    case KeyUp:
         return SDL_SCANCODE_UP;
     case KeyRight:
         return SDL_SCANCODE_RIGHT;
-    case 0x28:
+    case KeyDown:
         return SDL_SCANCODE_DOWN;
     case KeyDelete:
         return SDL_SCANCODE_DELETE;
@@ -181,6 +185,13 @@ Message translate(const SDL_Event& event) {
         if (event.key.keysym.sym == SDLK_BACKSPACE)
             return {MessageChar, KeyBackspace, 0};
         return {MessageKeyDown, static_cast<uintptr_t>(virtualKeyOf(event.key.keysym.sym)), 0};
+    case SDL_MOUSEWHEEL: {
+        int notches = event.wheel.y;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
+            notches = -notches;
+        const auto travel = static_cast<uint16_t>(static_cast<int16_t>(notches * WheelNotch));
+        return {MessageMouseWheel, static_cast<uintptr_t>(travel) << 16, 0};
+    }
     case SDL_TEXTINPUT: {
         Message first{};
         for (const char* c = event.text.text; *c; ++c) {

@@ -1,3 +1,4 @@
+#include "core/Input.h"
 #include "core/TextField.h"
 #include "core/VirtualKey.h"
 
@@ -62,6 +63,20 @@ TEST_F(InputTest, TheCaretStaysWithinTheTextAndDeleteNeedsACharacterAtIt) {
     textEntryKeyDown(KeyDelete);
     EXPECT_EQ(field.caret(), 2);
     EXPECT_EQ(field.asked, "<erase before><erase at>");
+}
+
+TEST(WheelTravelTest, WholeNotchesAreTakenOnceAndPartsWaitForTheRest) {
+    takeWheelNotches();
+    addWheelTravel(WheelNotch);
+    addWheelTravel(WheelNotch);
+    EXPECT_EQ(takeWheelNotches(), 2);
+    EXPECT_EQ(takeWheelNotches(), 0);
+    addWheelTravel(-WheelNotch);
+    EXPECT_EQ(takeWheelNotches(), -1);
+    addWheelTravel(WheelNotch / 2);
+    EXPECT_EQ(takeWheelNotches(), 0);
+    addWheelTravel(WheelNotch / 2);
+    EXPECT_EQ(takeWheelNotches(), 1);
 }
 
 } // namespace
