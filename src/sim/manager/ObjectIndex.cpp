@@ -37,8 +37,8 @@ bool isAlive(const IndexEntry& entry) {
 } // namespace
 
 ObjectIndex::ObjectIndex()
-    : everything(FirstCellCount), receivers{GridLayer(FirstCellCount), GridLayer(FirstCellCount)},
-      piles{GridLayer(FirstCellCount), GridLayer(FirstCellCount)}, sites(FirstCellCount) {}
+    : everything(FirstCellCount), piles{GridLayer(FirstCellCount), GridLayer(FirstCellCount)},
+      sites(FirstCellCount) {}
 
 ObjectIndex::~ObjectIndex() {
     for (auto& [object, entry] : entries)
@@ -61,11 +61,11 @@ void ObjectIndex::add(const std::shared_ptr<IWorldObject>& object) {
     entry.fightable = dynamic_cast<const Fightable*>(raw);
     join(entry, everything);
     if (entry.fightable)
-        join(entry, fightersOf(object->getOwner()));
+        join(entry, layerOf(fighters, object->getOwner()));
     if (dynamic_cast<ResourceReceiverType<Metal>*>(raw))
-        join(entry, receivers[Metal]);
+        join(entry, layerOf(receivers, std::pair{Metal, object->getOwner()}));
     if (dynamic_cast<ResourceReceiverType<VermilionOil>*>(raw))
-        join(entry, receivers[VermilionOil]);
+        join(entry, layerOf(receivers, std::pair{VermilionOil, object->getOwner()}));
     if (dynamic_cast<MetalPile*>(raw))
         join(entry, piles[Metal]);
     if (dynamic_cast<OilPile*>(raw))
@@ -80,10 +80,10 @@ void ObjectIndex::join(IndexEntry& entry, GridLayer& layer) {
     entry.layers.push_back(&layer);
 }
 
-GridLayer& ObjectIndex::fightersOf(int32_t owner) {
-    auto found = fighters.find(owner);
-    if (found == fighters.end())
-        found = fighters.emplace(owner, GridLayer(std::size_t(columns) * rows)).first;
+template <typename Key> GridLayer& ObjectIndex::layerOf(std::map<Key, GridLayer>& layers, const Key& key) {
+    auto found = layers.find(key);
+    if (found == layers.end())
+        found = layers.emplace(key, GridLayer(std::size_t(columns) * rows)).first;
     return found->second;
 }
 
@@ -160,7 +160,7 @@ void ObjectIndex::cover(const GridPosition& position) {
     everything.refile(cellCount);
     for (auto& [owner, layer] : fighters)
         layer.refile(cellCount);
-    for (GridLayer& layer : receivers)
+    for (auto& [kindAndOwner, layer] : receivers)
         layer.refile(cellCount);
     for (GridLayer& layer : piles)
         layer.refile(cellCount);
@@ -266,9 +266,10 @@ std::shared_ptr<IWorldObject> objectOf(const IndexEntry* entry) {
 
 } // namespace
 
-std::shared_ptr<IWorldObject> ObjectIndex::nearestReceiver(ResourceType kind,
+std::shared_ptr<IWorldObject> ObjectIndex::nearestReceiver(ResourceType kind, int32_t owner,
                                                            const GridPosition& position) const {
-    return objectOf(nearest(receivers[kind], position, isAlive).entry);
+    const auto found = receivers.find({kind, owner});
+    return found == receivers.end() ? nullptr : objectOf(nearest(found->second, position, isAlive).entry);
 }
 
 std::shared_ptr<IWorldObject> ObjectIndex::nearestPile(ResourceType kind,

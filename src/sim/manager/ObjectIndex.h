@@ -10,11 +10,12 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 // The object manager's index over its list, kept as objects are added, move and are removed:
 // a uniform grid over the ground the objects stand on, and a layer of members for each kind a
-// query asks for (every object, each owner's fightables, the receivers and piles of each
-// resource, building sites). Every answer is the plain walk's: dead entries are skipped at the
+// query asks for (every object, each owner's fightables and receivers of each resource, the
+// piles of each resource, building sites). Every answer is the plain walk's: dead entries are skipped at the
 // time of asking, and of equal distances the object earlier in the list wins.
 class ObjectIndex {
 public:
@@ -43,7 +44,8 @@ public:
 
     std::unique_ptr<ObjectList> inRadius(const GridPosition& centre, double radius) const;
     std::shared_ptr<IWorldObject> nearestEnemy(int32_t owner, const GridPosition& position) const;
-    std::shared_ptr<IWorldObject> nearestReceiver(ResourceType kind, const GridPosition& position) const;
+    std::shared_ptr<IWorldObject> nearestReceiver(ResourceType kind, int32_t owner,
+                                                  const GridPosition& position) const;
     std::shared_ptr<IWorldObject> nearestPile(ResourceType kind, const GridPosition& position) const;
     std::shared_ptr<IWorldObject> nearestSite(const GridPosition& position) const;
 
@@ -59,7 +61,8 @@ private:
     template <typename Visit> void visitRing(int32_t column, int32_t row, int32_t ring, Visit visit) const;
 
     void join(IndexEntry& entry, GridLayer& layer);
-    GridLayer& fightersOf(int32_t owner);
+    // The layer under the key, made on first use with the grid's cells.
+    template <typename Key> GridLayer& layerOf(std::map<Key, GridLayer>& layers, const Key& key);
     int32_t columnOf(double x) const;
     int32_t rowOf(double z) const;
     int32_t cellOf(const GridPosition& position) const;
@@ -75,8 +78,8 @@ private:
 
     std::unordered_map<const IWorldObject*, std::unique_ptr<IndexEntry>> entries;
     GridLayer everything;
-    std::map<int32_t, GridLayer> fighters; // by owner
-    std::array<GridLayer, ResourceKindCount> receivers;
+    std::map<int32_t, GridLayer> fighters;                           // by owner
+    std::map<std::pair<ResourceType, int32_t>, GridLayer> receivers; // by kind and owner
     std::array<GridLayer, ResourceKindCount> piles;
     GridLayer sites;
 };

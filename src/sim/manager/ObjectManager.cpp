@@ -89,10 +89,11 @@ std::shared_ptr<IWorldObject> ObjectManager::selectNearestEnemy(int32_t owner,
 
 // Kinds the index does not know go to the plain walk, which logs them.
 std::shared_ptr<IWorldObject>
-ObjectManager::selectNearestResourceReceiverOfType(ResourceType kind, const GridPosition& position) const {
+ObjectManager::selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
+                                                   const GridPosition& position) const {
     if (!isResourceKind(kind) || !index.answers(position))
-        return ObjectSelecter::selectNearestResourceReceiverOfType(kind, position);
-    return index.nearestReceiver(kind, position);
+        return ObjectSelecter::selectNearestResourceReceiverOfType(kind, owner, position);
+    return index.nearestReceiver(kind, owner, position);
 }
 
 std::shared_ptr<IWorldObject> ObjectManager::selectNearestPileOfType(ResourceType kind,

@@ -33,7 +33,8 @@ public:
     std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner,
                                                      const GridPosition& position) const override;
     std::shared_ptr<IWorldObject>
-    selectNearestResourceReceiverOfType(ResourceType kind, const GridPosition& position) const override;
+    selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
+                                        const GridPosition& position) const override;
     std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
                                                           const GridPosition& position) const override;
     std::shared_ptr<IWorldObject> selectNearestConstruction(const GridPosition& position) const override;

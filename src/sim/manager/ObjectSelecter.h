@@ -37,9 +37,10 @@ public:
     // The nearest alive object of another owner that can be attacked.
     virtual std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner,
                                                              const GridPosition& position) const;
-    // Any owner's nearest alive building that receives the kind.
+    // The owner's nearest alive building that receives the kind: a side never hands its
+    // resources to another.
     virtual std::shared_ptr<IWorldObject>
-    selectNearestResourceReceiverOfType(ResourceType kind, const GridPosition& position) const;
+    selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner, const GridPosition& position) const;
     virtual std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
                                                                   const GridPosition& position) const;
     // The nearest alive building site.

@@ -78,9 +78,10 @@ protected:
             EXPECT_EQ(world().selectNearestEnemy(side, at), plain.selectNearestEnemy(side, at))
                 << "enemy of " << side << " at " << at.x << ", " << at.z;
         for (ResourceType kind : {Metal, VermilionOil}) {
-            EXPECT_EQ(world().selectNearestResourceReceiverOfType(kind, at),
-                      plain.selectNearestResourceReceiverOfType(kind, at))
-                << "receiver of " << kind << " at " << at.x << ", " << at.z;
+            for (int32_t side = 0; side <= 3; ++side)
+                EXPECT_EQ(world().selectNearestResourceReceiverOfType(kind, side, at),
+                          plain.selectNearestResourceReceiverOfType(kind, side, at))
+                    << "receiver of " << kind << " for " << side << " at " << at.x << ", " << at.z;
             EXPECT_EQ(world().selectNearestPileOfType(kind, at), plain.selectNearestPileOfType(kind, at))
                 << "pile of " << kind << " at " << at.x << ", " << at.z;
         }
