@@ -1,4 +1,4 @@
-// One pass of the simulation with 100, 1 000 and 10 000 units, headless: half of them marines of
+// One pass of the simulation with 100, 1 000, 10 000 and 100 000 units, headless: half of them marines of
 // both sides walking into each other and fighting, half workers of both sides gathering metal for
 // their town centres. Each run starts from a fresh scene and times its first 500 passes of 16 ms,
 // eight seconds of play in which the armies close, fire and begin to fall.
@@ -102,6 +102,7 @@ BENCHMARK(BM_SimulationPass)
     ->Arg(100)
     ->Arg(1000)
     ->Arg(10000)
+    ->Arg(100000)
     ->Iterations(PassesPerRun)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity();

@@ -1,5 +1,6 @@
 #include "sim/manager/ObjectManager.h"
 
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -21,6 +22,7 @@ std::shared_ptr<IWorldObject> ObjectManager::addObject(std::shared_ptr<IWorldObj
     if (!object)
         return nullptr;
     mutableObjects().push_back(object);
+    index.add(object);
     objectAdded(object.get());
     return object;
 }
@@ -49,6 +51,7 @@ void ObjectManager::removeDeadObjects() {
         // Handlers still see the owner and type; the object lets go of what it holds after them.
         objectRemoved(current->get());
         (*current)->onRemove();
+        index.remove(**current);
         list.erase(current);
     }
 }
@@ -68,4 +71,40 @@ void ObjectManager::render() {
         object->render();
     for (auto& projectile : projectiles)
         projectile->render();
+}
+
+std::unique_ptr<ObjectList> ObjectManager::selectInRadius(double x, double z, double radius) const {
+    const GridPosition centre{x, z};
+    if (!index.answers(centre) || std::isnan(radius))
+        return ObjectSelecter::selectInRadius(x, z, radius);
+    return index.inRadius(centre, radius);
+}
+
+std::shared_ptr<IWorldObject> ObjectManager::selectNearestEnemy(int32_t owner,
+                                                                const GridPosition& position) const {
+    if (!index.answers(position))
+        return ObjectSelecter::selectNearestEnemy(owner, position);
+    return index.nearestEnemy(owner, position);
+}
+
+// Kinds the index does not know go to the plain walk, which logs them.
+std::shared_ptr<IWorldObject>
+ObjectManager::selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
+                                                   const GridPosition& position) const {
+    if (!isResourceKind(kind) || !index.answers(position))
+        return ObjectSelecter::selectNearestResourceReceiverOfType(kind, owner, position);
+    return index.nearestReceiver(kind, owner, position);
+}
+
+std::shared_ptr<IWorldObject> ObjectManager::selectNearestPileOfType(ResourceType kind,
+                                                                     const GridPosition& position) const {
+    if (!isResourceKind(kind) || !index.answers(position))
+        return ObjectSelecter::selectNearestPileOfType(kind, position);
+    return index.nearestPile(kind, position);
+}
+
+std::shared_ptr<IWorldObject> ObjectManager::selectNearestConstruction(const GridPosition& position) const {
+    if (!index.answers(position))
+        return ObjectSelecter::selectNearestConstruction(position);
+    return index.nearestSite(position);
 }

@@ -2,6 +2,7 @@
 
 #include "sim/economy/IUpdateDeadRender.h"
 #include "sim/manager/GameSignal.h"
+#include "sim/manager/ObjectIndex.h"
 #include "sim/manager/ObjectSelecter.h"
 
 #include <list>
@@ -27,6 +28,17 @@ public:
 
     std::size_t projectileCount() const { return projectiles.size(); }
 
+    // The plain walk's answers, from the index.
+    std::unique_ptr<ObjectList> selectInRadius(double x, double z, double radius) const override;
+    std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner,
+                                                     const GridPosition& position) const override;
+    std::shared_ptr<IWorldObject>
+    selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
+                                        const GridPosition& position) const override;
+    std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
+                                                          const GridPosition& position) const override;
+    std::shared_ptr<IWorldObject> selectNearestConstruction(const GridPosition& position) const override;
+
     GameSignal<void(IWorldObject*)> objectAdded;
     GameSignal<void(IWorldObject*)> objectRemoved;
     GameSignal<void(IWorldObject*, IWorldObject*)> objectAttacked; // attacker, target
@@ -38,4 +50,5 @@ private:
     void removeDeadProjectiles();
 
     std::list<std::unique_ptr<IUpdateDeadRender>> projectiles;
+    ObjectIndex index;
 };

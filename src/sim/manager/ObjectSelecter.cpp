@@ -2,6 +2,7 @@
 
 #include "core/Log.h"
 #include "sim/economy/ResourceReceiverType.h"
+#include "sim/objects/Construction.h"
 #include "sim/objects/Fightable.h"
 #include "sim/objects/MetalPile.h"
 #include "sim/objects/OilPile.h"
@@ -102,4 +103,8 @@ std::shared_ptr<IWorldObject> ObjectSelecter::selectNearestPileOfType(ResourceTy
                    std::to_string(kind) + "\n";
         return nullptr;
     }
+}
+
+std::shared_ptr<IWorldObject> ObjectSelecter::selectNearestConstruction(const GridPosition& position) const {
+    return nearestOf(selectOfClass<Construction>(), position);
 }

@@ -9,8 +9,9 @@
 #include <memory>
 
 // The query view over a list of world objects. Every query walks the list in order, so the
-// earlier object wins every tie. "Alive" means isDead() is false. Picking objects by their
-// colour on screen draws, so that query lives with the renderer, over getObjects().
+// earlier object wins every tie; the object manager answers the same queries from an index. "Alive" means
+// isDead() is false. Picking objects by their colour on screen draws, so that query lives with the renderer,
+// over getObjects().
 class ObjectSelecter {
 public:
     // A view over a new, empty list of its own.
@@ -27,20 +28,23 @@ public:
 
     std::unique_ptr<ObjectList> selectByOwner(int32_t owner) const;
     // Alive objects strictly closer than the radius.
-    std::unique_ptr<ObjectList> selectInRadius(double x, double z, double radius) const;
+    virtual std::unique_ptr<ObjectList> selectInRadius(double x, double z, double radius) const;
     // Alive objects that have the class T.
     template <typename T> std::unique_ptr<ObjectList> selectOfClass() const;
 
     // The nearest alive object, or the first entry (alive or not) when none is strictly nearer.
     std::shared_ptr<IWorldObject> selectNearest(const GridPosition& position) const;
     // The nearest alive object of another owner that can be attacked.
-    std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner, const GridPosition& position) const;
+    virtual std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner,
+                                                             const GridPosition& position) const;
     // The owner's nearest alive building that receives the kind: a side never hands its
     // resources to another.
-    std::shared_ptr<IWorldObject> selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
-                                                                      const GridPosition& position) const;
-    std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
-                                                          const GridPosition& position) const;
+    virtual std::shared_ptr<IWorldObject>
+    selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner, const GridPosition& position) const;
+    virtual std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
+                                                                  const GridPosition& position) const;
+    // The nearest alive building site.
+    virtual std::shared_ptr<IWorldObject> selectNearestConstruction(const GridPosition& position) const;
 
 protected:
     // The list of a view made over a list of its own.

@@ -44,9 +44,8 @@ void Builder::update() {
 }
 
 void Builder::moveToNearestSite() {
-    std::unique_ptr<ObjectList> sites = ObjectManager::getInstance()->selectOfClass<Construction>();
     std::shared_ptr<IWorldObject> nearest =
-        ObjectSelecter(std::move(sites)).selectNearest(object->position());
+        ObjectManager::getInstance()->selectNearestConstruction(object->position());
     if (nearest)
         buildAt(std::move(nearest));
 }

@@ -28,8 +28,7 @@ std::string IWorldObject::getName() const {
 }
 
 void IWorldObject::setPosition(double x, double z) {
-    data.x = x;
-    data.z = z;
+    data.setPosition(x, z);
 }
 
 void IWorldObject::useModelOf(WorldObjectType type) {

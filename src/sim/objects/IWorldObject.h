@@ -32,6 +32,8 @@ public:
     int32_t getOwner() const { return data.owner; }
     ModelInstance* getModel() const { return data.model.get(); }
     void setPosition(double x, double z);
+    // The watcher told of every later move; null stops the telling.
+    void setPositionWatcher(PositionWatcher* watcher) { data.watcher = watcher; }
 
 protected:
     // Replaces the model with one of `type` in the owner's colour.

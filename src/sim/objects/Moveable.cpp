@@ -58,8 +58,7 @@ void Moveable::update() {
         stopWalking();
         return;
     }
-    object->x += stepX;
-    object->z += stepZ;
+    object->setPosition(object->x + stepX, object->z + stepZ);
     if (object->model) {
         object->model->direction[0] = static_cast<float>(stepX);
         object->model->direction[1] = 0.0f;

@@ -2,6 +2,7 @@
 
 #include "files/ModelInstance.h"
 #include "sim/objects/GridPosition.h"
+#include "sim/objects/PositionWatcher.h"
 #include "sim/objects/WorldObjectType.h"
 
 #include <cstdint>
@@ -14,6 +15,14 @@ struct WorldObjectData {
     double x = 0.0;     // grid units
     double z = 0.0;
     std::unique_ptr<ModelInstance> model; // null when the type has no model
+    PositionWatcher* watcher = nullptr;   // set while an index holds the object
 
     GridPosition position() const { return {x, z}; }
+    // Every move goes through here, so that the watcher sees it.
+    void setPosition(double newX, double newZ) {
+        x = newX;
+        z = newZ;
+        if (watcher)
+            watcher->positionChanged(x, z);
+    }
 };
