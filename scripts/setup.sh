@@ -14,6 +14,8 @@ packages=(
   xvfb xfonts-base xdotool x11-utils imagemagick
   # baking the data folder: spoken unit responses and the two fonts
   espeak-ng sox fonts-liberation2 fonts-league-spartan
+  # the Debian package (cpack -G DEB) and its checks
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()
