@@ -20,15 +20,18 @@ void GamePresentation::drawInstance(ModelInstance& instance, double x, double y,
     ::drawInstance(instance, x, y, z);
 }
 
-// A building under construction grows out of the ground; it is drawn without the occlusion test.
+// A building under construction grows out of the ground and is always drawn. Its full-height box
+// still takes the occlusion test, whose result is what makes the site pickable: a Worker is
+// ordered onto a site by clicking it.
 void GamePresentation::drawRising(ModelInstance& instance, double x, double z, double rise) {
-    if (!instance.model)
+    if (!instance.model || !instance.gpu)
         return;
     const WorldPoint ground = groundPoint(z, x);
     glPushMatrix();
     glTranslated(ground.x, ground.y, ground.z);
+    instance.visible = isVisible(*instance.model);
     glScaled(1.0, rise, 1.0);
-    drawModel(*instance.model, &instance.animationState, instance.colour);
+    drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
     glPopMatrix();
 }
 

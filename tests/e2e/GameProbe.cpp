@@ -1,7 +1,9 @@
 // What the end-to-end tests need to know about the game's picture, computed by the game's own
 // code in a window the size of the game's (run it before the game, in a game folder):
-//   orvalen-e2e-probe where X Z RISE    window pixel (x y, origin top left) of the point RISE world
-//                                       units above grid position (X, Z) in the start view
+//   orvalen-e2e-probe where X Z RISE [YAW PITCH]
+//                                       window pixel (x y, origin top left) of the point RISE world
+//                                       units above grid position (X, Z) in the start view, or in
+//                                       the start view turned by mouse-look by YAW and PITCH degrees
 //   orvalen-e2e-probe panel METAL OIL FILE
 //                                       the panel with player 1 holding METAL and OIL, as a PPM;
 //                                       magenta where the scene behind the panel shows
@@ -26,12 +28,14 @@
 
 namespace {
 
-int whereOnScreen(double x, double z, double rise) {
+int whereOnScreen(double x, double z, double rise, float yaw, float pitch) {
     if (!loadWorld("data\\maps\\motac.ktqw", [](const MapObject&) {}))
         return 1;
     resizeView();
     glLoadIdentity();
-    applyView(Camera{});
+    Camera view;
+    turnCamera(view, yaw, pitch);
+    applyView(view);
     GLdouble modelView[16], projection[16];
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
@@ -98,10 +102,12 @@ int main(int argc, char** argv) {
         std::cerr << "no window\n";
         return 2;
     }
-    if (args.size() == 4 && args[0] == "where")
-        return whereOnScreen(std::stod(args[1]), std::stod(args[2]), std::stod(args[3]));
+    if ((args.size() == 4 || args.size() == 6) && args[0] == "where")
+        return whereOnScreen(std::stod(args[1]), std::stod(args[2]), std::stod(args[3]),
+                             args.size() == 6 ? std::stof(args[4]) : 0.0f,
+                             args.size() == 6 ? std::stof(args[5]) : 0.0f);
     if (args.size() == 4 && args[0] == "panel")
         return drawPanelTo(std::stoi(args[1]), std::stoi(args[2]), args[3]);
-    std::cerr << "usage: orvalen-e2e-probe where X Z RISE | panel METAL OIL FILE\n";
+    std::cerr << "usage: orvalen-e2e-probe where X Z RISE [YAW PITCH] | panel METAL OIL FILE\n";
     return 2;
 }

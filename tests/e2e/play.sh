@@ -79,3 +79,26 @@ panel_differs() {
 # region LEFT BOTTOM RIGHT TOP: an ImageMagick geometry for a rectangle in the game's own window
 # pixels (y up, right and top exclusive).
 region() { echo "$(($3 - $1))x$(($4 - $2))+$1+$((H - $4))"; }
+
+# press_key KEY: held for frames that see it down, then released.
+press_key() {
+  xdotool keydown "$1"
+  wait_frames 2
+  xdotool keyup "$1"
+  wait_frames 2
+}
+
+# look_around YAW PITCH: with U's mouse-look, one step of the mouse from the window's centre turns
+# the view by YAW degrees to the left and PITCH degrees up (a tenth of a degree per pixel); U again
+# ends mouse-look. probe_where takes the same two angles.
+look_around() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$WIN")"
+  local centreX=$((X + WIDTH / 2)) centreY=$((Y + HEIGHT / 2))
+  xdotool mousemove "$centreX" "$centreY"
+  wait_frames 2
+  press_key u
+  xdotool mousemove $((centreX - $1 * 10)) $((centreY - $2 * 10))
+  wait_frames 3
+  press_key u
+}

@@ -98,6 +98,16 @@ TEST_F(OrvalenSimTest, AWorkerCarriesItsMetalPastAnEnemyBaseToItsOwn) {
     EXPECT_NE(dump.find("player 2 500 100 "), std::string::npos) << dump;
 }
 
+TEST_F(OrvalenSimTest, AWorkerOrderedOntoTheSiteRaisesTheBarracks) {
+    // Object 0 is the set-up's Barracks site at (55, 60), object 20 the Worker at (30, 50).
+    write("orders.txt", "1 1 select 20\n2 1 act 0\n");
+    ASSERT_EQ(run("--seed 5 --passes 500 --script orders.txt --dump"), 0) << read("err.txt");
+    const std::string dump = read("out.txt");
+    EXPECT_TRUE(std::regex_search(dump, std::regex("object [0-9]+ 2 1 55.000 60.000 [0-9]+ 500\n"))) << dump;
+    EXPECT_EQ(dump.find("object 0 3 "), std::string::npos) << "the site is gone";
+    EXPECT_NE(read("log.log").find("RSS MESSAGE Unit Barracks created"), std::string::npos);
+}
+
 // A 4 x 3 map with one metal pile, one oil pile and both base centres.
 WorldFile smallMap() {
     WorldFile map;

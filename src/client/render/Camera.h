@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Vector3.h"
+#include "core/Vec3.h"
 
 #include <cstdint>
 
@@ -17,15 +17,15 @@ struct Camera {
     int32_t keyLeft = 'A';
     int32_t keyRight = 'D';
 
-    Vector3 eye() const { return {eyeX, eyeY, eyeZ}; }
-    Vector3 center() const { return {centerX, centerY, centerZ}; }
-    Vector3 up() const { return {upX, upY, upZ}; }
-    void setEye(Vector3 v) {
+    Vec3 eye() const { return {eyeX, eyeY, eyeZ}; }
+    Vec3 center() const { return {centerX, centerY, centerZ}; }
+    Vec3 up() const { return {upX, upY, upZ}; }
+    void setEye(Vec3 v) {
         eyeX = v.x;
         eyeY = v.y;
         eyeZ = v.z;
     }
-    void setCenter(Vector3 v) {
+    void setCenter(Vec3 v) {
         centerX = v.x;
         centerY = v.y;
         centerZ = v.z;
@@ -37,6 +37,10 @@ extern Camera camera;
 // One frame of free flight: mouse-look with the cursor held at the window centre, then the
 // movement keys, scaled by the frame time.
 void updateCamera(Camera& camera);
+
+// Turns the view about the eye: `yawDegrees` about the vertical axis, then `pitchDegrees` up,
+// unless that would reach the vertical. Mouse-look turns by this each frame.
+void turnCamera(Camera& camera, float yawDegrees, float pitchDegrees);
 
 // Multiplies the current matrix by the camera's view (after the caller has loaded the identity).
 void applyView(const Camera& camera);

@@ -1,9 +1,12 @@
 #include "client/GamePresentation.h"
+#include "client/models/ModelGpu.h"
 #include "client/render/ScreenPicking.h"
 #include "core/Input.h"
 #include "files/World.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
+#include "sim/objects/Barracks.h"
+#include "sim/objects/Construction.h"
 #include "sim/players/PlayerManager.h"
 #include "support/GlWindow.h"
 #include "support/TestModels.h"
@@ -22,10 +25,12 @@ public:
     ModelInstance* createInstance(int) override {
         auto* instance = new ModelInstance();
         instance->model = &box;
+        instance->gpu = &boxGpu;
         return instance;
     }
 
     Model box = modelOf({boxMesh("box", 1.0f, 2.0f)});
+    ModelGpu boxGpu = uploadModel(box);
 };
 
 class Marker : public IWorldObject {
@@ -142,6 +147,21 @@ TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsACo
     const auto frontCentre = windowPixel(0.0, 1.0, 2.0);
     EXPECT_EQ(pick(list, {frontCentre[0], 0}, {frontCentre[0], ClientHeight}), (Picked{front}));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
+    auto building = std::make_unique<Barracks>(WorldObjectData{TypeBarracks, 1, 0.0, 0.0, nullptr});
+    const auto site = std::make_shared<Construction>(std::move(building));
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setView();
+    site->render(); // before its first work step: hardly above the ground
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setView();
+
+    const ObjectList list{site};
+    const auto centre = windowPixel(0.0, 1.0, 0.0);
+    EXPECT_EQ(pick(list, centre, centre), (Picked{site})) << "a Worker can be ordered onto it";
 }
 
 } // namespace
