@@ -1,8 +1,6 @@
-// A WAV file as the game loads a sound: from a file into a wave slot, then asked for its OpenAL
+// A WAV file as the game loads a sound: its bytes into a wave slot, then asked for its OpenAL
 // buffer format.
 #include "FuzzTarget.h"
-
-#include "InputFile.h"
 
 #include "files/CWaves.h"
 
@@ -16,10 +14,9 @@ int32_t knownFormat(const char*) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const InputFile file("input.wav");
     static CWaves waves;
     int id = -1;
-    if (waves.loadWaveFile(file.write(data, size), id) != WaveOk)
+    if (waves.loadWave({data, size}, id) != WaveOk)
         return 0;
     const WaveInfo* wave = waves.wave(id);
     require(wave != nullptr, "a loaded wave has a slot");

@@ -12,6 +12,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xfonts-base xdotool x11-utils imagemagick
+  # the soak's memory chart
+  gnuplot-nox
   # baking the data folder: spoken unit responses and the two fonts
   espeak-ng sox fonts-liberation2 fonts-league-spartan
   # the Debian package (cpack -G DEB) and its checks

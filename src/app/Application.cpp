@@ -48,6 +48,7 @@ void runMainLoop() {
 } // namespace
 
 int runApplication() {
+    platform::endOnTerminationSignals();
     if (!platform::acquireInstanceLock(ApplicationTitle)) {
         platform::showMessageBox("This application already runs!", "Multiple runs",
                                  platform::MessageBoxIcon::Information);
@@ -56,11 +57,14 @@ int runApplication() {
     setTickSource(platform::tickCount);
     installGamePresentation();
     std::string error;
+    if (!platform::openDisplay(error))
+        return fail("Couldn't open a display: " + error);
     if (!platform::createWindow(ApplicationTitle, error))
         return fail("Couldn't create the game window: " + error);
     if (!createContext(runLoadingSequence, drawFrame, error))
         return fail("Couldn't create the OpenGL context: " + error);
 
+    platform::closeOnTerminationSignals(); // the set-up opens the log, which a quit then completes
     startFrameClock(currentTick());
     setupGame();
     runMainLoop();

@@ -5,12 +5,14 @@
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
 #include "client/render/Camera.h"
+#include "client/render/CameraSteering.h"
 #include "client/render/RenderContext.h"
 #include "client/render/ScreenPicking.h"
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
+#include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
@@ -24,6 +26,8 @@ namespace {
 
 constexpr int HumanPlayer = 1;
 constexpr float SkyHalfSize = 50.0f;
+
+CameraSteering cameraSteering;
 
 void toggleOnPress(int key, bool& toggle) {
     if (keyPressed(key))
@@ -81,11 +85,15 @@ void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
-    // must not switch the camera, and mouse-look would hold the cursor at the window centre.
+    // must not switch the camera, mouse-look would hold the cursor at the window centre, and the
+    // arrows move the caret. The wheel is taken every frame, so turns made over the menu are dropped.
+    const int wheelNotches = takeWheelNotches();
     if (!frameToggles.menuVisible) {
         toggleOnPress('U', frameToggles.freeCamera);
         if (frameToggles.freeCamera)
             updateCamera(camera);
+        else
+            cameraSteering.steer(camera, wheelNotches);
     }
     applyView(camera);
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);

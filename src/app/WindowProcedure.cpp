@@ -27,6 +27,9 @@ intptr_t windowProcedure(const platform::Message& message) {
     case platform::MessageKeyDown:
         textEntryKeyDown(static_cast<int>(message.wParam));
         return 0;
+    case platform::MessageMouseWheel:
+        addWheelTravel(static_cast<int16_t>((message.wParam >> 16) & 0xFFFF));
+        return 0;
     case platform::MessageChar:
         textEntryCharacter(static_cast<unsigned int>(message.wParam));
         return 0;

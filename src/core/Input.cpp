@@ -5,6 +5,10 @@ int32_t ClientHeight = 0;
 int32_t AppActive = 0;
 uint8_t KeyLatch[256] = {};
 
+namespace {
+int wheelTravel = 0;
+}
+
 bool latchPress(int virtualKey, bool held) {
     uint8_t& latch = KeyLatch[virtualKey & 0xFF];
     if (held && latch == 0) {
@@ -14,4 +18,14 @@ bool latchPress(int virtualKey, bool held) {
     if (!held)
         latch = 0;
     return false;
+}
+
+void addWheelTravel(int travel) {
+    wheelTravel += travel;
+}
+
+int takeWheelNotches() {
+    const int notches = wheelTravel / WheelNotch;
+    wheelTravel -= notches * WheelNotch;
+    return notches;
 }

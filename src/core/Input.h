@@ -14,3 +14,11 @@ extern uint8_t KeyLatch[256];
 // The press-edge rule: true once per press, when the key is held and its latch is clear (the latch
 // is then set). A released key clears its latch. Whoever reads the key's state passes it in.
 bool latchPress(int virtualKey, bool held);
+
+// Mouse-wheel travel as the platform reports it: this much per notch, positive away from the user.
+constexpr int WheelNotch = 120;
+
+// Wheel travel the window procedure has received and the frame has not yet taken.
+void addWheelTravel(int travel);
+// Whole notches since the last call; a part of a notch waits for the rest.
+int takeWheelNotches();

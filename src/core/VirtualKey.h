@@ -7,7 +7,10 @@ enum VirtualKey : int {
     KeyRightButton = 0x02,
     KeyBackspace = 0x08,
     KeyEscape = 0x1B,
+    KeyHome = 0x24,
     KeyLeft = 0x25,
+    KeyUp = 0x26,
     KeyRight = 0x27,
+    KeyDown = 0x28,
     KeyDelete = 0x2E,
 };

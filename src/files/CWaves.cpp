@@ -7,17 +7,14 @@
 
 namespace {
 
-WaveResult readWave(const std::string& fileName, WaveInfo& info) {
-    std::optional<std::vector<uint8_t>> bytes = readFileBytes(fileName);
-    if (!bytes)
-        return WaveCannotOpen;
-    WaveResult result = parseFile(*bytes, info);
+WaveResult readWave(std::span<const uint8_t> bytes, WaveInfo& info) {
+    WaveResult result = parseFile(bytes, info);
     if (result != WaveOk)
         return result;
     size_t offset = static_cast<size_t>(info.dataOffset);
-    if (offset > bytes->size() || bytes->size() - offset < info.dataSize)
+    if (offset > bytes.size() || bytes.size() - offset < info.dataSize)
         return WaveBadFile; // the samples run past the end of the file
-    auto samples = bytes->begin() + static_cast<std::ptrdiff_t>(offset);
+    auto samples = bytes.begin() + static_cast<std::ptrdiff_t>(offset);
     info.data.assign(samples, samples + info.dataSize);
     return WaveOk;
 }
@@ -26,8 +23,17 @@ WaveResult readWave(const std::string& fileName, WaveInfo& info) {
 
 WaveResult CWaves::loadWaveFile(const std::string& fileName, int& id) {
     try {
+        const std::optional<std::vector<uint8_t>> bytes = readFileBytes(fileName);
+        return bytes ? loadWave(*bytes, id) : WaveCannotOpen;
+    } catch (const std::bad_alloc&) {
+        return WaveNoMemory;
+    }
+}
+
+WaveResult CWaves::loadWave(std::span<const uint8_t> bytes, int& id) {
+    try {
         auto info = std::make_unique<WaveInfo>();
-        WaveResult result = readWave(fileName, *info);
+        WaveResult result = readWave(bytes, *info);
         if (result != WaveOk)
             return result;
         auto freeSlot = std::find(slots.begin(), slots.end(), nullptr);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 // Holds loaded waves in a fixed table of slots; a wave id is a slot index. A wave stays only
@@ -20,6 +21,8 @@ public:
 
     // Reads the whole file into the lowest free slot.
     WaveResult loadWaveFile(const std::string& fileName, int& id);
+    // The same for a file's bytes already in memory.
+    WaveResult loadWave(std::span<const uint8_t> bytes, int& id);
     // The OpenAL buffer format of a loaded wave, asked of the library by its name.
     WaveResult getAlBufferFormat(int id, EnumValueFunction getEnumValue, int32_t& format) const;
     WaveResult deleteWaveFile(int id);

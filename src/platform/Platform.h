@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Input.h"
 #include "core/VirtualKey.h"
 
 #include <cstdint>
@@ -17,8 +18,9 @@ enum MessageCode : uint32_t {
     MessagePaint = 0x000F,
     MessageClose = 0x0010,
     MessageQuit = 0x0012,
-    MessageKeyDown = 0x0100, // wParam: virtual-key code
-    MessageChar = 0x0102,    // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageKeyDown = 0x0100,    // wParam: virtual-key code
+    MessageChar = 0x0102,       // wParam: character code (ASCII, 0x08 for Backspace)
+    MessageMouseWheel = 0x020A, // wParam high word: signed travel, WheelNotch (core/Input.h) a notch
 };
 
 struct Message {
@@ -44,10 +46,21 @@ bool acquireInstanceLock(const std::string& name);
 void releaseInstanceLock();
 
 enum class MessageBoxIcon { Information, Error };
-// A modal message box with an OK button. Tests install a handler that records instead.
+// A modal message box with an OK button; the text also goes to standard error as "caption: text".
+// Tests install a handler that records instead.
 void showMessageBox(const std::string& text, const std::string& caption, MessageBoxIcon icon);
 void setMessageBoxHandler(
     std::function<void(const std::string&, const std::string&, MessageBoxIcon)> handler);
+
+// SIGTERM and SIGINT. Once this is called they end the process at once: while the game starts
+// there is nothing a clean exit would save, and a modal box or a long load must not hold it up.
+void endOnTerminationSignals();
+// From here on they end the main loop instead, with the next message, so the log is completed.
+void closeOnTerminationSignals();
+
+// Connects to the window system, X11 or Wayland; the game shows nothing anywhere else. On
+// failure `error` says what is missing.
+bool openDisplay(std::string& error);
 
 // The one game window: titled, resizable, maximised. Sends the first size message itself.
 // On failure `error` names what failed.

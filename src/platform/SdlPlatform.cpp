@@ -8,8 +8,10 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 
 namespace platform {
@@ -24,6 +26,49 @@ Uint32 quitEventType = 0;
 // messages the system sends on its own when the window is created.
 std::deque<Message> pending;
 std::function<void(const std::string&, const std::string&, MessageBoxIcon)> messageBoxHandler;
+volatile std::sig_atomic_t closeOnTermination = 0;
+volatile std::sig_atomic_t terminationRequested = 0;
+
+// The list of the main thread's child processes, named before any signal can come.
+char childrenListPath[64] = "";
+
+// Passes the signal on to the main thread's children: SDL shows a message box from a child process
+// of its own, which would otherwise stay on the screen after the game. Only calls that are safe in
+// a signal handler.
+void signalChildren(int signal) {
+    const int list = ::open(childrenListPath, O_RDONLY | O_CLOEXEC);
+    if (list < 0)
+        return;
+    char text[1024];
+    const ssize_t length = ::read(list, text, sizeof text);
+    ::close(list);
+    pid_t child = 0;
+    for (ssize_t i = 0; i < length; ++i) {
+        if (text[i] >= '0' && text[i] <= '9') {
+            child = child * 10 + (text[i] - '0');
+            continue;
+        }
+        if (child > 0)
+            ::kill(child, signal);
+        child = 0;
+    }
+}
+
+extern "C" void onTerminationSignal(int signal) {
+    if (closeOnTermination) {
+        terminationRequested = 1;
+        return;
+    }
+    signalChildren(signal);
+    // Dies of the signal itself, so the parent sees why the game ended.
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+bool hasEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
 
 std::string lockFilePath(const std::string& name) {
     const char* runtime = std::getenv("XDG_RUNTIME_DIR");
@@ -57,12 +102,14 @@ int virtualKeyOf(SDL_Keycode key) {
         return KeyEscape;
     case SDLK_LEFT:
         return KeyLeft;
+    case SDLK_HOME:
+        return KeyHome;
     case SDLK_UP:
-        return 0x26;
+        return KeyUp;
     case SDLK_RIGHT:
         return KeyRight;
     case SDLK_DOWN:
-        return 0x28;
+        return KeyDown;
     case SDLK_DELETE:
         return KeyDelete;
     case SDLK_RETURN:
@@ -90,11 +137,13 @@ SDL_Scancode scancodeOf(int virtualKey) {
         return SDL_SCANCODE_BACKSPACE;
     case KeyLeft:
         return SDL_SCANCODE_LEFT;
-    case 0x26:
+    case KeyHome:
+        return SDL_SCANCODE_HOME;
+    case KeyUp:
         return SDL_SCANCODE_UP;
     case KeyRight:
         return SDL_SCANCODE_RIGHT;
-    case 0x28:
+    case KeyDown:
         return SDL_SCANCODE_DOWN;
     case KeyDelete:
         return SDL_SCANCODE_DELETE;
@@ -136,6 +185,13 @@ Message translate(const SDL_Event& event) {
         if (event.key.keysym.sym == SDLK_BACKSPACE)
             return {MessageChar, KeyBackspace, 0};
         return {MessageKeyDown, static_cast<uintptr_t>(virtualKeyOf(event.key.keysym.sym)), 0};
+    case SDL_MOUSEWHEEL: {
+        int notches = event.wheel.y;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED)
+            notches = -notches;
+        const auto travel = static_cast<uint16_t>(static_cast<int16_t>(notches * WheelNotch));
+        return {MessageMouseWheel, static_cast<uintptr_t>(travel) << 16, 0};
+    }
     case SDL_TEXTINPUT: {
         Message first{};
         for (const char* c = event.text.text; *c; ++c) {
@@ -198,6 +254,43 @@ bool mouseOverWindow() {
 
 } // namespace
 
+void endOnTerminationSignals() {
+    // SDL's own handlers would only queue a quit event, which nothing reads before the main loop.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    closeOnTermination = 0;
+    const int pid = static_cast<int>(::getpid());
+    std::snprintf(childrenListPath, sizeof childrenListPath, "/proc/%d/task/%d/children", pid, pid);
+    for (int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        action.sa_handler = onTerminationSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+void closeOnTerminationSignals() {
+    closeOnTermination = 1;
+}
+
+bool openDisplay(std::string& error) {
+    // Without a window system SDL falls back on drivers that draw nowhere: the game would run unseen.
+    if (!hasEnvironment("DISPLAY") && !hasEnvironment("WAYLAND_DISPLAY")) {
+        error = "neither DISPLAY nor WAYLAND_DISPLAY is set";
+        return false;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
+        error = SDL_GetError();
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (driver && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0))
+        return true;
+    error = std::string("no X11 or Wayland display answered (SDL chose its ") + (driver ? driver : "no") +
+            " video driver)";
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+    return false;
+}
+
 bool acquireInstanceLock(const std::string& name) {
     const std::string path = lockFilePath(name);
     instanceLockFile = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
@@ -229,9 +322,11 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
         messageBoxHandler(text, caption, icon);
         return;
     }
+    // Standard error keeps the message too: in a terminal it outlives the box, and with no display
+    // it is the only place it shows.
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
     const Uint32 flags = icon == MessageBoxIcon::Error ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION;
-    if (SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), nullptr) != 0)
-        std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), nullptr);
 }
 
 bool createWindow(const std::string& title, std::string& error) {
@@ -258,6 +353,13 @@ void destroyWindow() {
 }
 
 bool peekMessage(Message& message) {
+    // A termination request goes before the events waiting in the queue: on a slow machine a game
+    // that takes one event a frame can have minutes of input queued.
+    if (terminationRequested) {
+        terminationRequested = 0;
+        message = {MessageQuit, 0, 0};
+        return true;
+    }
     if (!pending.empty()) {
         message = pending.front();
         pending.pop_front();

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <map>
 
 namespace {
@@ -50,12 +51,30 @@ TEST(BakedModels, EveryModelLoadsWithSkinsThePlainLoaderReads) {
     }
 }
 
-TEST(BakedModels, FiguresAreFiveUnitsTallRunAndWearTheTeamColour) {
+double surfaceArea(const ModelMesh& mesh) {
+    double area = 0.0;
+    const std::vector<Vec3>& p = mesh.shape->positions;
+    for (std::size_t i = 0; i + 2 < p.size(); i += 3) {
+        const Vec3 a{p[i + 1].x - p[i].x, p[i + 1].y - p[i].y, p[i + 1].z - p[i].z};
+        const Vec3 b{p[i + 2].x - p[i].x, p[i + 2].y - p[i].y, p[i + 2].z - p[i].z};
+        const double cx = a.y * b.z - a.z * b.y, cy = a.z * b.x - a.x * b.z, cz = a.x * b.y - a.y * b.x;
+        area += std::sqrt(cx * cx + cy * cy + cz * cz) / 2.0;
+    }
+    return area;
+}
+
+// Tall enough to tell apart at the camera's height (about 9 units; a building is 15 to 19 across),
+// and a good share of the figure in its side's colour, so red and blue read at a glance.
+TEST(BakedModels, FiguresStandNineUnitsTallRunAndWearMuchTeamColour) {
     for (const std::string path : {"data/models/marine.ktqm", "data/models/villager.ktqm"}) {
         const Model model = load(path);
-        EXPECT_NEAR(model.boundingBox.maxY, 5.0f, 0.3f) << path;
+        EXPECT_NEAR(model.boundingBox.maxY, 9.0f, 0.5f) << path;
         ASSERT_GE(model.colourSeparator, 0) << path;
         EXPECT_EQ(model.meshes[model.colourSeparator].name, "color_separator");
+        double total = 0.0;
+        for (const ModelMesh& mesh : model.meshes)
+            total += surfaceArea(mesh);
+        EXPECT_GE(surfaceArea(model.meshes[model.colourSeparator]) / total, 0.4) << path;
         const int run = model.findAnimation("run");
         ASSERT_GE(run, 0) << path;
         EXPECT_GE(model.animations[run].frameCount, 4) << path;

@@ -1,9 +1,12 @@
 // What the end-to-end tests need to know about the game's picture, computed by the game's own
-// code in a window the size of the game's (run it before the game, in a game folder):
-//   orvalen-e2e-probe where X Z RISE [YAW PITCH]
+// code in a window the size of the game's, in a game folder (`panel` shows its window, so run it
+// before the game; `where` keeps its window hidden and may run beside the game):
+//   orvalen-e2e-probe where X Z RISE [YAW PITCH | EX EY EZ CX CY CZ]
 //                                       window pixel (x y, origin top left) of the point RISE world
-//                                       units above grid position (X, Z) in the start view, or in
-//                                       the start view turned by mouse-look by YAW and PITCH degrees
+//                                       units above grid position (X, Z) in the start view, in the
+//                                       start view turned by mouse-look by YAW and PITCH degrees, or
+//                                       in the view from eye (EX, EY, EZ) onto center (CX, CY, CZ)
+//                                       (the game logs its view as "CAMERA eye (..) center (..)")
 //   orvalen-e2e-probe panel METAL OIL FILE
 //                                       the panel with player 1 holding METAL and OIL, as a PPM;
 //                                       magenta where the scene behind the panel shows
@@ -28,13 +31,11 @@
 
 namespace {
 
-int whereOnScreen(double x, double z, double rise, float yaw, float pitch) {
+int whereOnScreen(double x, double z, double rise, const Camera& view) {
     if (!loadWorld("data\\maps\\motac.ktqw", [](const MapObject&) {}))
         return 1;
     resizeView();
     glLoadIdentity();
-    Camera view;
-    turnCamera(view, yaw, pitch);
     applyView(view);
     GLdouble modelView[16], projection[16];
     GLint viewport[4];
@@ -98,16 +99,24 @@ int drawPanelTo(int metal, int oil, const std::string& file) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (!openGlWindow()) {
+    const bool hidden = !args.empty() && args[0] == "where";
+    if (!(hidden ? openHiddenGlWindow() : openGlWindow())) {
         std::cerr << "no window\n";
         return 2;
     }
-    if ((args.size() == 4 || args.size() == 6) && args[0] == "where")
-        return whereOnScreen(std::stod(args[1]), std::stod(args[2]), std::stod(args[3]),
-                             args.size() == 6 ? std::stof(args[4]) : 0.0f,
-                             args.size() == 6 ? std::stof(args[5]) : 0.0f);
+    if ((args.size() == 4 || args.size() == 6 || args.size() == 10) && args[0] == "where") {
+        Camera view;
+        if (args.size() == 6)
+            turnCamera(view, std::stof(args[4]), std::stof(args[5]));
+        if (args.size() == 10) {
+            view.setEye({std::stof(args[4]), std::stof(args[5]), std::stof(args[6])});
+            view.setCenter({std::stof(args[7]), std::stof(args[8]), std::stof(args[9])});
+        }
+        return whereOnScreen(std::stod(args[1]), std::stod(args[2]), std::stod(args[3]), view);
+    }
     if (args.size() == 4 && args[0] == "panel")
         return drawPanelTo(std::stoi(args[1]), std::stoi(args[2]), args[3]);
-    std::cerr << "usage: orvalen-e2e-probe where X Z RISE [YAW PITCH] | panel METAL OIL FILE\n";
+    std::cerr
+        << "usage: orvalen-e2e-probe where X Z RISE [YAW PITCH | EX EY EZ CX CY CZ] | panel METAL OIL FILE\n";
     return 2;
 }

@@ -28,13 +28,6 @@ click 34 "$(up_y 114)"
 wait_for "the Worker queued" 30 log_has "$GAME" "added to construction queue"
 trained() { [ "$(count_lines "RSS MESSAGE Unit Worker created")" -gt "$workers_before" ]; }
 wait_for "the Worker trained" 60 trained
-# The game clock of the passes in which the Worker was queued and came out, and the longest frame
-# in between: training starts with the pass after the queueing and ends in the first pass due.
-read -r queued created longest < <(awk '/^LOOP \(/ { gsub(/[()]/, "", $2); now = $2; if (queued != "" && $3 > longest) longest = $3 }
-  / added to construction queue: / { queued = now; longest = 0 }
-  queued != "" && /RSS MESSAGE Unit Worker created/ { print queued, now, longest; exit }' "$GAME/log.log")
-[ $((created - queued)) -ge 2000 ] && [ $((created - queued)) -le $((2000 + 2 * longest)) ] ||
-  fail "the Worker came out $((created - queued)) ms of game time after it was queued (frames up to $longest ms)"
 
 click "$doorX" "$doorY"
 right_click "$pileX" "$pileY"

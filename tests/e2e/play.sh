@@ -80,13 +80,15 @@ panel_differs() {
 # pixels (y up, right and top exclusive).
 region() { echo "$(($3 - $1))x$(($4 - $2))+$1+$((H - $4))"; }
 
-# press_key KEY: held for frames that see it down, then released.
-press_key() {
+# hold_key KEY FRAMES: the key held down for that many frames of the game, then released.
+hold_key() {
   xdotool keydown "$1"
-  wait_frames 2
+  wait_frames "$2"
   xdotool keyup "$1"
   wait_frames 2
 }
+# press_key KEY: held for frames that see it down, then released.
+press_key() { hold_key "$1" 2; }
 
 # look_around YAW PITCH: with U's mouse-look, one step of the mouse from the window's centre turns
 # the view by YAW degrees to the left and PITCH degrees up (a tenth of a degree per pixel); U again
@@ -101,4 +103,26 @@ look_around() {
   xdotool mousemove $((centreX - $1 * 10)) $((centreY - $2 * 10))
   wait_frames 3
   press_key u
+}
+
+# The view the game last came to rest in, from its log: "EX EY EZ CX CY CZ" (eye, then center).
+camera_pose() {
+  grep '^CAMERA eye' "$GAME/log.log" | tail -n1 | tr -d '(),' | awk '{ print $3, $4, $5, $7, $8, $9 }'
+}
+camera_count() { grep -c '^CAMERA eye' "$GAME/log.log"; }
+camera_count_reaches() { [ "$(camera_count)" -ge "$1" ]; }
+# camera_after COMMAND...: runs the input and waits until the view has come to rest after it (input
+# spread over several frames may rest in between: a few more frames let the last of it settle).
+camera_after() {
+  local before
+  before=$(camera_count)
+  "$@"
+  wait_for "the view to come to rest" 60 camera_count_reaches $((before + 1))
+  wait_frames 3
+}
+# probe_where_now X Z RISE: as probe_where, in the view the game last came to rest in (the probe's
+# window stays hidden, so it may run while the game does).
+probe_where_now() {
+  # shellcheck disable=SC2046
+  (cd "$GAME" && "$PROBE" where "$@" $(camera_pose))
 }

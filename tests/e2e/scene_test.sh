@@ -2,13 +2,11 @@
 # The 3-D scene end to end: the start view, a drag that selects, a right click that moves, and
 # the sky above the terrain once the free camera looks up. Checked on screenshots.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
 
-game=$(make_game_folder scene)
-start_game "$game"
-wait_for "the game window" 60 window_named "Orvalen v1.0"
-wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
-window=$(window_named "Orvalen v1.0")
-eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "LEFT=" $NF} /Absolute upper-left Y/ {print "TOP=" $NF}
+new_game scene
+start_playing
+eval "$(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {print "LEFT=" $NF} /Absolute upper-left Y/ {print "TOP=" $NF}
   /Width:/ {print "WIDTH=" $NF} /Height:/ {print "HEIGHT=" $NF}')"
 map="$BUILD/data/maps/motac.ktqw"
 columns=$(od -An -td4 -j4 -N4 "$map" | tr -d ' ')
@@ -48,8 +46,8 @@ mean_of() {
 
 bluish() { awk -v c="$1" 'BEGIN { split(c, v, " "); exit !(v[3] > v[1] + 25) }'; }
 
-press() { # press BUTTON: held long enough for a frame to see it
-  xdotool mousedown "$1"; sleep 0.4; xdotool mouseup "$1"; sleep 0.4
+press() { # press BUTTON: held while frames see it
+  xdotool mousedown "$1"; wait_frames 2; xdotool mouseup "$1"; wait_frames 2
 }
 
 # The start pose looks steeply down: terrain from the top row to the bottom one.
@@ -58,19 +56,18 @@ top=$(mean_of start 0 40)
 bluish "$top" && fail "the start view shows sky at the top ($top)"
 
 # Player 1's marine walks from (40, 40) to (80, 80) at the start; wait until it stands there.
-wait_for "the marine's arrival" 60 awk '/^LOOP \(/ { t = $2 } END { gsub(/[()]/, "", t); exit !(t + 0 > 12000) }' \
-  "$game/log.log"
+wait_for "the marine's arrival" 60 game_time_reaches 12001
 
 # A drag over player 1's base centre at (85, 75) and the marine beside it selects them: the yellow
 # rectangle shows during the drag, a red circle lies under the marine afterwards (the base
 # centre's lies under the building).
 read -r bx by < <(screen_of 85 75)
 read -r mx my < <(screen_of 80 80)
-xdotool mousemove $((mx - 80)) $((by - 120)); sleep 0.3
-xdotool mousedown 1; sleep 0.3
-xdotool mousemove $((bx + 120)) $((my + 80)); sleep 0.5
+xdotool mousemove $((mx - 80)) $((by - 120)); wait_frames 5
+xdotool mousedown 1; wait_frames 5
+xdotool mousemove $((bx + 120)) $((my + 80)); wait_frames 5
 shot dragging
-xdotool mouseup 1; sleep 0.8
+xdotool mouseup 1; wait_frames 5
 shot selected
 yellow=$(convert "$SCRATCH/dragging.png" -crop "5x$((my - by + 160))+$((bx + 118))+$((by - 100))" txt:- |
   grep -c "#FFFF00")
@@ -82,9 +79,10 @@ read -r none _ < <(red_in start "$mx" "$my" 60)
 
 # A right click on free ground walks the selection there; the circle goes with the marine.
 read -r dx dy < <(screen_of 88 86)
-xdotool mousemove "$dx" "$dy"; sleep 0.3
+xdotool mousemove "$dx" "$dy"; wait_frames 2
 press 3
-sleep 3
+clicked=$(game_time)
+wait_for "three seconds of walking" 60 game_time_reaches $((clicked + 3000))
 shot walked
 read -r after_n after_x after_y < <(red_in walked "$dx" "$dy" 60)
 [ "$after_n" -gt 30 ] || fail "no red circle at the clicked ground ($dx, $dy) after the walk"
@@ -92,13 +90,13 @@ read -r left _ < <(red_in walked "$before_x" "$before_y" 25)
 [ "$left" -lt 10 ] || fail "the circle stayed at ($before_x, $before_y)"
 
 # U frees the camera; turning it up over the horizon shows the sky at the top, terrain below.
-xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool windowfocus --sync "$WIN" 2>/dev/null
 cx=$((LEFT + WIDTH / 2)); cy=$((TOP + HEIGHT / 2))
-xdotool mousemove "$cx" "$cy"; sleep 0.3
-xdotool keydown u; sleep 0.4; xdotool keyup u; sleep 0.4
+xdotool mousemove "$cx" "$cy"; wait_frames 2
+xdotool keydown u; wait_frames 2; xdotool keyup u; wait_frames 2
 # Ten degrees a step (100 pixels at 0.1 degrees each) until the top rows show sky.
 for _ in $(seq 1 12); do
-  xdotool mousemove "$cx" $((cy - 100)); sleep 0.4
+  xdotool mousemove "$cx" $((cy - 100)); wait_frames 2
   shot sky
   top=$(mean_of sky 0 10)
   bluish "$top" && break

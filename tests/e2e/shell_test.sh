@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The game's shell end to end: window, log, single-instance guard, quit request.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
 
-game=$(make_game_folder first)
+new_game first
+game=$GAME
 echo "stale line from an earlier run" > "$game/log.log"
 start_game "$game"
 first=$GAME_PID
@@ -12,7 +14,7 @@ wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
 grep -q "stale line" "$game/log.log" && fail "log.log was not truncated at start"
 
 # The game clock never goes back.
-sleep 1
+wait_frames 30
 awk '/^LOOP \(/ { gsub(/[()]/, "", $2); if ($2 + 0 < last) bad = 1; last = $2 + 0 }
      END { exit bad }' "$game/log.log" || fail "the game clock decreased"
 

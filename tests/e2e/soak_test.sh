@@ -7,6 +7,8 @@
 #
 # ORVALEN_SOAK_SECONDS: seconds of play (60 by default; 600 for the full run).
 # ORVALEN_SOAK_SEED: the random seed; a failed run prints its seed so the input can be replayed.
+# ORVALEN_SOAK_SAMPLES: a file to keep the resident memory in, sampled every 10 s of play as lines
+#   "<seconds> <kB>"; ORVALEN_SOAK_CHART: a PNG to draw those samples in (scripts/soak-chart.sh).
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -107,17 +109,33 @@ play_one() {
 
 rss_kb() { awk '/^VmRSS:/ { print $2 }' "/proc/$GAME_PID/status"; }
 
+samples=${ORVALEN_SOAK_SAMPLES:-$SCRATCH/rss-samples.txt}
+: >"$samples"
+next_sample=0
+# sample_rss: appends the resident memory to the samples once 10 s have passed since the last.
+sample_rss() {
+  local played=$((SECONDS - start))
+  [ "$played" -ge "$next_sample" ] || return 0
+  echo "$played $(rss_kb)" >>"$samples"
+  next_sample=$((played - played % 10 + 10))
+}
+
 start=$SECONDS
 settled_rss=
 while [ $((SECONDS - start)) -lt "$seconds" ]; do
   play_one
   kill -0 "$GAME_PID" 2>/dev/null || soak_fail "the game died after $((SECONDS - start)) s"
+  sample_rss
   if [ -z "$settled_rss" ] && [ $((SECONDS - start)) -ge "$settle" ]; then
     settled_rss=$(rss_kb)
     echo "soak: resident memory after $((SECONDS - start)) s: $settled_rss kB"
   fi
 done
 final_rss=$(rss_kb)
+played=$((SECONDS - start))
+[ "$(awk 'END { print $1 }' "$samples")" = "$played" ] || echo "$played $final_rss" >>"$samples"
+[ -z "${ORVALEN_SOAK_CHART:-}" ] ||
+  "$(dirname "$0")/../../scripts/soak-chart.sh" "$samples" "$ORVALEN_SOAK_CHART" "Resident memory over $seconds s of play (seed $seed)"
 echo "soak: resident memory after $((SECONDS - start)) s: $final_rss kB; $(loop_count) frames"
 [ $((final_rss * 10)) -lt $((settled_rss * 11)) ] ||
   soak_fail "resident memory grew from $settled_rss kB to $final_rss kB"

@@ -2,9 +2,11 @@
 # Sound end to end through OpenAL Soft, configured by a test alsoft.conf in ALSOFT_CONF: the game
 # runs on silently when no device opens, and it opens the device when one is there.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
 
 # run_until_looping FOLDER: starts the game there and waits for its window and LOOP lines.
 run_until_looping() {
+  GAME=$1
   start_game "$1"
   wait_for "the game window" 60 window_named "Orvalen v1.0"
   wait_for "LOOP lines" 60 log_has "$1" "^LOOP ("
@@ -24,10 +26,7 @@ for config in "drivers = no-such-driver" "drivers = wave"; do
   printf '[general]\n%s\n' "$config" > "$game/alsoft.conf"
   export ALSOFT_CONF="$game/alsoft.conf"
   run_until_looping "$game"
-  sleep 1
-  lines=$(grep -c "^LOOP (" "$game/log.log")
-  sleep 1
-  [ "$(grep -c "^LOOP (" "$game/log.log")" -gt "$lines" ] || fail "'$config': the game stopped looping"
+  wait_for "'$config': the game to go on looping" 60 loops_reach $(($(loop_count) + 30))
   quit_game "'$config'"
 done
 
@@ -41,8 +40,7 @@ run_until_looping "$game"
 header=68 # RIFF, WAVE, the 40-byte extensible format and the data chunk header
 recording_size() { stat -c %s "$recording" 2>/dev/null || echo 0; }
 recording_grows() { [ "$(recording_size)" -gt $((header + 8192)) ]; }
-for _ in $(seq 1 150); do recording_grows && break; sleep 0.2; done
-recording_grows || fail "the recording did not grow: $(recording_size) bytes"
+wait_for "the recording to grow past $((header + 8192)) bytes" 30 recording_grows
 [ "$(tail -c +$((header + 1)) "$recording" | tr -d '\0' | wc -c)" -eq 0 ] || fail "the recording is not silent"
 quit_game "recording"
 echo "sound_test: 3 passed, 0 failed"

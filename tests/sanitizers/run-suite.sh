@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the project with AddressSanitizer and UndefinedBehaviorSanitizer (leak checking on) in a
-# build folder of its own and runs the whole test suite there, the end-to-end tests included, so
-# the game itself runs sanitized. Every report of every process goes to BUILD/sanitizer-reports;
+# Builds the project with clang, AddressSanitizer and UndefinedBehaviorSanitizer (leak checking on)
+# in a build folder of its own, the fuzz programs with it, and runs the whole test suite there, the
+# end-to-end tests included, so the game itself runs sanitized; fuzz/run.sh can then fuzz from the
+# same folder. Every report of every process goes to BUILD/sanitizer-reports;
 # any report, or any failed test, fails the run. Usage: run-suite.sh [BUILD] (default build-asan).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -17,7 +18,7 @@ export UBSAN_OPTIONS="suppressions=$here/ubsan.supp:print_stacktrace=1:halt_on_e
 
 rm -rf "$reports"
 mkdir -p "$reports"
-cmake -S "$source_dir" -B "$build" -DORVALEN_SANITIZE=ON -DORVALEN_BENCHMARKS=OFF
+CC=clang CXX=clang++ cmake -S "$source_dir" -B "$build" -DORVALEN_SANITIZE=ON -DORVALEN_FUZZ=ON -DORVALEN_BENCHMARKS=OFF
 status=0
 if cmake --build "$build" -j2; then
   ctest --test-dir "$build" --output-on-failure -j2 || status=$?

@@ -15,3 +15,7 @@ extern std::vector<RecordedBox> recordedMessageBoxes;
 
 // Creates the window and context once per test program; false when no display is available.
 bool openGlWindow();
+
+// The same, in a window of the same size that is never shown, so a running game keeps its screen.
+// A program opens one or the other.
+bool openHiddenGlWindow();

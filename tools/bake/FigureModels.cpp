@@ -1,6 +1,8 @@
-// The two figures: the marine and the worker, about 5 units tall, each with a four-keyframe
-// "run" cycle. Limbs are posed by angles; every keyframe is the whole figure rebuilt in a pose,
-// so the meshes keep the same faces in the same order.
+// The two figures: the marine and the worker, each with a four-keyframe "run" cycle. Limbs are
+// posed by angles; every keyframe is the whole figure rebuilt in a pose, so the meshes keep the
+// same faces in the same order. A figure is drawn about 5 units tall and then enlarged, so that
+// at the start view it stands some 45 pixels tall and its team colour (the whole torso,
+// the shoulders, the sleeves and the headgear) reads at a glance.
 #include "Models.h"
 
 #include "MeshBuilder.h"
@@ -9,6 +11,8 @@
 #include <functional>
 
 namespace {
+
+constexpr float FigureScale = 1.8f;
 
 struct Pose {
     float bob = 0.0f;                        // lift of the whole figure
@@ -39,14 +43,13 @@ std::vector<ModelFileMesh> dressFigure(const Outfit& o, const Pose& pose) {
     std::vector<ModelFileMesh> meshes =
         namedMeshes({"body", "left_leg", "right_leg", "left_arm", "right_arm", ColourSeparatorName});
 
-    const Transform root = Transform::translation({0, pose.bob, 0});
+    const Transform root = Transform::scaling(FigureScale) * Transform::translation({0, pose.bob, 0});
     const Transform upper = root * Transform::translation({0, 2.3f, 0}) * Transform::rotationX(-pose.lean) *
                             Transform::translation({0, -2.3f, 0});
 
-    // Torso, belt, neck and head.
+    // Belt, neck and head; the torso is the team's vest below.
     MeshBuilder body(meshes[Body], upper);
     body.box({-0.42f, 2.15f, -0.27f}, {0.42f, 2.45f, 0.27f}, o.trousers);
-    body.box({-0.6f, 2.45f, -0.33f}, {0.6f, 3.75f, 0.33f}, o.shirt);
     body.box({-0.46f, 2.3f, -0.3f}, {0.46f, 2.45f, 0.31f}, o.gear);
     body.box({-0.14f, 3.75f, -0.14f}, {0.14f, 3.95f, 0.14f}, o.skin);
     MeshBuilder head(meshes[Body], upper * Transform::translation({0, 3.95f, 0.02f}));
@@ -54,11 +57,12 @@ std::vector<ModelFileMesh> dressFigure(const Outfit& o, const Pose& pose) {
     head.quad({-0.27f, 0.0f, 0.281f}, {0.27f, 0.0f, 0.281f}, {0.27f, 0.68f, 0.281f}, {-0.27f, 0.68f, 0.281f},
               o.face);
 
-    // The team's colour: vest, shoulder pads and headgear.
+    // The team's colour: a vest over the whole torso, shoulder pads and headgear (the sleeves
+    // follow with the arms).
     MeshBuilder team(meshes[Separator], upper);
-    team.box({-0.64f, 2.85f, -0.37f}, {0.64f, 3.7f, 0.37f}, o.vest, o.vestTop, o.vest);
-    team.box({-0.88f, 3.45f, -0.3f}, {-0.56f, 3.8f, 0.3f}, o.vestTop);
-    team.box({0.56f, 3.45f, -0.3f}, {0.88f, 3.8f, 0.3f}, o.vestTop);
+    team.box({-0.66f, 2.42f, -0.38f}, {0.66f, 3.75f, 0.38f}, o.vest, o.vestTop, o.vest);
+    team.box({-0.98f, 3.4f, -0.36f}, {-0.56f, 3.86f, 0.36f}, o.vestTop);
+    team.box({0.56f, 3.4f, -0.36f}, {0.98f, 3.86f, 0.36f}, o.vestTop);
     if (o.hardHat) {
         MeshBuilder hat(meshes[Separator], upper * Transform::translation({0, 4.5f, 0.02f}));
         hat.frustum(0.0f, 0.36f, 0.34f, 0.26f, 10, o.helmet, o.helmet);
@@ -80,12 +84,13 @@ std::vector<ModelFileMesh> dressFigure(const Outfit& o, const Pose& pose) {
     leg(meshes[LeftLeg], 1.0f, pose.leftLeg, pose.leftKnee);
     leg(meshes[RightLeg], -1.0f, pose.rightLeg, pose.rightKnee);
 
-    // Arms: upper arm and forearm with a hand; the right hand carries the figure's tool.
+    // Arms: upper arm in a team-coloured sleeve and forearm with a hand; the right hand carries
+    // the figure's tool.
     auto arm = [&](ModelFileMesh& mesh, float side, float swing, float elbow, bool carries) {
         const Transform shoulder = upper * Transform::translation({side * 0.76f, 3.62f, 0}) *
                                    Transform::rotationZ(side * 6.0f) * Transform::rotationX(swing);
-        MeshBuilder upperArm(mesh, shoulder);
-        upperArm.box({-0.16f, -0.8f, -0.17f}, {0.16f, 0.1f, 0.17f}, o.shirt);
+        MeshBuilder sleeve(meshes[Separator], shoulder);
+        sleeve.box({-0.2f, -0.82f, -0.21f}, {0.2f, 0.12f, 0.21f}, o.vest);
         const Transform forearm =
             shoulder * Transform::translation({0, -0.8f, 0}) * Transform::rotationX(elbow);
         MeshBuilder lower(mesh, forearm);

@@ -23,6 +23,7 @@ struct Transform {
     }
 
     static Transform translation(Vec3 offset) { return {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}, offset}; }
+    static Transform scaling(float factor) { return {{factor, 0, 0}, {0, factor, 0}, {0, 0, factor}, {}}; }
     static Transform rotationX(float degrees) {
         const float c = std::cos(degrees * Degrees), s = std::sin(degrees * Degrees);
         return {{1, 0, 0}, {0, c, s}, {0, -s, c}, {}};

@@ -5,15 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The baked models without their textures, so that each texture the registry asks for names the
-// folder it looks in.
-TEST(ModelRegistryTest, LoadsTheTenModelsOnceWithTheirTextureFolders) {
+// The baked models without their textures and without the scout's model.
+TEST(ModelRegistryTest, LoadsTheModelsOnceAndAMissingOneStillGivesInstances) {
     ASSERT_TRUE(openGlWindow());
     const fs::path baked = fs::current_path() / "data" / "models";
     ASSERT_TRUE(fs::exists(baked / "marine.ktqm")) << "the build bakes the data folder";
@@ -25,25 +25,15 @@ TEST(ModelRegistryTest, LoadsTheTenModelsOnceWithTheirTextureFolders) {
     recordedMessageBoxes.clear();
 
     const ModelRegistry& registry = ModelRegistry::instance();
-    std::vector<std::string> texts;
-    for (const RecordedBox& box : recordedMessageBoxes)
-        texts.push_back(box.text);
-    const std::vector<std::string> expected = {
-        "Couldn't load texture data\\textures\\models\\barracks.png!",
-        "Model data/models/scout.ktqm wasn't found or is corrupted!",
-        "Couldn't load texture data\\textures\\models\\marine.png!",
-        "Couldn't load texture data\\textures\\models\\metal_resource.png!",
-        "Couldn't load texture data\\textures\\models\\verion_oil.png!",
-        "Couldn't load texture data/models/oilfactory.png!",
-        "Couldn't load texture data/models/villager.png!",
-        "Couldn't load texture data\\textures\\models\\base_center.png!",
-        "Couldn't load texture data/models/bullet.png!",
-        "Couldn't load texture data/models/bullet_splash.png!",
-    };
-    EXPECT_EQ(texts, expected);
-
+    const auto boxes = recordedMessageBoxes;
+    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
+                            [](const RecordedBox& box) {
+                                return box.text ==
+                                       "Model data/models/scout.ktqm wasn't found or is corrupted!";
+                            }),
+              1);
     EXPECT_EQ(&ModelRegistry::instance(), &registry);
-    EXPECT_EQ(recordedMessageBoxes.size(), expected.size()) << "the models load once";
+    EXPECT_EQ(recordedMessageBoxes.size(), boxes.size()) << "the models load once";
 
     for (int type : {TypeBarracks, TypeMarine, TypeMetalPile, TypeOilPile, TypeOilRafinery, TypeWorker,
                      TypeBaseCenter}) {

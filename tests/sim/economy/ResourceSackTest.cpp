@@ -1,6 +1,4 @@
 #include "sim/economy/PlayerResourceSack.h"
-#include "sim/economy/Prices.h"
-#include "sim/economy/ResourceNames.h"
 #include "support/SimulationTest.h"
 
 namespace {
@@ -47,17 +45,6 @@ TEST(ResourceSackTest, ANewCapacityTrimsMetalFirst) {
     EXPECT_EQ(describe(oily), "(0,10)");
     EXPECT_TRUE(setCapacity(oily, 10));
     EXPECT_TRUE(isEmpty(ResourceSack()));
-}
-
-TEST(ResourceSackTest, PricesAndNames) {
-    EXPECT_EQ(describe(priceOf(0)), "(60,20)");
-    EXPECT_EQ(describe(priceOf(9)), "(60,20)");
-    EXPECT_EQ(describe(priceOf(2)), "(150,20)");
-    EXPECT_EQ(describe(priceOf(7)), "(50,0)");
-    EXPECT_EQ(describe(priceOf(8)), "(300,100)");
-    EXPECT_EQ(describe(priceOf(4)), "(0,0)");
-    EXPECT_EQ(getResourceName(Metal), "Metal");
-    EXPECT_EQ(getResourceName(VermilionOil), "Vermilion Oil");
 }
 
 using PlayerResourceSackTest = SimulationTest;

@@ -56,12 +56,6 @@ TEST_F(ObjectFactoryTest, ModelsWearTheirOwnersColour) {
     EXPECT_EQ(teamColour(7), 0u);
 }
 
-TEST_F(ObjectFactoryTest, AFreshRecordHasNoTypeAndNoOwner) {
-    const WorldObjectData record;
-    EXPECT_EQ(record.type, 11);
-    EXPECT_EQ(record.owner, -1);
-}
-
 TEST(IntervalTimerTest, FirstActionComesOneIntervalAfterTheStartAndLateActionsCatchUp) {
     IntervalTimer timer{-1, 100};
     EXPECT_FALSE(timer.due(1000));

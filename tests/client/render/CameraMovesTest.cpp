@@ -1,0 +1,194 @@
+#include "client/render/CameraMoves.h"
+#include "client/render/CameraSteering.h"
+#include "core/FrameClock.h"
+#include "files/World.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectNear(Vec3 actual, Vec3 expected, float tolerance = 1e-3f) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+float distance(const Camera& camera) {
+    return length(camera.center() - camera.eye());
+}
+
+const GroundArea Map{-375.0f, 375.0f, -375.0f, 375.0f};
+
+TEST(CameraMovesTest, PanningSlidesOverTheGroundKeepingHeightAndAngle) {
+    const Camera start;
+    Camera camera; // looks toward -z, steeply down: forward on the ground is -z, right is +x
+    panCamera(camera, 10.0f, 0.0f, Map);
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, 0.0f});
+    panCamera(camera, 0.0f, 20.0f, Map);
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, -20.0f});
+    expectNear(camera.center() - camera.eye(), start.center() - start.eye());
+
+    Camera turned; // looking toward +x, forward follows the view
+    turned.setCenter({turned.eyeX + 20.0f, 30.0f, turned.eyeZ});
+    panCamera(turned, 0.0f, 5.0f, Map);
+    expectNear(turned.eye(), Camera{}.eye() + Vec3{5.0f, 0.0f, 0.0f});
+}
+
+TEST(CameraMovesTest, ThePointLookedAtStaysOnTheMapWhileTheViewKeepsItsShape) {
+    Camera camera;
+    const Vec3 view = camera.center() - camera.eye();
+    for (int i = 0; i < 100; ++i)
+        panCamera(camera, -30.0f, 30.0f, Map);
+    EXPECT_FLOAT_EQ(camera.centerX, Map.minX);
+    EXPECT_FLOAT_EQ(camera.centerZ, Map.minZ);
+    expectNear(camera.center() - camera.eye(), view);
+
+    for (int i = 0; i < 100; ++i)
+        panCamera(camera, 30.0f, -30.0f, Map);
+    EXPECT_FLOAT_EQ(camera.centerX, Map.maxX);
+    EXPECT_FLOAT_EQ(camera.centerZ, Map.maxZ);
+
+    Camera unbounded; // no map loaded: nothing to hold it to
+    panCamera(unbounded, 1000.0f, 0.0f, std::nullopt);
+    EXPECT_FLOAT_EQ(unbounded.centerX, Camera{}.centerX + 1000.0f);
+}
+
+TEST(CameraMovesTest, ZoomingMovesTheEyeAlongTheViewBetweenTheLimits) {
+    const Camera start;
+    Camera camera;
+    zoomCamera(camera, 1);
+    EXPECT_LT(distance(camera), distance(start));
+    expectNear(normalise(camera.center() - camera.eye()), normalise(start.center() - start.eye()));
+    expectNear(camera.center(), start.center());
+    zoomCamera(camera, -1);
+    EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
+
+    zoomCamera(camera, 50);
+    EXPECT_NEAR(distance(camera), NearestZoom, 1e-3f);
+    zoomCamera(camera, -50);
+    EXPECT_NEAR(distance(camera), FarthestZoom, 1e-3f);
+    expectNear(normalise(camera.center() - camera.eye()), normalise(start.center() - start.eye()));
+}
+
+TEST(CameraMovesTest, TheStartPoseComesBackAfterPanningZoomingAndFreeFlight) {
+    Camera camera;
+    camera.moveSpeed = 40.0f;
+    panCamera(camera, 50.0f, -70.0f, Map);
+    zoomCamera(camera, -3);
+    camera.setCenter({0.0f, 0.0f, 0.0f});
+    camera.upX = 0.1f;
+    restoreStartPose(camera);
+    const Camera start;
+    expectNear(camera.eye(), start.eye(), 0.0f);
+    expectNear(camera.center(), start.center(), 0.0f);
+    expectNear(camera.up(), start.up(), 0.0f);
+    EXPECT_EQ(camera.moveSpeed, 40.0f); // the settings are not part of the pose
+}
+
+TEST(CameraMovesTest, TheMapAreaIsTheLoadedWorldCentredOnTheOrigin) {
+    const World saved = world;
+    world = World{};
+    EXPECT_FALSE(mapGroundArea());
+    world.columns = 200;
+    world.rows = 100;
+    world.worldWidth = 750.0f;
+    world.worldDepth = 375.0f;
+    const auto area = mapGroundArea();
+    ASSERT_TRUE(area);
+    EXPECT_FLOAT_EQ(area->minX, -375.0f);
+    EXPECT_FLOAT_EQ(area->maxX, 375.0f);
+    EXPECT_FLOAT_EQ(area->minZ, -187.5f);
+    EXPECT_FLOAT_EQ(area->maxZ, 187.5f);
+    world = saved;
+}
+
+class CameraSteeringTest : public ::testing::Test {
+protected:
+    CameraSteering steering;
+    Camera camera;
+    const Camera start;
+
+    void SetUp() override {
+        fakeplatform::reset();
+        fakeplatform::client = {0, 0, 800, 600};
+        fakeplatform::cursor = {400, 300};
+        DeltaSeconds = 0.5f;
+    }
+
+    void frames(int count, int wheelNotches = 0) {
+        for (int i = 0; i < count; ++i)
+            steering.steer(camera, i == 0 ? wheelNotches : 0);
+    }
+};
+
+TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKeysCancel) {
+    fakeplatform::heldKeys = {KeyRight};
+    frames(2);
+    expectNear(camera.eye(), start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, 0.0f});
+    fakeplatform::heldKeys = {KeyUp};
+    frames(1);
+    expectNear(camera.eye(),
+               start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, -CameraSteering::PanSpeed / 2});
+    fakeplatform::heldKeys = {KeyDown, KeyUp, KeyLeft, KeyRight};
+    const Vec3 before = camera.eye();
+    frames(3);
+    expectNear(camera.eye(), before);
+}
+
+TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
+    const int edge = CameraSteering::EdgePixels;
+    const float step = CameraSteering::PanSpeed * DeltaSeconds;
+    const struct {
+        platform::Point cursor;
+        Vec3 move;
+    } cases[] = {
+        {{0, 300}, {-step, 0.0f, 0.0f}},
+        {{edge - 1, 300}, {-step, 0.0f, 0.0f}},
+        {{799, 300}, {step, 0.0f, 0.0f}},
+        {{400, 0}, {0.0f, 0.0f, -step}},
+        {{400, 599}, {0.0f, 0.0f, step}},
+        {{0, 0}, {-step, 0.0f, -step}},
+        {{edge, 300}, {}},
+        {{800 - edge - 1, 599 - edge}, {}},
+        {{-1, 300}, {}},
+        {{400, 600}, {}}, // outside the window
+    };
+    for (const auto& c : cases) {
+        camera = start;
+        fakeplatform::cursor = c.cursor;
+        frames(1);
+        SCOPED_TRACE(testing::Message() << "cursor at " << c.cursor.x << ", " << c.cursor.y);
+        expectNear(camera.eye(), start.eye() + c.move);
+    }
+}
+
+TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {
+    frames(1, -2);
+    const float zoomedOut = distance(camera) / distance(start);
+    const Vec3 before = camera.eye();
+    fakeplatform::heldKeys = {KeyLeft};
+    frames(1);
+    expectNear(camera.eye(), before - Vec3{CameraSteering::PanSpeed * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
+}
+
+TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartOncePerPress) {
+    frames(1, 2);
+    EXPECT_LT(distance(camera), distance(start));
+    fakeplatform::heldKeys = {KeyRight};
+    frames(1);
+    fakeplatform::heldKeys = {KeyHome};
+    frames(1);
+    expectNear(camera.eye(), start.eye(), 0.0f);
+    expectNear(camera.center(), start.center(), 0.0f);
+
+    frames(1, -1); // Home still held: no second return
+    EXPECT_GT(distance(camera), distance(start));
+    fakeplatform::heldKeys.clear();
+    frames(1);
+    fakeplatform::heldKeys = {KeyHome};
+    frames(1);
+    EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
+}
+
+} // namespace
