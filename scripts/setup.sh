@@ -16,6 +16,8 @@ packages=(
   gnuplot-nox
   # baking the data folder: spoken unit responses and the two fonts
   espeak-ng sox fonts-liberation2 fonts-league-spartan
+  # the Debian package (cpack -G DEB) and its checks
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

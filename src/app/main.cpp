@@ -1,5 +1,33 @@
 #include "app/Application.h"
+#include "core/CommandLine.h"
 
-int main() {
+#include <iostream>
+
+namespace {
+
+constexpr int UsageError = 2;
+
+const char* const Usage = "usage: orvalen [--help | --version]\n";
+
+const std::string Help = std::string(Usage) +
+                         "\n"
+                         "Orvalen, a real-time strategy game. Without arguments it opens its window, reads\n"
+                         "its data from the folder data/ in the current folder and writes log.log there.\n"
+                         "The launcher installed with the game starts it in $XDG_STATE_HOME/orvalen (else\n"
+                         "~/.local/state/orvalen), where data/ points at the installed data.\n"
+                         "\n"
+                         "  --help     print this help and exit\n"
+                         "  --version  print the version and exit\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (answeredHelpOrVersion(arguments, "orvalen", Help))
+        return 0;
+    if (!arguments.empty()) {
+        std::cerr << "orvalen: unknown option '" << arguments[0] << "'\n" << Usage;
+        return UsageError;
+    }
     return runApplication();
 }

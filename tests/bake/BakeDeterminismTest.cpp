@@ -23,21 +23,29 @@ std::map<std::string, std::string> contentsOf(const fs::path& folder) {
     return files;
 }
 
-// The build baked data/; a second bake elsewhere must write the same files, byte for byte.
+void expectSameFiles(const std::map<std::string, std::string>& first,
+                     const std::map<std::string, std::string>& second) {
+    ASSERT_EQ(first.size(), second.size());
+    for (const auto& [name, bytes] : first) {
+        ASSERT_TRUE(second.count(name)) << name;
+        EXPECT_TRUE(second.at(name) == bytes) << name << " differs between bakes";
+    }
+}
+
+// The build baked data/ and icons/; a second bake elsewhere must write the same files, byte for byte.
 TEST(Bake, TwoBakesWriteIdenticalBytes) {
     const fs::path scratch = fs::current_path() / "bake-determinism"; // inside this build folder
     fs::remove_all(scratch);
     bakeDataFolder(scratch / "data");
     const auto first = contentsOf("data");
     const auto second = contentsOf(scratch / "data");
+    const auto firstIcons = contentsOf("icons");
+    const auto secondIcons = contentsOf(scratch / "icons");
     EXPECT_TRUE(fs::exists(scratch / "map-preview.png"));
     EXPECT_TRUE(fs::exists(scratch / "models-preview.png"));
     fs::remove_all(scratch);
-    ASSERT_EQ(first.size(), second.size());
-    for (const auto& [name, bytes] : first) {
-        ASSERT_TRUE(second.count(name)) << name;
-        EXPECT_TRUE(second.at(name) == bytes) << name << " differs between bakes";
-    }
+    expectSameFiles(first, second);
+    expectSameFiles(firstIcons, secondIcons);
 }
 
 } // namespace

@@ -68,12 +68,23 @@ std::vector<BakedModel> bakeModels(const fs::path& data) {
     return models;
 }
 
+// The desktop's icons, in the hicolor theme's layout under `folder`.
+void bakeIcons(const std::vector<BakedModel>& models, const fs::path& folder) {
+    const Rgb playerOneBlue{0.0f, 0.0f, 1.0f};
+    for (const int size : {48, 128, 256}) {
+        const std::string sizeFolder = std::to_string(size) + "x" + std::to_string(size);
+        saveImage(modelIcon(modelNamed(models, "marine.ktqm"), size, playerOneBlue),
+                  folder / sizeFolder / "apps" / "orvalen.png", Transparency::Alpha);
+    }
+}
+
 } // namespace
 
 void bakeDataFolder(const fs::path& dataFolder) {
     const fs::path data = fs::absolute(dataFolder).lexically_normal();
     bakeMap(data);
     const std::vector<BakedModel> models = bakeModels(data);
+    bakeIcons(models, data.parent_path() / "icons");
     savePictures(skyFaces(512), inDataFolder(data, "data\\textures\\skyboxes\\jajlands1\\"));
     savePictures(interfaceArt(models), inDataFolder(data, "data\\textures\\"));
     savePictures(menuArt(), inDataFolder(data, "data\\textures\\menu\\"));

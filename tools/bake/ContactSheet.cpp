@@ -113,3 +113,31 @@ Image modelPortrait(const BakedModel& model, int size, Rgb teamColour) {
     });
     return portrait;
 }
+
+Image modelIcon(const BakedModel& model, int size, Rgb teamColour) {
+    constexpr int Supersample = 4;
+    const int big = size * Supersample;
+    const float half = big * 0.5f;
+    Image icon(big, big, {}, 0.0f);
+    const float inset = big / 24.0f;
+    icon.paint(0, 0, big, big,
+               [&](float x, float y) {
+                   return boxDistance(x, y, half, half, half - inset, half - inset, big * 0.2f);
+               },
+               {});
+    // Dusk over the hills: the figure stands out against it in every size.
+    icon.shadeAll([&](int, int y, Rgb) {
+        return mix(rgb(150, 170, 190), rgb(52, 66, 58),
+                   smoothstep(0.15f, 0.95f, static_cast<float>(y) / big));
+    });
+    SoftwareRenderer renderer(big, big, {});
+    renderer.draw(model, framing(model, {0.5f, 0.3f, 1.0f}, 26.0f), teamColour);
+    for (int y = 0; y < big; ++y) {
+        for (int x = 0; x < big; ++x) {
+            if (renderer.covered(x, y)) {
+                icon.blend(x, y, renderer.picture().at(x, y), 1.0f);
+            }
+        }
+    }
+    return icon.scaledDown(Supersample);
+}

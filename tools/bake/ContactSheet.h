@@ -14,3 +14,7 @@ Image modelContactSheet(const std::vector<BakedModel>& models);
 
 // A model's portrait from the front, slightly above: the unit thumbnails of the interface.
 Image modelPortrait(const BakedModel& model, int size, Rgb teamColour);
+
+// The game's icon for desktops: the model in front of a rounded badge, `size` pixels square.
+// Coverage is opacity: the corners around the badge stay transparent.
+Image modelIcon(const BakedModel& model, int size, Rgb teamColour);

@@ -28,7 +28,9 @@ void saveImage(const Image& image, const std::filesystem::path& path, Transparen
     if (format == FIF_UNKNOWN) {
         throw std::runtime_error("no image format for " + path.string());
     }
-    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(FreeImage_Allocate(image.width(), image.height(), 24));
+    const int bytesPerPixel = transparency == Transparency::Alpha ? 4 : 3;
+    std::unique_ptr<FIBITMAP, BitmapDeleter> bitmap(
+        FreeImage_Allocate(image.width(), image.height(), bytesPerPixel * 8));
     if (!bitmap) {
         throw std::runtime_error("out of memory for " + path.string());
     }
@@ -46,9 +48,13 @@ void saveImage(const Image& image, const std::filesystem::path& path, Transparen
                     blue = 1; // pure black would vanish
                 }
             }
-            line[x * 3 + FI_RGBA_RED] = red;
-            line[x * 3 + FI_RGBA_GREEN] = green;
-            line[x * 3 + FI_RGBA_BLUE] = blue;
+            BYTE* pixel = line + x * bytesPerPixel;
+            pixel[FI_RGBA_RED] = red;
+            pixel[FI_RGBA_GREEN] = green;
+            pixel[FI_RGBA_BLUE] = blue;
+            if (transparency == Transparency::Alpha) {
+                pixel[FI_RGBA_ALPHA] = toByte(image.coverageAt(x, y));
+            }
         }
     }
     std::filesystem::create_directories(path.parent_path());

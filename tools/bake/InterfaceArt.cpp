@@ -1,12 +1,12 @@
 #include "InterfaceArt.h"
 
 #include "ContactSheet.h"
+#include "Models.h"
 #include "Noise.h"
 #include "SkyFaces.h"
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace {
 
@@ -94,15 +94,6 @@ Image selectionCircle() {
         }
     }
     return image;
-}
-
-const BakedModel& modelNamed(const std::vector<BakedModel>& models, const std::string& fileName) {
-    for (const BakedModel& model : models) {
-        if (model.fileName == fileName) {
-            return model;
-        }
-    }
-    throw std::logic_error("no model " + fileName);
 }
 
 // --- menu ---

@@ -1,5 +1,7 @@
 #include "Models.h"
 
+#include <stdexcept>
+
 std::vector<BakedModel> buildModels() {
     std::vector<BakedModel> models;
     models.push_back(buildBarracks());
@@ -13,4 +15,13 @@ std::vector<BakedModel> buildModels() {
     models.push_back(buildBullet());
     models.push_back(buildSplashShell());
     return models;
+}
+
+const BakedModel& modelNamed(const std::vector<BakedModel>& models, const std::string& fileName) {
+    for (const BakedModel& model : models) {
+        if (model.fileName == fileName) {
+            return model;
+        }
+    }
+    throw std::logic_error("no model " + fileName);
 }

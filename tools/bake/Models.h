@@ -7,6 +7,9 @@
 // The ten models of the game, in the registry's order, each with its skin.
 std::vector<BakedModel> buildModels();
 
+// The model of that file name among `models`; throws std::logic_error when there is none.
+const BakedModel& modelNamed(const std::vector<BakedModel>& models, const std::string& fileName);
+
 BakedModel buildMarine();
 BakedModel buildWorker();
 BakedModel buildBarracks();

@@ -20,6 +20,20 @@ struct SimOptions {
     static constexpr const char* DefaultMap = "data\\maps\\motac.ktqw";
     static constexpr const char* Usage =
         "usage: orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE] [--dump]";
+    static constexpr const char* Help =
+        "usage: orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE] [--dump]\n"
+        "       orvalen-sim --help | --version\n"
+        "\n"
+        "Runs the game's simulation without a window in the current folder and writes log.log there,\n"
+        "as the game does.\n"
+        "\n"
+        "  --seed N       the calendar time the game reads (default: the real time)\n"
+        "  --frame-ms N   milliseconds of game time per pass (default 16)\n"
+        "  --passes N     how many passes to run (default 1000)\n"
+        "  --script FILE  orders, one per line: <pass> <player> <command> <arguments>\n"
+        "  --map FILE     the map whose objects start the world (default data\\maps\\motac.ktqw\n"
+        "                 when it exists, else an empty map)\n"
+        "  --dump         list every object and player after the last pass\n";
 
     // The options, or nullopt with `error` saying what is wrong.
     static std::optional<SimOptions> parse(const std::vector<std::string>& arguments, std::string& error);

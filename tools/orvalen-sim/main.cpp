@@ -3,6 +3,7 @@
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimScript.h"
+#include "core/CommandLine.h"
 #include "core/FilePath.h"
 
 #include <filesystem>
@@ -31,8 +32,11 @@ bool loadMap(const SimOptions& options, std::optional<WorldFile>& map) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (answeredHelpOrVersion(arguments, "orvalen-sim", SimOptions::Help))
+        return 0;
     std::string error;
-    const std::optional<SimOptions> options = SimOptions::parse({argv + 1, argv + argc}, error);
+    const std::optional<SimOptions> options = SimOptions::parse(arguments, error);
     if (!options) {
         std::cerr << "orvalen-sim: " << error << "\n" << SimOptions::Usage << "\n";
         return BadInput;

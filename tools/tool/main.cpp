@@ -1,7 +1,9 @@
 // orvalen-tool: the game's files seen through the game's own code.
+#include "core/CommandLine.h"
 #include "tool/Commands.h"
 
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,21 +29,30 @@ const Command Commands[] = {
 
 constexpr int UsageError = 2;
 
-int usage() {
-    std::cerr << "usage: orvalen-tool COMMAND [ARGUMENTS]\n";
+std::string usage() {
+    std::ostringstream text;
+    text << "usage: orvalen-tool COMMAND [ARGUMENTS]\n";
     for (const Command& command : Commands)
-        std::cerr << "  orvalen-tool " << command.usage << "\n";
+        text << "  orvalen-tool " << command.usage << "\n";
+    text << "  orvalen-tool --help | --version\n";
+    return text.str();
+}
+
+int usageError() {
+    std::cerr << usage();
     return UsageError;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2)
-        return usage();
-    const std::string name = argv[1];
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    if (answeredHelpOrVersion(arguments, "orvalen-tool", usage()))
+        return 0;
+    if (arguments.empty())
+        return usageError();
     for (const Command& command : Commands)
-        if (name == command.name)
-            return command.run(std::vector<std::string>(argv + 2, argv + argc));
-    return usage();
+        if (arguments[0] == command.name)
+            return command.run({arguments.begin() + 1, arguments.end()});
+    return usageError();
 }

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# The game and its two tools answer --help and --version on standard output with status 0, and an
+# unknown option with the usage on standard error and status 2. Nothing here needs a display: the
+# game answers before it opens a window. Usage: command_line_test.sh BUILD VERSION
+set -u
+BUILD=$(cd "$1" && pwd)
+VERSION=$2
+SCRATCH=$(mktemp -d)
+trap 'rm -rf "$SCRATCH"' EXIT
+failures=0
+
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+# run PROGRAM ARGUMENTS...: in an empty folder, without a display; sets STATUS, OUT and ERR.
+run() {
+  (cd "$SCRATCH" && env -u DISPLAY "$BUILD/$1" "${@:2}" >"$SCRATCH/out" 2>"$SCRATCH/err")
+  STATUS=$?
+  OUT=$(cat "$SCRATCH/out")
+  ERR=$(cat "$SCRATCH/err")
+}
+
+for program in orvalen orvalen-tool orvalen-sim; do
+  for help in --help -h; do
+    run "$program" "$help"
+    [ "$STATUS" -eq 0 ] || fail "$program $help exited with $STATUS"
+    grep -q "^usage: $program" <<<"$OUT" || fail "$program $help printed no usage: $OUT"
+    [ -z "$ERR" ] || fail "$program $help wrote to standard error: $ERR"
+  done
+
+  run "$program" --version
+  [ "$STATUS" -eq 0 ] && [ "$OUT" = "$program $VERSION" ] || fail "$program --version gave '$OUT' ($STATUS)"
+
+  run "$program" --no-such-option
+  [ "$STATUS" -eq 2 ] || fail "$program --no-such-option exited with $STATUS"
+  grep -q "usage: $program" <<<"$ERR" || fail "$program --no-such-option printed no usage on standard error: $ERR"
+  [ -z "$OUT" ] || fail "$program --no-such-option wrote to standard output: $OUT"
+done
+
+# The game takes no argument but these two; answering them writes no log.
+run orvalen --help extra
+[ "$STATUS" -eq 0 ] || fail "orvalen --help extra exited with $STATUS"
+run orvalen stray-argument
+[ "$STATUS" -eq 2 ] || fail "orvalen stray-argument exited with $STATUS"
+[ ! -e "$SCRATCH/log.log" ] || fail "answering the command line wrote log.log"
+
+# orvalen-tool: a missing command is the usage error it always was.
+run orvalen-tool
+[ "$STATUS" -eq 2 ] && grep -q "usage: orvalen-tool" <<<"$ERR" || fail "orvalen-tool without a command: $STATUS"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "command_line_test: passed"
