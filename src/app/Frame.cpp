@@ -4,12 +4,16 @@
 #include "client/menu/MenuScene.h"
 #include "client/panel/PanelButtons.h"
 #include "client/render/Camera.h"
+#include "client/render/HealthBars.h"
+#include "client/render/MoveMarker.h"
 #include "client/render/RenderContext.h"
+#include "client/render/ScreenMessages.h"
 #include "client/render/ScreenPicking.h"
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
+#include "core/FrameClock.h"
 #include "core/Input.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
@@ -45,9 +49,17 @@ void drawScene(Player& human) {
     drawTerrain();
     pickGroundUnderCursor();
     drawSelectionCircles(human.getSelection());
+    moveMarker.draw(TotalMilliseconds);
     glPushMatrix();
-    ObjectManager::getInstance()->render();
+    ObjectManager* objects = ObjectManager::getInstance();
+    objects->render();
     glPopMatrix();
+    drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
+}
+
+// Over the scene and the panel: the player's messages.
+void drawFeedback() {
+    screenMessages.draw(TotalMilliseconds);
 }
 
 // A finished drag replaces the selection with what it covers; otherwise (a right press) the
@@ -69,8 +81,11 @@ void pickAndOrder(Player& human, bool selectionDone) {
         selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
     if (!picked->empty())
         human.orderActOn(picked->front());
-    else if (HoverCell.valid())
+    else if (HoverCell.valid()) {
         human.orderMove(HoverCell.hoverColumn, HoverCell.hoverRow);
+        if (human.getSelection().size() > 0)
+            moveMarker.place(HoverCell.hoverColumn, HoverCell.hoverRow, TotalMilliseconds);
+    }
 }
 
 } // namespace
@@ -100,6 +115,7 @@ void drawFrame() {
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
     drawInterfacePanel();
+    drawFeedback();
     leaveOrthoMode();
 
     toggleOnPress('K', frameToggles.showPickingPass);
