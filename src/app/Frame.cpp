@@ -6,6 +6,7 @@
 #include "client/render/Camera.h"
 #include "client/render/HealthBars.h"
 #include "client/render/MoveMarker.h"
+#include "client/render/OutcomeBanner.h"
 #include "client/render/RenderContext.h"
 #include "client/render/ScreenMessages.h"
 #include "client/render/ScreenPicking.h"
@@ -57,9 +58,10 @@ void drawScene(Player& human) {
     drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
 }
 
-// Over the scene and the panel: the player's messages.
+// Over the scene and the panel: the player's messages and, once the game is decided, its banner.
 void drawFeedback() {
     screenMessages.draw(TotalMilliseconds);
+    drawOutcomeBanner(PlayerManager::getInstance()->getOutcome().result());
 }
 
 // A finished drag replaces the selection with what it covers; otherwise (a right press) the
