@@ -2,8 +2,10 @@
 # Measures the game's start-up time and frame rate from its own log, under an X server:
 #   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS]
 # PILES > 0 plays a copy of the map with that many more piles in the start view (made with
-# orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, and the
-# mean frame length over SECONDS (20 by default) of play after it.
+# orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, the mean
+# frame length over SECONDS (20 by default) of play after it, and the same for orvalen-frame-floor,
+# a minimal program in the same window, with the game's frame rate as a share of that floor: on a
+# shared machine the share is the figure to compare between runs.
 set -eu
 build=$(cd "$1" && pwd)
 piles=${2:-0}
@@ -35,9 +37,15 @@ sleep "$seconds"
 kill -TERM "$pid"
 wait "$pid"
 
+floor=$("$build/orvalen-frame-floor" "$seconds")
+
 echo "first frame after $(((first_frame - started) / 1000000)) ms"
 # The first frame's length includes the loading; the mean is taken over the frames after it.
-awk '/^LOOP \(/ { gsub(/[()]/, "", $2); if (n == 0) first = $2; last = $2; n++ }
+awk -v floor="$floor" '/^LOOP \(/ { gsub(/[()]/, "", $2); if (n == 0) first = $2; last = $2; n++ }
      END { mean = (last - first) / (n - 1)
            printf "%d frames in %d ms of game time: mean frame %.1f ms, %.1f frames per second\n",
-                  n - 1, last - first, mean, 1000 / mean }' "$game/log.log"
+                  n - 1, last - first, mean, 1000 / mean
+           print floor
+           split(floor, words, ", ")
+           floorRate = words[2] + 0
+           printf "the game at %.2f of the floor\n", (1000 / mean) / floorRate }' "$game/log.log"

@@ -1,8 +1,9 @@
 #include "app/Frame.h"
 
-#include "app/FrameHooks.h"
+#include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
 #include "client/panel/PanelButtons.h"
+#include "client/panel/SelectionInfo.h"
 #include "client/render/Camera.h"
 #include "client/render/HealthBars.h"
 #include "client/render/MoveMarker.h"
@@ -15,7 +16,7 @@
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
 #include "core/FrameClock.h"
-#include "core/Input.h"
+#include "core/VirtualKey.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/players/PlayerManager.h"
@@ -106,7 +107,7 @@ void drawFrame() {
     applyView(camera);
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 
-    toggleOnPress(platform::KeyEscape, frameToggles.menuVisible);
+    toggleOnPress(KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
         drawMenuScene();
         platform::swapBuffers();
@@ -116,7 +117,7 @@ void drawFrame() {
     drawScene(human);
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
-    drawInterfacePanel();
+    drawSelectionInfo(human);
     drawFeedback();
     leaveOrthoMode();
 
@@ -129,7 +130,7 @@ void drawFrame() {
     if (takePanelClick(PlayerSelector::TrainMarine))
         human.train(PlayerSelector::TrainMarine);
 
-    const bool rightPress = keyPressed(platform::KeyRightButton);
+    const bool rightPress = keyPressed(KeyRightButton);
     if (!rightPress && !selectionDone)
         return;
     pickAndOrder(human, selectionDone);

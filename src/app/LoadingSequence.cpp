@@ -1,12 +1,16 @@
 #include "app/LoadingSequence.h"
 
-#include "app/LoadingHooks.h"
 #include "client/menu/LoadingScreen.h"
 #include "client/menu/MenuSetup.h"
+#include "client/models/ModelRegistry.h"
+#include "client/panel/Panel.h"
 #include "client/render/Camera.h"
 #include "client/render/RenderContext.h"
+#include "client/render/SelectionCircles.h"
 #include "client/render/Skybox.h"
 #include "client/sound/GameSounds.h"
+#include "client/terrain/WorldLoader.h"
+#include "sim/manager/MapObjects.h"
 
 #include <GL/glew.h>
 
@@ -31,13 +35,13 @@ void runLoadingSequence() {
     setUpMenu();
 
     showLoadingProgress("Loading ingame textures...", 38);
-    loadPanelArt();
+    loadPanel();
 
     showLoadingProgress("Loading world...", 38);
-    loadGameWorld();
+    loadWorld("data\\maps\\motac.ktqw", addMapObject); // the ground, and the piles and town centres
 
     showLoadingProgress("Loading models", 60);
-    loadModels();
+    ModelRegistry::instance(); // its first use loads every model the game draws
 
     showLoadingProgress("Loading skybox...", 91);
     loadSkybox(SkyboxFaces);

@@ -24,14 +24,14 @@ void GamePresentation::drawInstance(ModelInstance& instance, double x, double y,
 // still takes the occlusion test, whose result is what makes the site pickable: a Worker is
 // ordered onto a site by clicking it.
 void GamePresentation::drawRising(ModelInstance& instance, double x, double z, double rise) {
-    if (!instance.model)
+    if (!instance.model || !instance.gpu)
         return;
     const WorldPoint ground = groundPoint(z, x);
     glPushMatrix();
     glTranslated(ground.x, ground.y, ground.z);
     instance.visible = isVisible(*instance.model);
     glScaled(1.0, rise, 1.0);
-    drawModel(*instance.model, &instance.animationState, instance.colour);
+    drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
     glPopMatrix();
 }
 

@@ -1,7 +1,5 @@
 #include "core/Input.h"
 
-#include "platform/Platform.h"
-
 int32_t ClientWidth = 0;
 int32_t ClientHeight = 0;
 int32_t AppActive = 0;
@@ -16,8 +14,4 @@ bool latchPress(int virtualKey, bool held) {
     if (!held)
         latch = 0;
     return false;
-}
-
-bool keyPressed(int virtualKey) {
-    return latchPress(virtualKey, platform::keyHeld(virtualKey));
 }

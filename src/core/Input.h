@@ -11,9 +11,6 @@ extern int32_t AppActive;
 // held key acts once and the next action needs a release first.
 extern uint8_t KeyLatch[256];
 
-// True once per press: when the key is held and its latch is clear (the latch is then set).
-// A released key clears its latch.
-bool keyPressed(int virtualKey);
-
-// The press-edge rule over an explicit held state, for callers that read the key themselves.
+// The press-edge rule: true once per press, when the key is held and its latch is clear (the latch
+// is then set). A released key clears its latch. Whoever reads the key's state passes it in.
 bool latchPress(int virtualKey, bool held);

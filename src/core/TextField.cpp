@@ -1,6 +1,6 @@
 #include "core/TextField.h"
 
-#include "platform/Platform.h"
+#include "core/VirtualKey.h"
 
 #include <cctype>
 
@@ -12,15 +12,15 @@ void textEntryKeyDown(int virtualKey) {
         return;
     const int length = static_cast<int>(field->text().size());
     switch (virtualKey) {
-    case platform::KeyLeft:
+    case KeyLeft:
         if (field->caret() > 0)
             field->setCaret(field->caret() - 1);
         break;
-    case platform::KeyRight:
+    case KeyRight:
         if (field->caret() < length)
             field->setCaret(field->caret() + 1);
         break;
-    case platform::KeyDelete:
+    case KeyDelete:
         if (field->caret() < length)
             field->eraseAt();
         break;
@@ -33,7 +33,7 @@ void textEntryCharacter(unsigned int code) {
     ITextField* field = FocusedTextField;
     if (!field)
         return;
-    if (code == platform::KeyBackspace) {
+    if (code == KeyBackspace) {
         field->eraseBefore();
         return;
     }

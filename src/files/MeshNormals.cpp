@@ -29,17 +29,6 @@ struct KeyHash {
     }
 };
 
-Vec3 operator-(const Vec3& a, const Vec3& b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-Vec3 operator+(const Vec3& a, const Vec3& b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-
-Vec3 cross(const Vec3& a, const Vec3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
 bool isFinite(const Vec3& v) {
     return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
 }
@@ -120,14 +109,6 @@ std::vector<Vec3> smoothCornerNormals(const std::vector<Vec3>& positions,
 }
 
 } // namespace
-
-Vec3 normalise(const Vec3& v) {
-    const float length = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
-    if (length == 0.0f)
-        return v;
-    const float scale = 1.0f / length;
-    return {v.x * scale, v.y * scale, v.z * scale};
-}
 
 Vec3 faceNormal(const Vec3& p, const Vec3& q, const Vec3& r) {
     return normalise(cross(p - q, q - r));

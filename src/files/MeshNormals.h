@@ -6,9 +6,6 @@
 // zero normal, so it adds nothing where it is summed.
 Vec3 faceNormal(const Vec3& p, const Vec3& q, const Vec3& r);
 
-// v scaled by 1 / |v|; a zero vector stays zero.
-Vec3 normalise(const Vec3& v);
-
 // Two corners share normals when they differ by less than 0.001 on each of x, y and z.
 bool sharesPosition(const Vec3& a, const Vec3& b);
 

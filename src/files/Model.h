@@ -1,20 +1,12 @@
 #pragma once
 
-#include "client/render/Texture.h"
+#include "core/Vec3.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
-
-struct Vec3 {
-    float x = 0.0f;
-    float y = 0.0f;
-    float z = 0.0f;
-
-    bool operator==(const Vec3&) const = default;
-};
 
 struct Vec2 {
     float u = 0.0f;
@@ -91,12 +83,10 @@ struct BoundingBox {
 struct Model {
     std::vector<ModelMesh> meshes;
     std::vector<std::string> textureNames; // the caller's folder prefix + the file's line
-    std::vector<Texture> textures;         // one per name, filled by the loader
     std::vector<ModelMaterial> materials;
     std::vector<ModelAnimation> animations;
     int32_t colourSeparator = -1; // the mesh tinted with the owner's colour, or -1
     BoundingBox boundingBox;
-    uint32_t occlusionQuery = 0;
 
     // Index of the first animation of that exact name, or -1.
     int findAnimation(const std::string& name) const;

@@ -5,6 +5,7 @@
 #include <vector>
 
 struct Model;
+struct ModelGpu; // the drawing's: textures and occlusion query, opaque to everything below it
 
 // One playing animation of an instance.
 struct ModelAnimationEntry {
@@ -17,9 +18,11 @@ struct ModelAnimationEntry {
 using ModelAnimationState = std::vector<ModelAnimationEntry>;
 
 // A world object's or projectile's picture: a shared model with its own animation state,
-// facing and team colour.
+// facing and team colour. Whoever makes the instance hands it the model's record and what
+// drawing that record needs; an instance without the latter is never drawn.
 struct ModelInstance {
     const Model* model = nullptr;
+    const ModelGpu* gpu = nullptr;
     ModelAnimationState animationState;
     bool visible = false; // the last occlusion test
     float direction[3] = {0.0f, 0.0f, 0.0f};

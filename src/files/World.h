@@ -1,6 +1,5 @@
 #pragma once
 
-#include "client/render/Texture.h"
 #include "files/WorldFile.h"
 
 #include <array>
@@ -8,7 +7,7 @@
 #include <string>
 #include <vector>
 
-// The loaded map: the terrain grid and what the terrain drawing needs. Grid positions are in
+// The loaded map: the terrain grid and the values kept from the file. Grid positions are in
 // cells (x counts columns, z counts rows); a cell is 3.75 world units and heights scale by 100.
 struct World {
     int32_t columns = 0; // W
@@ -20,11 +19,7 @@ struct World {
     std::vector<uint8_t> cellFlags;
     int32_t mapValue = 0;
     bool mapFlag = false;
-    std::vector<uint32_t> layerVertexBuffers; // layer k holds the cells of texture k - 1
-    std::vector<uint32_t> layerTexCoordBuffers;
-    std::vector<int32_t> layerCellCounts;
     std::vector<std::string> textureNames; // as the file names them, relative to the worlds folder
-    std::vector<Texture> textures;
     std::vector<MapEntry> entries;
     std::vector<std::array<uint8_t, 16>> records;
     float worldWidth = 0.0f; // 3.75 * W
@@ -32,7 +27,7 @@ struct World {
 
     float height(int row, int column) const;
 
-    // The grid and the kept values of a parsed map; the layer buffers and textures start empty.
+    // The grid and the kept values of a parsed map.
     void setFromFile(const WorldFile& file);
 };
 

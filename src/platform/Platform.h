@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/VirtualKey.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -37,17 +39,6 @@ struct Rect {
     int32_t bottom = 0;
 };
 
-// Virtual-key codes the game polls.
-enum VirtualKey : int {
-    KeyLeftButton = 0x01,
-    KeyRightButton = 0x02,
-    KeyBackspace = 0x08,
-    KeyEscape = 0x1B,
-    KeyLeft = 0x25,
-    KeyRight = 0x27,
-    KeyDelete = 0x2E,
-};
-
 // Single-instance guard named after the application title. False when another process holds it.
 bool acquireInstanceLock(const std::string& name);
 void releaseInstanceLock();
@@ -71,8 +62,8 @@ void postQuitMessage(int exitCode);
 
 uint32_t tickCount();
 
-bool keyHeld(int virtualKey);
-Point cursorPosition(); // screen coordinates
+bool keyHeld(int virtualKey); // a VirtualKey, or a letter or digit by its upper-case ASCII code
+Point cursorPosition();       // screen coordinates
 Point screenToClient(Point screen);
 void setCursorPosition(Point screen);
 Rect clientRect(); // origin (0, 0), the drawable size

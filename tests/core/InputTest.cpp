@@ -1,6 +1,5 @@
-#include "core/Input.h"
 #include "core/TextField.h"
-#include "support/FakePlatform.h"
+#include "core/VirtualKey.h"
 
 #include <gtest/gtest.h>
 
@@ -39,35 +38,14 @@ private:
 
 class InputTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        fakeplatform::reset();
-        std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
-        FocusedTextField = nullptr;
-    }
+    void SetUp() override { FocusedTextField = nullptr; }
     void TearDown() override { FocusedTextField = nullptr; }
 };
-
-TEST_F(InputTest, HeldKeyActsOnceUntilReleased) {
-    fakeplatform::heldKeys = {'U'};
-    EXPECT_TRUE(keyPressed('U'));
-    EXPECT_FALSE(keyPressed('U'));
-    EXPECT_FALSE(keyPressed('U'));
-    fakeplatform::heldKeys.clear();
-    EXPECT_FALSE(keyPressed('U'));
-    fakeplatform::heldKeys = {'U'};
-    EXPECT_TRUE(keyPressed('U'));
-}
-
-TEST_F(InputTest, LatchIsSharedSoTheFirstUserTakesTheEdge) {
-    fakeplatform::heldKeys = {platform::KeyLeftButton};
-    EXPECT_TRUE(keyPressed(platform::KeyLeftButton));
-    EXPECT_FALSE(latchPress(platform::KeyLeftButton, true));
-}
 
 TEST_F(InputTest, TypingWithoutFocusChangesNothing) {
     TestField field("abc");
     textEntryCharacter('x');
-    textEntryKeyDown(platform::KeyLeft);
+    textEntryKeyDown(KeyLeft);
     EXPECT_EQ(field.text(), "abc");
     EXPECT_EQ(field.caret(), 3);
 }
@@ -75,7 +53,7 @@ TEST_F(InputTest, TypingWithoutFocusChangesNothing) {
 TEST_F(InputTest, PrintableCharactersInsertAtTheCaret) {
     TestField field("ab");
     FocusedTextField = &field;
-    textEntryKeyDown(platform::KeyLeft);
+    textEntryKeyDown(KeyLeft);
     for (char c : std::string("%' 7Z"))
         textEntryCharacter(static_cast<unsigned char>(c));
     EXPECT_EQ(field.text(), "a%' 7Zb");
@@ -94,8 +72,8 @@ TEST_F(InputTest, BackspaceAndLeftDoNothingAtTheStart) {
     TestField field("ab");
     FocusedTextField = &field;
     field.setCaret(0);
-    textEntryCharacter(platform::KeyBackspace);
-    textEntryKeyDown(platform::KeyLeft);
+    textEntryCharacter(KeyBackspace);
+    textEntryKeyDown(KeyLeft);
     EXPECT_EQ(field.text(), "ab");
     EXPECT_EQ(field.caret(), 0);
 }
@@ -103,8 +81,8 @@ TEST_F(InputTest, BackspaceAndLeftDoNothingAtTheStart) {
 TEST_F(InputTest, DeleteAndRightDoNothingAtTheEnd) {
     TestField field("ab");
     FocusedTextField = &field;
-    textEntryKeyDown(platform::KeyDelete);
-    textEntryKeyDown(platform::KeyRight);
+    textEntryKeyDown(KeyDelete);
+    textEntryKeyDown(KeyRight);
     EXPECT_EQ(field.text(), "ab");
     EXPECT_EQ(field.caret(), 2);
 }
@@ -112,11 +90,11 @@ TEST_F(InputTest, DeleteAndRightDoNothingAtTheEnd) {
 TEST_F(InputTest, BackspaceErasesBeforeAndDeleteErasesAtTheCaret) {
     TestField field("abcd");
     FocusedTextField = &field;
-    textEntryKeyDown(platform::KeyLeft);
-    textEntryCharacter(platform::KeyBackspace); // erases 'c'
+    textEntryKeyDown(KeyLeft);
+    textEntryCharacter(KeyBackspace); // erases 'c'
     EXPECT_EQ(field.text(), "abd");
     EXPECT_EQ(field.caret(), 2);
-    textEntryKeyDown(platform::KeyDelete); // erases 'd'
+    textEntryKeyDown(KeyDelete); // erases 'd'
     EXPECT_EQ(field.text(), "ab");
     EXPECT_EQ(field.caret(), 2);
 }
@@ -126,7 +104,7 @@ TEST_F(InputTest, FullFieldDropsFurtherCharacters) {
     FocusedTextField = &field;
     textEntryCharacter('x');
     EXPECT_EQ(field.text(), "12345678901234567890");
-    textEntryCharacter(platform::KeyBackspace);
+    textEntryCharacter(KeyBackspace);
     textEntryCharacter('x');
     EXPECT_EQ(field.text(), "1234567890123456789x");
 }

@@ -1,7 +1,5 @@
 #include "support/TestModels.h"
 
-#include <GL/glew.h>
-
 #include <algorithm>
 #include <memory>
 
@@ -34,7 +32,6 @@ Model modelOf(std::vector<ModelMesh> meshes) {
             b.maxZ = std::max(b.maxZ, p.z);
         }
     }
-    glGenQueries(1, &model.occlusionQuery);
     return model;
 }
 

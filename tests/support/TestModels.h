@@ -8,7 +8,7 @@
 ModelMesh flatMesh(const std::string& name, const std::vector<Vec3>& corners);
 
 // A model of the meshes (the one named "color_separator" wears the team colour) with its bounding
-// box and an occlusion query; needs a current OpenGL context.
+// box.
 Model modelOf(std::vector<ModelMesh> meshes);
 
 // A closed box from (-half, 0, -half) to (half, height, half).

@@ -82,6 +82,22 @@ TEST_F(OrvalenSimTest, TheDumpListsTheWorldAndThePlayers) {
               std::string::npos);
 }
 
+TEST_F(OrvalenSimTest, AWorkerCarriesItsMetalPastAnEnemyBaseToItsOwn) {
+    // Far from the set-up's marines: a worker beside a pile, the enemy's base centre next to it,
+    // its own twenty cells away.
+    write("orders.txt", "1 1 spawn 7 180 180\n"
+                        "1 2 spawn 8 184 180\n"
+                        "1 1 spawn 8 160 180\n"
+                        "1 0 spawn 4 180.5 180\n"
+                        "2 1 select 23\n"
+                        "3 1 act 26\n");
+    ASSERT_EQ(run("--seed 9 --frame-ms 50 --passes 600 --script orders.txt --dump"), 0) << read("err.txt");
+    const std::string dump = read("out.txt");
+    EXPECT_NE(dump.find("player 1 550 100 "), std::string::npos) << "all 50 of the pile reach player 1\n"
+                                                                 << dump;
+    EXPECT_NE(dump.find("player 2 500 100 "), std::string::npos) << dump;
+}
+
 TEST_F(OrvalenSimTest, AWorkerOrderedOntoTheSiteRaisesTheBarracks) {
     // Object 0 is the set-up's Barracks site at (55, 60), object 20 the Worker at (30, 50).
     write("orders.txt", "1 1 select 20\n2 1 act 0\n");

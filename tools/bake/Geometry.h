@@ -1,30 +1,10 @@
 #pragma once
 
-#include "files/MeshNormals.h"
+#include "core/Vec3.h"
 
 #include <cmath>
 
-// Vector arithmetic and rigid transforms for building models: y up, a model faces +z. The
-// vectors are the game's own model vectors.
-constexpr Vec3 operator+(Vec3 a, Vec3 b) {
-    return {a.x + b.x, a.y + b.y, a.z + b.z};
-}
-constexpr Vec3 operator-(Vec3 a, Vec3 b) {
-    return {a.x - b.x, a.y - b.y, a.z - b.z};
-}
-constexpr Vec3 operator*(Vec3 a, float k) {
-    return {a.x * k, a.y * k, a.z * k};
-}
-
-constexpr float dot(Vec3 a, Vec3 b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-constexpr Vec3 cross(Vec3 a, Vec3 b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-inline float length(Vec3 a) {
-    return std::sqrt(dot(a, a));
-}
+// Rigid transforms for building models: y up, a model faces +z.
 
 constexpr float Degrees = 3.14159265358979f / 180.0f;
 

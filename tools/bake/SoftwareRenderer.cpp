@@ -1,5 +1,7 @@
 #include "SoftwareRenderer.h"
 
+#include "files/MeshNormals.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>

@@ -139,11 +139,12 @@ void frameModel(const BoundingBox& box) {
 
 int drawPicture(const RenderOptions& options) {
     Model model;
-    loadModel(model, options.model.string(), texturePrefix(options.model));
+    const ModelGpu gpu = loadModel(model, options.model.string(), texturePrefix(options.model));
     if (model.meshes.empty())
         return Failed; // the loader has said why
     ModelInstance instance;
     instance.model = &model;
+    instance.gpu = &gpu;
     instance.colour = teamColour(HumanPlayer);
     if (options.frameTime) {
         if (model.animations.empty()) {

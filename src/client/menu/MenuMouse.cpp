@@ -1,6 +1,8 @@
 #include "client/menu/MenuMouse.h"
 
+#include "client/KeyPress.h"
 #include "core/Input.h"
+#include "core/VirtualKey.h"
 
 platform::Point menuMouse() {
     const platform::Point client = platform::screenToClient(platform::cursorPosition());
@@ -12,9 +14,9 @@ int cursorScreenX() {
 }
 
 bool leftButtonHeld() {
-    return platform::keyHeld(platform::KeyLeftButton);
+    return platform::keyHeld(KeyLeftButton);
 }
 
 bool leftPressOn(bool hovered) {
-    return hovered && keyPressed(platform::KeyLeftButton);
+    return hovered && keyPressed(KeyLeftButton);
 }

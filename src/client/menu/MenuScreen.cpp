@@ -1,10 +1,14 @@
 #include "client/menu/MenuScreen.h"
 
-#include <cstdlib>
+#include "core/RandomGenerator.h"
 
 MenuScreen menuScreen;
 
 namespace {
+
+// Unseeded: the menu is built before the game set-up reads the time, so every start offers the same
+// name.
+RandomGenerator nameRandom;
 
 void buildVideoPage(OptionsPage& page) {
     page.title = "Video options";
@@ -43,9 +47,9 @@ void buildGamePage(OptionsPage& page) {
 } // namespace
 
 std::string defaultPlayerName() {
-    if (std::rand() % 2 == 1)
+    if (nameRandom.next() % 2 == 1)
         return "Another Player";
-    return std::rand() % 2 == 1 ? "Just A Player" : "Player";
+    return nameRandom.next() % 2 == 1 ? "Just A Player" : "Player";
 }
 
 void buildMenuScreen(int windowHeight) {

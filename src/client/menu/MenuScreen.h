@@ -25,5 +25,5 @@ enum MenuBox : size_t { ExitBox = 0, CreditsBox = 1, CampaignBox = 2 };
 // with their start values, and shows the main menu.
 void buildMenuScreen(int windowHeight);
 
-// "Another Player", "Just A Player" or "Player", by one or two draws of rand().
+// "Another Player", "Just A Player" or "Player", by one or two draws of the menu's own generator.
 std::string defaultPlayerName();

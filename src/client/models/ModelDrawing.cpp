@@ -1,7 +1,8 @@
 #include "client/models/ModelDrawing.h"
 
+#include "client/models/ModelGpu.h"
 #include "core/Clock.h"
-#include "core/Vector3.h"
+#include "core/Vec3.h"
 #include "files/World.h"
 
 #include <GL/glew.h>
@@ -32,21 +33,21 @@ void setMeshColour(const Model& model, int index, uint32_t colour) {
         glColor3ub(255, 255, 255);
 }
 
-void bindMaterial(const Model& model, int8_t materialIndex) {
+void bindMaterial(const Model& model, const ModelGpu& gpu, int8_t materialIndex) {
     const int32_t texture = materialIndex < 0 ? -1 : model.materials[materialIndex].textureIndex;
     if (texture < 0) {
         glDisable(GL_TEXTURE_2D);
         return;
     }
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, model.textures[texture].id);
+    glBindTexture(GL_TEXTURE_2D, gpu.textures[texture].id);
 }
 
-void drawMesh(const Model& model, int index, const MeshPose& pose, uint32_t colour) {
+void drawMesh(const Model& model, const ModelGpu& gpu, int index, const MeshPose& pose, uint32_t colour) {
     const ModelMesh& base = model.meshes[index];
     const MeshShape& shape = *pose.shape;
     setMeshColour(model, index, colour);
-    bindMaterial(model, pose.materialIndex);
+    bindMaterial(model, gpu, pose.materialIndex);
     glBegin(GL_TRIANGLES);
     for (int32_t face = 0; face < base.faceCount; ++face) {
         if (base.flat)
@@ -98,7 +99,8 @@ std::optional<float> advance(ModelAnimationEntry& entry, const ModelAnimation& a
 }
 
 // Draws the meshes the entry animates that no earlier entry has drawn.
-void drawAnimated(const Model& model, ModelAnimationEntry& entry, uint32_t colour, std::vector<bool>& drawn) {
+void drawAnimated(const Model& model, const ModelGpu& gpu, ModelAnimationEntry& entry, uint32_t colour,
+                  std::vector<bool>& drawn) {
     if (entry.animation < 0 || entry.animation >= static_cast<int32_t>(model.animations.size()))
         return;
     const ModelAnimation& animation = model.animations[entry.animation];
@@ -111,7 +113,7 @@ void drawAnimated(const Model& model, ModelAnimationEntry& entry, uint32_t colou
         if (drawn[mesh])
             continue;
         const ModelFrameMesh& frameMesh = current.meshes[mesh];
-        drawMesh(model, mesh,
+        drawMesh(model, gpu, mesh,
                  {frameMesh.materialIndex, frameMesh.shape.get(), &animation.frames[next].meshes[mesh],
                   next == 0, *t},
                  colour);
@@ -119,35 +121,35 @@ void drawAnimated(const Model& model, ModelAnimationEntry& entry, uint32_t colou
     }
 }
 
-bool hasGeometry(const Model& model) {
-    return model.occlusionQuery != 0 && model.boundingBox.minX <= model.boundingBox.maxX;
+bool hasGeometry(const Model& model, const ModelGpu& gpu) {
+    return gpu.occlusionQuery != 0 && model.boundingBox.minX <= model.boundingBox.maxX;
 }
 
 } // namespace
 
-void drawModel(const Model& model, ModelAnimationState* state, uint32_t colour) {
+void drawModel(const Model& model, const ModelGpu& gpu, ModelAnimationState* state, uint32_t colour) {
     std::vector<bool> drawn(model.meshes.size(), false);
     if (state)
         for (ModelAnimationEntry& entry : *state)
-            drawAnimated(model, entry, colour, drawn);
+            drawAnimated(model, gpu, entry, colour, drawn);
     for (std::size_t i = 0; i < model.meshes.size(); ++i)
         if (!drawn[i]) {
             const ModelMesh& mesh = model.meshes[i];
-            drawMesh(model, static_cast<int>(i), {mesh.materialIndex, mesh.shape.get()}, colour);
+            drawMesh(model, gpu, static_cast<int>(i), {mesh.materialIndex, mesh.shape.get()}, colour);
         }
 }
 
-bool isVisible(const Model& model) {
-    if (!hasGeometry(model))
+bool isVisible(const Model& model, const ModelGpu& gpu) {
+    if (!hasGeometry(model, gpu))
         return false;
     glDepthMask(GL_FALSE);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glShadeModel(GL_FLAT);
-    glBeginQuery(GL_SAMPLES_PASSED, model.occlusionQuery);
+    glBeginQuery(GL_SAMPLES_PASSED, gpu.occlusionQuery);
     drawBoundingBox(model);
     glEndQuery(GL_SAMPLES_PASSED);
     GLint samples = 0;
-    glGetQueryObjectiv(model.occlusionQuery, GL_QUERY_RESULT, &samples);
+    glGetQueryObjectiv(gpu.occlusionQuery, GL_QUERY_RESULT, &samples);
     glDepthMask(GL_TRUE);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glShadeModel(GL_SMOOTH);
@@ -177,20 +179,20 @@ void drawBoundingBox(const Model& model) {
 }
 
 double yawDegrees(const float direction[3]) {
-    const Vector3 horizontal{direction[0], 0.0f, direction[2]};
+    const Vec3 horizontal{direction[0], 0.0f, direction[2]};
     const double angle = angleBetween(horizontal, {0.0f, 0.0f, 1.0f}) * DegreesPerRadian;
     return direction[0] < 0.0f ? 360.0 - angle : angle;
 }
 
 void drawInstance(ModelInstance& instance, double x, double y, double z) {
-    if (!instance.model)
+    if (!instance.model || !instance.gpu)
         return;
     glPushMatrix();
     glTranslated(x, y, z);
     glRotated(yawDegrees(instance.direction), 0.0, 1.0, 0.0);
-    instance.visible = isVisible(*instance.model);
+    instance.visible = isVisible(*instance.model, *instance.gpu);
     if (instance.visible)
-        drawModel(*instance.model, &instance.animationState, instance.colour);
+        drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
     glPopMatrix();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "client/models/ModelGpu.h"
 #include "files/Model.h"
 #include "files/ModelInstance.h"
 
@@ -8,11 +9,11 @@
 // Draws the model at the current model-view matrix: the rest pose, or the playing animations
 // interpolated between their keyframes by the system tick. The colour separator mesh wears
 // `colour` (red in the lowest byte), every other mesh white. Advances the animation state.
-void drawModel(const Model& model, ModelAnimationState* state, uint32_t colour);
+void drawModel(const Model& model, const ModelGpu& gpu, ModelAnimationState* state, uint32_t colour);
 
 // The occlusion test of the model's bounding box at the current model-view matrix, waiting for
-// its result. Writes neither depth nor colour. A model without geometry is never visible.
-bool isVisible(const Model& model);
+// its result. Writes neither depth nor colour. A model without geometry or query is never visible.
+bool isVisible(const Model& model, const ModelGpu& gpu);
 
 // The four sides and the top of the model's bounding box.
 void drawBoundingBox(const Model& model);

@@ -1,6 +1,5 @@
 #include "client/models/ModelRegistry.h"
 
-#include "app/LoadingHooks.h"
 #include "client/models/ModelLoader.h"
 #include "sim/economy/ProjectileInstant.h"
 #include "sim/economy/ProjectileSplash.h"
@@ -35,12 +34,14 @@ const ModelEntry Models[] = {
     {Table::Projectiles, ProjectileSplash::Kind, "data/models/bullet_splash.ktqm", "data/models/"},
 };
 
-std::unique_ptr<ModelInstance> instanceOf(const std::map<int32_t, Model>& models, int32_t key) {
+std::unique_ptr<ModelInstance> instanceOf(const std::map<int32_t, ModelRegistry::Entry>& models,
+                                          int32_t key) {
     const auto found = models.find(key);
     if (found == models.end())
         return nullptr;
     auto instance = std::make_unique<ModelInstance>();
-    instance->model = &found->second;
+    instance->model = &found->second.model;
+    instance->gpu = &found->second.gpu;
     return instance;
 }
 
@@ -54,7 +55,8 @@ ModelRegistry& ModelRegistry::instance() {
 ModelRegistry::ModelRegistry() {
     for (const ModelEntry& entry : Models) {
         auto& models = entry.table == Table::Objects ? objectModels : projectileModels;
-        loadModel(models[entry.key], entry.path, entry.texturePrefix);
+        Entry& loaded = models[entry.key];
+        loaded.gpu = loadModel(loaded.model, entry.path, entry.texturePrefix);
     }
 }
 
@@ -71,8 +73,4 @@ std::optional<std::string> ModelRegistry::texturePrefixFor(const std::string& fi
         if (entry.path == ModelFolder + fileName)
             return entry.texturePrefix;
     return std::nullopt;
-}
-
-void loadModels() {
-    ModelRegistry::instance();
 }

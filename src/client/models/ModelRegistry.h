@@ -1,5 +1,6 @@
 #pragma once
 
+#include "client/models/ModelGpu.h"
 #include "files/Model.h"
 #include "files/ModelInstance.h"
 
@@ -26,9 +27,15 @@ public:
     // nothing for a file the game does not load.
     static std::optional<std::string> texturePrefixFor(const std::string& fileName);
 
+    // A loaded model and what drawing it needs; instances point at both.
+    struct Entry {
+        Model model;
+        ModelGpu gpu;
+    };
+
 private:
     ModelRegistry();
 
-    std::map<int32_t, Model> objectModels;
-    std::map<int32_t, Model> projectileModels;
+    std::map<int32_t, Entry> objectModels;
+    std::map<int32_t, Entry> projectileModels;
 };

@@ -1,9 +1,9 @@
 #include "client/panel/Panel.h"
 
-#include "app/LoadingHooks.h"
 #include "client/render/Fonts.h"
 #include "client/sound/GameSounds.h"
 #include "core/Input.h"
+#include "core/VirtualKey.h"
 #include "platform/Platform.h"
 #include "sim/players/PlayerManager.h"
 #include "sim/players/PlayerSelector.h"
@@ -136,10 +136,6 @@ void loadPanel() {
     fillButton(PlayerSelector::TrainMarine, thumbnails[TypeSecondMarine], MarineDescription);
 }
 
-void loadPanelArt() {
-    loadPanel();
-}
-
 const Texture& thumbnailOf(WorldObjectType type) {
     if (type < 0 || type >= WorldObjectTypeCount)
         return noThumbnail;
@@ -152,7 +148,7 @@ PanelMouse readPanelMouse() {
     PanelMouse mouse;
     mouse.x = cursor.x;
     mouse.y = ClientHeight - cursor.y;
-    mouse.leftDown = platform::keyHeld(platform::KeyLeftButton);
+    mouse.leftDown = platform::keyHeld(KeyLeftButton);
     mouse.leftWasDown = leftWasDown;
     leftWasDown = mouse.leftDown;
     return mouse;

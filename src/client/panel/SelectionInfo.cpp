@@ -1,11 +1,9 @@
 #include "client/panel/SelectionInfo.h"
 
-#include "app/FrameHooks.h"
 #include "client/panel/Panel.h"
 #include "sim/objects/Fightable.h"
 #include "sim/objects/IWorldObject.h"
 #include "sim/players/Player.h"
-#include "sim/players/PlayerManager.h"
 
 namespace {
 
@@ -28,8 +26,4 @@ void drawSelectionInfo(Player& player) {
     }
     for (std::size_t index = 0; index < entries.size(); ++index)
         drawSelectionThumbnail(entries[index]->getType(), static_cast<int>(index));
-}
-
-void drawInterfacePanel() {
-    drawSelectionInfo(PlayerManager::getInstance()->getPlayer(1));
 }

@@ -39,7 +39,7 @@ void turnCamera(Camera& camera, float yawDegrees, float pitchDegrees) {
         camera.setCenter(
             rotateAbout(camera.center(), camera.eye(), {0.0f, 1.0f, 0.0f}, yawDegrees * RadiansPerDegree));
     if (pitchDegrees != 0.0f) {
-        const Vector3 rightAxis = normalise(cross(camera.center() - camera.eye(), camera.up()));
+        const Vec3 rightAxis = normalise(cross(camera.center() - camera.eye(), camera.up()));
         const float pitch = cameraPitch(camera) + pitchDegrees;
         if (pitch > -PitchLimit && pitch < PitchLimit)
             camera.setCenter(
@@ -50,10 +50,10 @@ void turnCamera(Camera& camera, float yawDegrees, float pitchDegrees) {
 void updateCamera(Camera& camera) {
     mouseLook(camera);
 
-    const Vector3 view = camera.center() - camera.eye();
-    const Vector3 forward = normalise(view) * camera.moveSpeed;
-    const Vector3 right = normalise(cross(view, camera.up())) * camera.moveSpeed;
-    Vector3 move;
+    const Vec3 view = camera.center() - camera.eye();
+    const Vec3 forward = normalise(view) * camera.moveSpeed;
+    const Vec3 right = normalise(cross(view, camera.up())) * camera.moveSpeed;
+    Vec3 move;
     if (platform::keyHeld(camera.keyForward))
         move = forward * DeltaSeconds;
     if (platform::keyHeld(camera.keyBackward))
@@ -72,8 +72,8 @@ void applyView(const Camera& camera) {
 }
 
 float cameraPitch(const Camera& camera) {
-    const Vector3 view = normalise(camera.center() - camera.eye());
-    const Vector3 level = normalise({view.x, 0.0f, view.z});
+    const Vec3 view = normalise(camera.center() - camera.eye());
+    const Vec3 level = normalise({view.x, 0.0f, view.z});
     const float degrees = static_cast<float>(angleBetween(view, level) * DegreesPerRadian);
     return view.y < 0.0f ? -degrees : degrees;
 }

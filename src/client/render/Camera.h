@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/Vector3.h"
+#include "core/Vec3.h"
 
 #include <cstdint>
 
@@ -17,15 +17,15 @@ struct Camera {
     int32_t keyLeft = 'A';
     int32_t keyRight = 'D';
 
-    Vector3 eye() const { return {eyeX, eyeY, eyeZ}; }
-    Vector3 center() const { return {centerX, centerY, centerZ}; }
-    Vector3 up() const { return {upX, upY, upZ}; }
-    void setEye(Vector3 v) {
+    Vec3 eye() const { return {eyeX, eyeY, eyeZ}; }
+    Vec3 center() const { return {centerX, centerY, centerZ}; }
+    Vec3 up() const { return {upX, upY, upZ}; }
+    void setEye(Vec3 v) {
         eyeX = v.x;
         eyeY = v.y;
         eyeZ = v.z;
     }
-    void setCenter(Vector3 v) {
+    void setCenter(Vec3 v) {
         centerX = v.x;
         centerY = v.y;
         centerZ = v.z;

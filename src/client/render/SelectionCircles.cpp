@@ -1,6 +1,5 @@
 #include "client/render/SelectionCircles.h"
 
-#include "app/LoadingHooks.h"
 #include "files/World.h"
 #include "sim/objects/IWorldObject.h"
 

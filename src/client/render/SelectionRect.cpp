@@ -1,6 +1,7 @@
 #include "client/render/SelectionRect.h"
 
 #include "core/Input.h"
+#include "core/VirtualKey.h"
 #include "platform/Platform.h"
 
 #include <GL/glew.h>
@@ -29,7 +30,7 @@ bool updateSelectionRect() {
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     rect.currentX = cursor.x;
     rect.currentY = ClientHeight - cursor.y;
-    const bool buttonDown = platform::keyHeld(platform::KeyLeftButton);
+    const bool buttonDown = platform::keyHeld(KeyLeftButton);
     const bool pressed = buttonDown && !rect.buttonWasDown;
     rect.buttonWasDown = buttonDown;
 

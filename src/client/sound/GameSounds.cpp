@@ -1,9 +1,8 @@
 #include "client/sound/GameSounds.h"
 
-#include "sim/objects/UnitResponseSwitch.h"
+#include "core/Clock.h"
+#include "core/RandomGenerator.h"
 #include "sim/objects/WorldObjectType.h"
-
-#include <cstdlib>
 
 SoundSource clickSound;
 SoundSource swishSound;
@@ -16,9 +15,14 @@ namespace {
 constexpr int MarineEntry = TypeMarine * 2;
 constexpr int WorkerEntry = TypeWorker * 2;
 
+// Seeded from the time at the first response, so the variants differ from game to game.
+RandomGenerator& variantRandom() {
+    static RandomGenerator random(static_cast<uint32_t>(currentTime()));
+    return random;
+}
+
 void playResponse(const std::array<SoundSource, ResponseTableSize>& table, int type) {
-    UnitResponseSwitch::getInstance(); // making the switch seeds rand(), which picks the variant
-    int variant = std::rand() % 2;
+    const int variant = variantRandom().next() % 2;
     if (type >= 0 && type < ResponseTableSize / 2)
         playSound(table[static_cast<size_t>(type * 2 + variant)]);
 }

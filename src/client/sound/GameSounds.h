@@ -18,8 +18,8 @@ void loadMenuSounds();
 // The loading sequence's unit responses of the Marine and the Worker.
 void loadUnitResponses();
 
-// Each plays one of the type's two sounds, picked by rand() % 2; a type without sounds plays
-// nothing.
+// Each plays one of the type's two sounds, picked at random by the sounds' own generator; a type
+// without sounds plays nothing.
 void playSelectResponse(int type);
 void playMoveAcknowledgement(int type);
 

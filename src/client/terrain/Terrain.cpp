@@ -1,5 +1,6 @@
 #include "client/terrain/Terrain.h"
 
+#include "client/terrain/TerrainGpu.h"
 #include "files/World.h"
 
 #include <GL/glew.h>
@@ -19,19 +20,19 @@ void drawLayers() {
     glDisable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (std::size_t k = 0; k < world.layerCellCounts.size(); ++k) {
-        glBindBuffer(GL_ARRAY_BUFFER, world.layerVertexBuffers[k]);
+    for (std::size_t k = 0; k < terrainGpu.layerCellCounts.size(); ++k) {
+        glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.layerVertexBuffers[k]);
         glVertexPointer(3, GL_FLOAT, 0, nullptr);
-        glBindBuffer(GL_ARRAY_BUFFER, world.layerTexCoordBuffers[k]);
+        glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.layerTexCoordBuffers[k]);
         glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
         if (k == 0) {
             glColor3ub(0, UntexturedGreen, 0);
         } else {
             glEnable(GL_TEXTURE_2D);
             glColor3ub(255, 255, 255);
-            glBindTexture(GL_TEXTURE_2D, world.textures[k - 1].id);
+            glBindTexture(GL_TEXTURE_2D, terrainGpu.textures[k - 1].id);
         }
-        glDrawArrays(GL_TRIANGLES, 0, world.layerCellCounts[k] * 6);
+        glDrawArrays(GL_TRIANGLES, 0, terrainGpu.layerCellCounts[k] * 6);
     }
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);

@@ -2,6 +2,7 @@
 
 #include "core/Clock.h"
 #include "core/Log.h"
+#include "core/RandomGenerator.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/Barracks.h"
 #include "sim/objects/Construction.h"
@@ -12,15 +13,16 @@
 #include "sim/objects/Worker.h"
 #include "sim/players/PlayerManager.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr int EnemyMarines = 15;
 
+// The simulation's own numbers: nothing outside it draws from them, so a seed fixes the game.
+RandomGenerator simulationRandom;
+
 // A whole number of cells from 0 to 199.
 double randomCell() {
-    return static_cast<double>(std::rand() % 200);
+    return static_cast<double>(simulationRandom.next() % 200);
 }
 
 template <typename T> std::unique_ptr<T> make(WorldObjectType type, int32_t owner, double x, double z) {
@@ -30,7 +32,6 @@ template <typename T> std::unique_ptr<T> make(WorldObjectType type, int32_t owne
 void placeStartingScenario(ObjectManager& world) {
     auto marine = make<Fighter>(TypeMarine, 1, 40.0, 40.0);
     world.addObject(std::make_unique<Construction>(make<Barracks>(TypeBarracks, 1, 55.0, 60.0)));
-    // The first order makes the unit-response switch, which seeds the generator again.
     marine->moveTo(80.0, 80.0);
     world.addObject(std::move(marine));
 
@@ -62,7 +63,7 @@ void onPlayerMessage(const std::string& text, Player::MessageType /*kind*/) {
 }
 
 void runGameSetup() {
-    std::srand(static_cast<unsigned>(currentTime()));
+    simulationRandom.seed(static_cast<uint32_t>(currentTime()));
     openLog();
 
     ObjectManager* world = ObjectManager::getInstance();

@@ -4,7 +4,7 @@
 
 #include <string>
 
-// Starts a game: seeds the random generator, opens the log, writes the playing sides' messages
+// Starts a game: seeds the simulation's random generator, opens the log, writes the playing sides' messages
 // to it, makes the refused test charge and places the starting units. The map's own objects are
 // placed before this runs.
 void runGameSetup();

@@ -105,7 +105,7 @@ void ResourceGatherer::transfer(std::shared_ptr<IWorldObject> destination) {
         receiverObject = std::move(destination);
     } else {
         receiverObject = ObjectManager::getInstance()->selectNearestResourceReceiverOfType(
-            resourceType, object->position());
+            resourceType, object->owner, object->position());
         if (!receiverObject)
             return;
     }

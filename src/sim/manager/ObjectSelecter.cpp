@@ -72,12 +72,14 @@ std::shared_ptr<IWorldObject> nearestOf(std::unique_ptr<ObjectList> candidates,
 } // namespace
 
 std::shared_ptr<IWorldObject>
-ObjectSelecter::selectNearestResourceReceiverOfType(ResourceType kind, const GridPosition& position) const {
+ObjectSelecter::selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
+                                                    const GridPosition& position) const {
+    const ObjectSelecter own(selectByOwner(owner));
     switch (kind) {
     case Metal:
-        return nearestOf(selectOfClass<ResourceReceiverType<Metal>>(), position);
+        return nearestOf(own.selectOfClass<ResourceReceiverType<Metal>>(), position);
     case VermilionOil:
-        return nearestOf(selectOfClass<ResourceReceiverType<VermilionOil>>(), position);
+        return nearestOf(own.selectOfClass<ResourceReceiverType<VermilionOil>>(), position);
     default:
         Log << std::string(
                    "ERROR(1): Not implemented case in ObjectSelecter::selectNearestResourceReceiverOfType "

@@ -35,8 +35,9 @@ public:
     std::shared_ptr<IWorldObject> selectNearest(const GridPosition& position) const;
     // The nearest alive object of another owner that can be attacked.
     std::shared_ptr<IWorldObject> selectNearestEnemy(int32_t owner, const GridPosition& position) const;
-    // Any owner's nearest alive building that receives the kind.
-    std::shared_ptr<IWorldObject> selectNearestResourceReceiverOfType(ResourceType kind,
+    // The owner's nearest alive building that receives the kind: a side never hands its
+    // resources to another.
+    std::shared_ptr<IWorldObject> selectNearestResourceReceiverOfType(ResourceType kind, int32_t owner,
                                                                       const GridPosition& position) const;
     std::shared_ptr<IWorldObject> selectNearestPileOfType(ResourceType kind,
                                                           const GridPosition& position) const;

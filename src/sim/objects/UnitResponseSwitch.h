@@ -1,8 +1,7 @@
 #pragma once
 
 // Whether a unit's walk order plays its move acknowledgement. Orders turn it on for their first
-// object only. The switch is made on first use, off, and making it seeds the random generator
-// with the current time.
+// object only; it starts off.
 class UnitResponseSwitch {
 public:
     static UnitResponseSwitch& getInstance();
@@ -12,7 +11,7 @@ public:
     static void setOff() { getInstance().on = false; }
 
 private:
-    UnitResponseSwitch();
+    UnitResponseSwitch() = default;
 
     bool on = false;
 };

@@ -10,12 +10,6 @@
 
 namespace {
 
-// Select responses also make sure the response switch exists, which seeds the generator.
-void playSelectResponse(const IWorldObject& object) {
-    UnitResponseSwitch::getInstance();
-    presentation().playSelectResponse(object.getType());
-}
-
 void showTrainingButton(const IWorldObject& object) {
     if (dynamic_cast<const TownCenter*>(&object))
         presentation().showPanelButton(PlayerSelector::TrainWorker);
@@ -43,7 +37,7 @@ void PlayerSelector::selectObjects(const ObjectList* picked) {
     for (const auto& object : *own) {
         selection.add(object);
         if (first)
-            playSelectResponse(*object);
+            presentation().playSelectResponse(object->getType());
         first = false;
     }
 }
@@ -55,7 +49,7 @@ void PlayerSelector::selectObject(std::shared_ptr<IWorldObject> object, bool kee
         return;
     if (object->getOwner() != playerId && selection.size() > 1)
         return;
-    playSelectResponse(*object);
+    presentation().playSelectResponse(object->getType());
     selection.add(std::move(object));
 }
 

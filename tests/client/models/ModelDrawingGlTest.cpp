@@ -90,7 +90,7 @@ protected:
     std::vector<float> drawnXs(ModelInstance& instance) {
         std::vector<float> xs;
         for (const Vec3& corner :
-             firstCorners([&] { drawModel(*instance.model, &instance.animationState, 0); }))
+             firstCorners([&] { drawModel(*instance.model, *instance.gpu, &instance.animationState, 0); }))
             xs.push_back(corner.x);
         return xs;
     }
@@ -110,8 +110,10 @@ TEST_F(ModelDrawingTest, YawTurnsTheModelFromPlusZToItsHorizontalDirection) {
 
 TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
     Model model = runningModel();
+    const ModelGpu gpu = uploadModel(model);
     ModelInstance instance;
     instance.model = &model;
+    instance.gpu = &gpu;
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{-50.0f, -50.0f})) << "no animation: the rest pose";
 
     playAnimation(instance, "run");
@@ -132,8 +134,10 @@ TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
 
 TEST_F(ModelDrawingTest, AnimationsThatCannotRunDrawTheirFirstFrameOrTheRestPose) {
     Model still = runningModel({0, 0, 0});
+    const ModelGpu gpu = uploadModel(still);
     ModelInstance instance;
     instance.model = &still;
+    instance.gpu = &gpu;
     playAnimation(instance, "run");
     now = Now0 + 5000;
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{0.0f, 0.0f})) << "frames of 0 ms: the first frame";
@@ -186,8 +190,10 @@ using Rgb = std::array<uint8_t, 3>;
 
 TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColour) {
     Model model = arrowModel();
+    const ModelGpu gpu = uploadModel(model);
     ModelInstance instance;
     instance.model = &model;
+    instance.gpu = &gpu;
     instance.colour = 0x0000FF; // red in the lowest byte
     instance.direction[0] = 1.0f;
     drawInstance(instance, 0.0, 0.0, 0.0);
@@ -205,8 +211,10 @@ TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamC
 
 TEST_F(TopViewTest, AHiddenOrEmptyModelIsNotVisibleAndDrawsNothing) {
     Model model = modelOf({boxMesh("body", 1.0f, 1.0f)});
+    const ModelGpu gpu = uploadModel(model);
     ModelInstance near;
     near.model = &model;
+    near.gpu = &gpu;
     drawInstance(near, 0.0, 5.0, 0.0); // lifted toward the eye
     ModelInstance below = near;
     drawInstance(below, 0.0, 0.0, 0.0);
@@ -214,8 +222,10 @@ TEST_F(TopViewTest, AHiddenOrEmptyModelIsNotVisibleAndDrawsNothing) {
     EXPECT_FALSE(below.visible) << "wholly behind the first";
 
     Model empty;
+    const ModelGpu none;
     ModelInstance nothing;
     nothing.model = &empty;
+    nothing.gpu = &none;
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawInstance(nothing, 0.0, 0.0, 0.0);
     EXPECT_FALSE(nothing.visible);

@@ -61,15 +61,15 @@ TEST_F(ModelLoaderTest, LoadsTexturesAfterThePrefixAndMakesTheQuery) {
     writeSkin();
     const std::string path = write("hull.ktqm", writeModelFile(texturedTriangle()));
     Model model;
-    loadModel(model, path, prefix_);
+    const ModelGpu gpu = loadModel(model, path, prefix_);
     ASSERT_EQ(model.meshes.size(), 1u);
-    ASSERT_EQ(model.textures.size(), 2u);
-    EXPECT_NE(model.textures[0].id, 0u);
-    EXPECT_EQ(model.textures[0].path, prefix_ + "skin.png");
-    EXPECT_EQ(model.textures[1].id, 0u) << "a missing texture keeps id 0 and the model loads on";
+    ASSERT_EQ(gpu.textures.size(), 2u);
+    EXPECT_NE(gpu.textures[0].id, 0u);
+    EXPECT_EQ(gpu.textures[0].path, prefix_ + "skin.png");
+    EXPECT_EQ(gpu.textures[1].id, 0u) << "a missing texture keeps id 0 and the model loads on";
     ASSERT_EQ(recordedMessageBoxes.size(), 1u);
     EXPECT_EQ(recordedMessageBoxes[0].text, "Couldn't load texture " + prefix_ + "absent.png!");
-    EXPECT_NE(model.occlusionQuery, 0u);
+    EXPECT_NE(gpu.occlusionQuery, 0u);
     EXPECT_EQ(model.boundingBox.maxY, 2.0f);
 }
 
@@ -86,12 +86,12 @@ TEST_F(ModelLoaderTest, MissingWrongOrTruncatedFileGivesOneMessageAndAnEmptyMode
         loadModel(model, write("good.ktqm", writeModelFile(texturedTriangle())), prefix_);
         recordedMessageBoxes.clear();
 
-        loadModel(model, path, prefix_);
+        const ModelGpu gpu = loadModel(model, path, prefix_);
         ASSERT_EQ(recordedMessageBoxes.size(), 1u) << path;
         EXPECT_EQ(recordedMessageBoxes[0].text, "Model " + path + " wasn't found or is corrupted!");
         EXPECT_EQ(recordedMessageBoxes[0].caption, "Model Unavailable");
         EXPECT_TRUE(model.meshes.empty());
-        EXPECT_TRUE(model.textures.empty());
+        EXPECT_TRUE(gpu.textures.empty());
         EXPECT_TRUE(model.materials.empty());
         EXPECT_EQ(model.colourSeparator, -1);
         EXPECT_EQ(model.boundingBox, BoundingBox{});

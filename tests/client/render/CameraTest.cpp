@@ -10,7 +10,7 @@ namespace {
 
 constexpr float Pi = 3.14159265f;
 
-void expectNear(Vector3 actual, Vector3 expected) {
+void expectNear(Vec3 actual, Vec3 expected) {
     EXPECT_NEAR(actual.x, expected.x, 1e-3f);
     EXPECT_NEAR(actual.y, expected.y, 1e-3f);
     EXPECT_NEAR(actual.z, expected.z, 1e-3f);
@@ -49,7 +49,7 @@ TEST_F(CameraTest, OneSecondOfForwardFlightCoversTheSpeedAlongTheViewWhateverThe
     for (auto frames : {std::initializer_list<float>{1.0f}, {0.016f, 0.3f, 0.184f, 0.5f}}) {
         Camera camera;
         fly(camera, {'W'}, frames);
-        const Vector3 view = start.center() - start.eye();
+        const Vec3 view = start.center() - start.eye();
         expectNear(camera.eye(), start.eye() + normalise(view) * 25.0f);
         expectNear(camera.center() - camera.eye(), view);
     }
@@ -58,10 +58,10 @@ TEST_F(CameraTest, OneSecondOfForwardFlightCoversTheSpeedAlongTheViewWhateverThe
 TEST_F(CameraTest, SidewaysFlightFollowsTheRightOfTheViewAndOppositeKeysCancel) {
     Camera camera; // looking toward -z: right is +x
     fly(camera, {'D'}, {0.5f, 0.5f});
-    expectNear(camera.eye(), start.eye() + Vector3{25.0f, 0.0f, 0.0f});
+    expectNear(camera.eye(), start.eye() + Vec3{25.0f, 0.0f, 0.0f});
     fly(camera, {'A', 'D'}, {0.4f, 0.6f});
     fly(camera, {'W', 'S'}, {1.0f});
-    expectNear(camera.eye(), start.eye() + Vector3{25.0f, 0.0f, 0.0f});
+    expectNear(camera.eye(), start.eye() + Vec3{25.0f, 0.0f, 0.0f});
 }
 
 TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
@@ -70,7 +70,7 @@ TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
     fakeplatform::cursor = {550, 350};
     updateCamera(camera);
     EXPECT_EQ(fakeplatform::cursor.x, 500);
-    const Vector3 view = camera.center() - camera.eye();
+    const Vec3 view = camera.center() - camera.eye();
     EXPECT_NEAR(std::atan2(view.x, -view.z) * 180 / Pi, 5.0f, 1e-3f)
         << "50 pixels right turn 5 degrees right";
 
@@ -84,7 +84,7 @@ TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
 TEST_F(CameraTest, PitchStopsShortOfVerticalButTurnsBackTowardLevel) {
     for (int sign : {1, -1}) {
         Camera camera = pitchedCamera(89.5f * sign);
-        const Vector3 center = camera.center();
+        const Vec3 center = camera.center();
         fakeplatform::cursor = {400, 300 - 10 * sign}; // one degree further out
         updateCamera(camera);
         expectNear(camera.center(), center);

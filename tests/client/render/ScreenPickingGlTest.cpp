@@ -1,4 +1,5 @@
 #include "client/GamePresentation.h"
+#include "client/models/ModelGpu.h"
 #include "client/render/ScreenPicking.h"
 #include "core/Input.h"
 #include "files/World.h"
@@ -24,10 +25,12 @@ public:
     ModelInstance* createInstance(int) override {
         auto* instance = new ModelInstance();
         instance->model = &box;
+        instance->gpu = &boxGpu;
         return instance;
     }
 
     Model box = modelOf({boxMesh("box", 1.0f, 2.0f)});
+    ModelGpu boxGpu = uploadModel(box);
 };
 
 class Marker : public IWorldObject {

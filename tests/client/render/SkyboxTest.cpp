@@ -40,7 +40,7 @@ protected:
         centreY = platform::clientRect().bottom / 2;
     }
 
-    static void drawSkyFrom(Vector3 eye, Vector3 direction, Vector3 up = {0, 1, 0}) {
+    static void drawSkyFrom(Vec3 eye, Vec3 direction, Vec3 up = {0, 1, 0}) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glLoadIdentity();
         Camera camera;
@@ -60,9 +60,8 @@ protected:
 };
 
 TEST_F(SkyboxTest, FacesSurroundTheEyeUprightWhereverTheEyeIs) {
-    const std::pair<int, Vector3> sides[] = {
-        {0, {0, 0, 1}}, {1, {0, 0, -1}}, {2, {-1, 0, 0}}, {3, {1, 0, 0}}};
-    for (Vector3 eye : {Vector3{-50, 120, -50}, Vector3{900, -300, 700}}) {
+    const std::pair<int, Vec3> sides[] = {{0, {0, 0, 1}}, {1, {0, 0, -1}}, {2, {-1, 0, 0}}, {3, {1, 0, 0}}};
+    for (Vec3 eye : {Vec3{-50, 120, -50}, Vec3{900, -300, 700}}) {
         for (const auto& [face, direction] : sides) {
             drawSkyFrom(eye, direction);
             EXPECT_EQ(pixel(centreX - 100, centreY + 100), texel(face, TopLeft)) << "face " << face;

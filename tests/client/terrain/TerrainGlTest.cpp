@@ -1,4 +1,5 @@
 #include "client/terrain/Terrain.h"
+#include "client/terrain/TerrainGpu.h"
 #include "client/terrain/WorldLoader.h"
 #include "files/World.h"
 #include "formats/MapWriter.h"
@@ -38,7 +39,10 @@ protected:
         glClearColor(0.0f, 0.0f, 0.8f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
-    void TearDown() override { world = World{}; }
+    void TearDown() override {
+        world = World{};
+        terrainGpu = TerrainGpu{};
+    }
 
     // Looking down on the map from the low-z side, with the horizon in the top of the window.
     static void lookAcrossTheMap() {

@@ -1,3 +1,4 @@
+#include "client/terrain/TerrainGpu.h"
 #include "client/terrain/WorldLoader.h"
 #include "files/TerrainLayer.h"
 #include "files/World.h"
@@ -53,6 +54,7 @@ protected:
     void TearDown() override {
         fs::remove_all(folder_);
         world = World{};
+        terrainGpu = TerrainGpu{};
     }
 
     std::string write(const std::vector<uint8_t>& bytes) {
@@ -75,22 +77,22 @@ TEST_F(WorldLoaderTest, LayerBuffersHoldEachTexturesCells) {
     ASSERT_TRUE(load(write(writeWorldFile(map()))));
     EXPECT_EQ(world.columns, 3);
     EXPECT_FLOAT_EQ(world.worldDepth, 7.5f);
-    ASSERT_EQ(world.layerCellCounts, (std::vector<int32_t>{2, 2, 1}));
-    ASSERT_EQ(world.layerVertexBuffers.size(), 3u);
+    ASSERT_EQ(terrainGpu.layerCellCounts, (std::vector<int32_t>{2, 2, 1}));
+    ASSERT_EQ(terrainGpu.layerVertexBuffers.size(), 3u);
     TerrainLayer expected;
     for (std::size_t k = 0; k < 3; ++k) {
-        EXPECT_NE(world.layerVertexBuffers[k], 0u);
+        EXPECT_NE(terrainGpu.layerVertexBuffers[k], 0u);
         buildTerrainLayer(world, static_cast<int32_t>(k) - 1, expected);
-        const std::size_t cells = world.layerCellCounts[k];
-        EXPECT_EQ(bufferContents(world.layerVertexBuffers[k], cells * 18), expected.positions)
+        const std::size_t cells = terrainGpu.layerCellCounts[k];
+        EXPECT_EQ(bufferContents(terrainGpu.layerVertexBuffers[k], cells * 18), expected.positions)
             << "layer " << k;
-        EXPECT_EQ(bufferContents(world.layerTexCoordBuffers[k], cells * 12), expected.texCoords)
+        EXPECT_EQ(bufferContents(terrainGpu.layerTexCoordBuffers[k], cells * 12), expected.texCoords)
             << "layer " << k;
     }
     EXPECT_EQ(placed_, mapObjects(map()));
 
     // The terrain textures are looked up in the worlds folder, each reported once when missing.
-    ASSERT_EQ(world.textures.size(), 2u);
+    ASSERT_EQ(terrainGpu.textures.size(), 2u);
     ASSERT_EQ(recordedMessageBoxes.size(), 2u);
     EXPECT_EQ(recordedMessageBoxes[0].text,
               "Couldn't load texture data\\textures\\worlds\\orvalen_test_absent_a.png!");
@@ -102,8 +104,8 @@ TEST_F(WorldLoaderTest, AllUntexturedMapUploadsEmptyTextureLayers) {
     WorldFile untextured = map();
     untextured.cellTextures.assign(6, -1);
     ASSERT_TRUE(load(write(writeWorldFile(untextured))));
-    EXPECT_EQ(world.layerCellCounts, (std::vector<int32_t>{6, 0, 0}));
-    EXPECT_TRUE(bufferContents(world.layerVertexBuffers[1], 0).empty());
+    EXPECT_EQ(terrainGpu.layerCellCounts, (std::vector<int32_t>{6, 0, 0}));
+    EXPECT_TRUE(bufferContents(terrainGpu.layerVertexBuffers[1], 0).empty());
 }
 
 TEST_F(WorldLoaderTest, MissingOrTruncatedMapGivesOneMessageAndAnEmptyWorld) {
@@ -117,7 +119,7 @@ TEST_F(WorldLoaderTest, MissingOrTruncatedMapGivesOneMessageAndAnEmptyWorld) {
     EXPECT_EQ(recordedMessageBoxes[0].caption, "Map Unavailable");
     EXPECT_EQ(world.columns, 0);
     EXPECT_TRUE(world.cornerHeights.empty());
-    EXPECT_TRUE(world.layerCellCounts.empty());
+    EXPECT_TRUE(terrainGpu.layerCellCounts.empty());
     EXPECT_TRUE(placed_.empty());
 
     std::vector<uint8_t> cut = writeWorldFile(map());
@@ -127,7 +129,7 @@ TEST_F(WorldLoaderTest, MissingOrTruncatedMapGivesOneMessageAndAnEmptyWorld) {
     ASSERT_EQ(recordedMessageBoxes.size(), 2u);
     EXPECT_EQ(recordedMessageBoxes[1].text, "Map " + truncated + " wasn't found or is corrupted!");
     EXPECT_TRUE(placed_.empty());
-    EXPECT_TRUE(world.textures.empty());
+    EXPECT_TRUE(terrainGpu.textures.empty());
 }
 
 } // namespace

@@ -94,15 +94,25 @@ TEST_F(GatheringTest, GatheringEndsForGoodWhenTheLastUnitFillsTheLoadAndNoPileIs
     EXPECT_EQ(worker->getResourceType(), NoResource);
 }
 
-TEST_F(GatheringTest, TheNearestReceiverOfAnySideGetsTheLoad) {
+TEST_F(GatheringTest, TheLoadGoesToTheGatherersOwnSideEvenPastANearerEnemyReceiver) {
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     add<TownCenter>(TypeBaseCenter, 1, 30.0, 0.0);
     add<TownCenter>(TypeBaseCenter, 2, 5.0, 0.0);
     worker->actOn(add<MetalPile>(TypeMetalPile, 0, 0.5, 0.0));
-    const std::vector<int32_t> deliveries = deliveriesTo(2, 3000);
+    const std::vector<int32_t> deliveries = deliveriesTo(1, 8000);
     ASSERT_FALSE(deliveries.empty());
     EXPECT_EQ(deliveries.front(), 10);
-    EXPECT_EQ(player(1).getResources().metal(), 500);
+    EXPECT_EQ(player(2).getResources().metal(), 500);
+}
+
+TEST_F(GatheringTest, WithNoReceiverOfItsOwnSideAGathererKeepsItsLoadWhereItIs) {
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    add<TownCenter>(TypeBaseCenter, 2, 5.0, 0.0);
+    worker->actOn(add<MetalPile>(TypeMetalPile, 0, 0.5, 0.0));
+    runFor(3000, 10);
+    EXPECT_EQ(worker->getLoad().metal(), 10);
+    EXPECT_LT(distance2D(worker->getPosition(), {0.5, 0.0}), 1.0);
+    EXPECT_EQ(player(2).getResources().metal(), 500);
 }
 
 TEST_F(GatheringTest, SwitchingKindsThrowsTheOldLoadAway) {

@@ -49,13 +49,15 @@ TEST_F(ObjectSelecterTest, QueriesNarrowByOwnerAndClassAndSkipTheDead) {
     EXPECT_EQ(*own.selectOfClass<Fightable>(), ObjectList{worker});
 }
 
-TEST_F(ObjectSelecterTest, ReceiversOfAnyOwnerServeByKind) {
+TEST_F(ObjectSelecterTest, ReceiversServeTheirOwnSideByKind) {
     auto enemyBase = add<TownCenter>(TypeBaseCenter, 2, 5.0, 0.0);
     auto ownBase = add<TownCenter>(TypeBaseCenter, 1, 8.0, 0.0);
     auto refinery = add<OilRafinery>(TypeOilRafinery, 1, 1.0, 0.0);
-    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, {9.0, 0.0}), ownBase);
-    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, {0.0, 0.0}), enemyBase);
-    EXPECT_EQ(world().selectNearestResourceReceiverOfType(VermilionOil, {0.0, 0.0}), refinery);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, 1, {9.0, 0.0}), ownBase);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, 1, {0.0, 0.0}), ownBase);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, 2, {9.0, 0.0}), enemyBase);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(VermilionOil, 1, {0.0, 0.0}), refinery);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(Metal, 0, {0.0, 0.0}), nullptr);
     add<OilPile>(TypeOilPile, 0, 70.0, 0.0);
     EXPECT_EQ(world().selectNearestPileOfType(VermilionOil, {0.0, 0.0})->getType(), TypeOilPile);
     EXPECT_EQ(world().selectNearestPileOfType(Metal, {0.0, 0.0}), nullptr);
@@ -63,7 +65,7 @@ TEST_F(ObjectSelecterTest, ReceiversOfAnyOwnerServeByKind) {
 
 TEST_F(ObjectSelecterTest, UnhandledKindsAreLoggedAndFindNothing) {
     add<TownCenter>(TypeBaseCenter, 1, 0.0, 0.0);
-    EXPECT_EQ(world().selectNearestResourceReceiverOfType(2, {0.0, 0.0}), nullptr);
+    EXPECT_EQ(world().selectNearestResourceReceiverOfType(2, 1, {0.0, 0.0}), nullptr);
     EXPECT_EQ(world().selectNearestPileOfType(-1, {0.0, 0.0}), nullptr);
     EXPECT_EQ(
         logCount("ERROR(1): Not implemented case in ObjectSelecter::selectNearestResourceReceiverOfType for "

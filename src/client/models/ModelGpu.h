@@ -1,0 +1,18 @@
+#pragma once
+
+#include "client/render/Texture.h"
+#include "files/Model.h"
+
+#include <cstdint>
+#include <vector>
+
+// What drawing a model needs beyond its record: a texture for each name the record lists and the
+// occlusion query its bounding box is tested with. A model that failed to load has neither.
+struct ModelGpu {
+    std::vector<Texture> textures; // one per texture name
+    uint32_t occlusionQuery = 0;
+};
+
+// Loads each texture the model names (linear filtering) and makes its occlusion query. A missing
+// texture is reported and keeps id 0. Needs a current OpenGL context.
+ModelGpu uploadModel(const Model& model);

@@ -1,0 +1,3 @@
+#include "client/terrain/TerrainGpu.h"
+
+TerrainGpu terrainGpu;

@@ -1,0 +1,38 @@
+#include "client/KeyPress.h"
+#include "core/Input.h"
+#include "core/VirtualKey.h"
+#include "support/FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
+
+namespace {
+
+class KeyPressTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        fakeplatform::reset();
+        std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
+    }
+};
+
+TEST_F(KeyPressTest, HeldKeyActsOnceUntilReleased) {
+    fakeplatform::heldKeys = {'U'};
+    EXPECT_TRUE(keyPressed('U'));
+    EXPECT_FALSE(keyPressed('U'));
+    EXPECT_FALSE(keyPressed('U'));
+    fakeplatform::heldKeys.clear();
+    EXPECT_FALSE(keyPressed('U'));
+    fakeplatform::heldKeys = {'U'};
+    EXPECT_TRUE(keyPressed('U'));
+}
+
+TEST_F(KeyPressTest, LatchIsSharedSoTheFirstUserTakesTheEdge) {
+    fakeplatform::heldKeys = {KeyLeftButton};
+    EXPECT_TRUE(keyPressed(KeyLeftButton));
+    EXPECT_FALSE(latchPress(KeyLeftButton, true));
+}
+
+} // namespace
