@@ -29,7 +29,7 @@ void GamePresentation::drawRising(ModelInstance& instance, double x, double z, d
     const WorldPoint ground = groundPoint(z, x);
     glPushMatrix();
     glTranslated(ground.x, ground.y, ground.z);
-    instance.visible = isVisible(*instance.model);
+    instance.visible = isVisible(*instance.model, *instance.gpu);
     glScaled(1.0, rise, 1.0);
     drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
     glPopMatrix();
