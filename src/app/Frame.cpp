@@ -6,12 +6,17 @@
 #include "client/panel/SelectionInfo.h"
 #include "client/render/Camera.h"
 #include "client/render/CameraSteering.h"
+#include "client/render/HealthBars.h"
+#include "client/render/MoveMarker.h"
+#include "client/render/OutcomeBanner.h"
 #include "client/render/RenderContext.h"
+#include "client/render/ScreenMessages.h"
 #include "client/render/ScreenPicking.h"
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
+#include "core/FrameClock.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
@@ -50,9 +55,18 @@ void drawScene(Player& human) {
     drawTerrain();
     pickGroundUnderCursor();
     drawSelectionCircles(human.getSelection());
+    moveMarker.draw(TotalMilliseconds);
     glPushMatrix();
-    ObjectManager::getInstance()->render();
+    ObjectManager* objects = ObjectManager::getInstance();
+    objects->render();
     glPopMatrix();
+    drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
+}
+
+// Over the scene and the panel: the player's messages and, once the game is decided, its banner.
+void drawFeedback() {
+    screenMessages.draw(TotalMilliseconds);
+    drawOutcomeBanner(PlayerManager::getInstance()->getOutcome().result());
 }
 
 // A finished drag replaces the selection with what it covers; otherwise (a right press) the
@@ -74,8 +88,11 @@ void pickAndOrder(Player& human, bool selectionDone) {
         selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
     if (!picked->empty())
         human.orderActOn(picked->front());
-    else if (HoverCell.valid())
+    else if (HoverCell.valid()) {
         human.orderMove(HoverCell.hoverColumn, HoverCell.hoverRow);
+        if (human.getSelection().size() > 0)
+            moveMarker.place(HoverCell.hoverColumn, HoverCell.hoverRow, TotalMilliseconds);
+    }
 }
 
 } // namespace
@@ -109,6 +126,7 @@ void drawFrame() {
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
     drawSelectionInfo(human);
+    drawFeedback();
     leaveOrthoMode();
 
     toggleOnPress('K', frameToggles.showPickingPass);

@@ -6,6 +6,8 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+
 SelectionRect selectionRect;
 
 namespace {
@@ -25,30 +27,29 @@ void drawRectangle(const SelectionRect& rect) {
 
 bool updateSelectionRect() {
     SelectionRect& rect = selectionRect;
-    if (rect.dragging)
-        drawRectangle(rect);
-
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     rect.currentX = cursor.x;
     rect.currentY = ClientHeight - cursor.y;
     const bool buttonDown = platform::keyHeld(KeyLeftButton);
     const bool pressed = buttonDown && !rect.buttonWasDown;
     rect.buttonWasDown = buttonDown;
-    if (rect.currentY < PanelStripHeight)
-        return false; // over the panel: a drag goes on, none starts
 
-    if (!rect.dragging) {
-        const bool inside = rect.currentX >= 0 && rect.currentX < ClientWidth && rect.currentY >= 0 &&
-                            rect.currentY < ClientHeight;
-        if (inside && pressed) {
-            rect.dragging = true;
-            rect.anchorX = rect.currentX;
-            rect.anchorY = rect.currentY;
+    if (rect.dragging) {
+        // A drag taken down over the panel reaches only to the panel's top: the scene ends there.
+        rect.currentY = std::max(rect.currentY, PanelStripHeight);
+        if (buttonDown) {
+            drawRectangle(rect);
+            return false;
         }
-        return false;
+        rect.dragging = false;
+        return true;
     }
-    if (buttonDown)
-        return false;
-    rect.dragging = false;
-    return true;
+    const bool inside = rect.currentX >= 0 && rect.currentX < ClientWidth &&
+                        rect.currentY >= PanelStripHeight && rect.currentY < ClientHeight;
+    if (inside && pressed) {
+        rect.dragging = true;
+        rect.anchorX = rect.currentX;
+        rect.anchorY = rect.currentY;
+    }
+    return false;
 }

@@ -14,11 +14,12 @@ struct SelectionRect {
 
 extern SelectionRect selectionRect;
 
-// The bottom rows of the client area belong to the interface panel: no drag starts or ends there.
+// The bottom rows of the client area belong to the interface panel: no drag starts there.
 constexpr int32_t PanelStripHeight = 192;
 
-// In 2-D mode: draws the drag in progress (as of last frame), reads the cursor and follows the
-// left button. A drag starts only where the left button goes down, so a press over the panel that
-// moves up into the scene starts none. True in the frame in which a drag ends; a plain click is a
-// drag of one point.
+// In 2-D mode: reads the cursor, follows the left button and draws the drag in progress. A drag
+// starts only where the left button goes down above the panel, so a press over the panel that
+// moves up into the scene starts none. It ends where the button is released; over the panel, at
+// the panel's top. True in the frame in which a drag ends, which draws no rectangle any more; a
+// plain click is a drag of one point.
 bool updateSelectionRect();

@@ -4,8 +4,11 @@
 #include "sim/players/PlayerManager.h"
 
 void runSimulationPass() {
-    ObjectManager::getInstance()->update();
-    PlayerManager::getInstance()->update();
+    ObjectManager* objects = ObjectManager::getInstance();
+    objects->update();
+    PlayerManager* players = PlayerManager::getInstance();
+    players->update();
+    players->getOutcome().judge(objects->getObjects());
 }
 
 void destroySimulation() {

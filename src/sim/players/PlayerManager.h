@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/objects/IUpdateDead.h"
+#include "sim/players/GameOutcome.h"
 #include "sim/players/Player.h"
 
 #include <memory>
@@ -25,9 +26,12 @@ public:
     bool isDead() const override { return false; }
     // Every player's update, in id order.
     void update() override;
+    // Victory or defeat of the human side, judged after every pass.
+    GameOutcome& getOutcome() { return outcome; }
 
 private:
     PlayerManager();
 
     std::vector<std::unique_ptr<Player>> players;
+    GameOutcome outcome;
 };

@@ -46,16 +46,20 @@ TEST_F(SelectionRectTest, APlainClickIsADragOfOnePoint) {
     EXPECT_EQ(selectionRect.anchorY, selectionRect.currentY);
 }
 
-TEST_F(SelectionRectTest, ThePanelStripNeitherStartsNorEndsADrag) {
+TEST_F(SelectionRectTest, NoDragStartsOverThePanelAndOneReleasedThereEndsAtItsTop) {
     EXPECT_FALSE(frame(100, PanelStripHeight - 1, true));
     EXPECT_FALSE(selectionRect.dragging) << "a press over the panel starts nothing";
 
     frame(100, 0, false);
     EXPECT_FALSE(frame(100, PanelStripHeight, true)) << "the strip's top row is above the panel";
     EXPECT_TRUE(selectionRect.dragging);
-    EXPECT_FALSE(frame(200, 100, false)) << "released over the panel: the drag waits";
-    EXPECT_TRUE(selectionRect.dragging);
-    EXPECT_TRUE(frame(200, 300, false)) << "and ends when the cursor comes back above it";
+    EXPECT_FALSE(frame(700, 20, true)) << "held over the panel: the drag goes on";
+    EXPECT_EQ(selectionRect.currentY, PanelStripHeight);
+    EXPECT_TRUE(frame(700, 10, false)) << "released over the panel: the drag ends at once";
+    EXPECT_FALSE(selectionRect.dragging);
+    EXPECT_EQ(selectionRect.currentX, 700);
+    EXPECT_EQ(selectionRect.currentY, PanelStripHeight) << "at the panel's top, where the scene ends";
+    EXPECT_FALSE(frame(700, 300, false));
 }
 
 TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) {

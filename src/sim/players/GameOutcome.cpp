@@ -1,0 +1,38 @@
+#include "sim/players/GameOutcome.h"
+
+#include "core/Log.h"
+#include "sim/objects/Fightable.h"
+#include "sim/objects/IWorldObject.h"
+
+namespace {
+
+constexpr int32_t Human = 1;
+constexpr int32_t Enemy = 2;
+
+bool standing(const IWorldObject& object) {
+    return !object.isDead() && dynamic_cast<const Fightable*>(&object) != nullptr;
+}
+
+} // namespace
+
+void GameOutcome::judge(const ObjectList& objects) {
+    if (current != Playing)
+        return;
+    bool humanStands = false;
+    bool enemyStands = false;
+    for (const auto& object : objects) {
+        if (!standing(*object))
+            continue;
+        humanStands = humanStands || object->getOwner() == Human;
+        enemyStands = enemyStands || object->getOwner() == Enemy;
+    }
+    humanPlaying = humanPlaying || humanStands;
+    enemyPlaying = enemyPlaying || enemyStands;
+    if (humanPlaying && !humanStands)
+        current = Defeat;
+    else if (enemyPlaying && !enemyStands)
+        current = Victory;
+    else
+        return;
+    Log << "Game over: " << (current == Victory ? "Victory" : "Defeat") << std::endl;
+}
