@@ -21,7 +21,7 @@ float distance(const Camera& camera) {
 const GroundArea Map{-375.0f, 375.0f, -375.0f, 375.0f};
 
 TEST(CameraMovesTest, PanningSlidesOverTheGroundKeepingHeightAndAngle) {
-    const Camera start;
+    const Camera start{};
     Camera camera; // looks toward -z, steeply down: forward on the ground is -z, right is +x
     panCamera(camera, 10.0f, 0.0f, Map);
     expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, 0.0f});
@@ -55,7 +55,7 @@ TEST(CameraMovesTest, ThePointLookedAtStaysOnTheMapWhileTheViewKeepsItsShape) {
 }
 
 TEST(CameraMovesTest, ZoomingMovesTheEyeAlongTheViewBetweenTheLimits) {
-    const Camera start;
+    const Camera start{};
     Camera camera;
     zoomCamera(camera, 1);
     EXPECT_LT(distance(camera), distance(start));
@@ -79,7 +79,7 @@ TEST(CameraMovesTest, TheStartPoseComesBackAfterPanningZoomingAndFreeFlight) {
     camera.setCenter({0.0f, 0.0f, 0.0f});
     camera.upX = 0.1f;
     restoreStartPose(camera);
-    const Camera start;
+    const Camera start{};
     expectNear(camera.eye(), start.eye(), 0.0f);
     expectNear(camera.center(), start.center(), 0.0f);
     expectNear(camera.up(), start.up(), 0.0f);
@@ -107,7 +107,7 @@ class CameraSteeringTest : public ::testing::Test {
 protected:
     CameraSteering steering;
     Camera camera;
-    const Camera start;
+    const Camera start{};
 
     void SetUp() override {
         fakeplatform::reset();

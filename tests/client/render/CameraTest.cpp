@@ -18,7 +18,7 @@ void expectNear(Vec3 actual, Vec3 expected) {
 
 class CameraTest : public ::testing::Test {
 protected:
-    const Camera start;
+    const Camera start{};
 
     void SetUp() override {
         fakeplatform::reset();
