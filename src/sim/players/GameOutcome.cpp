@@ -25,6 +25,9 @@ void GameOutcome::judge(const ObjectList& objects) {
             continue;
         humanStands = humanStands || object->getOwner() == Human;
         enemyStands = enemyStands || object->getOwner() == Enemy;
+        // Runs every pass: once both sides are seen standing, the rest cannot change the answer.
+        if (humanStands && enemyStands)
+            break;
     }
     humanPlaying = humanPlaying || humanStands;
     enemyPlaying = enemyPlaying || enemyStands;
