@@ -2,8 +2,11 @@
 
 #include "sim/objects/IAbility.h"
 
+#include <cstdint>
+
 // Walks its object in a straight line toward a destination at the speed the owner's tables give
-// for the object's type, and stops short when the next step would reach or pass it.
+// for the object's type, and stops short when the next step would reach or pass it. A long frame is
+// walked in several shorter steps.
 class Moveable : public IAbility {
 public:
     void stop() override;
@@ -24,6 +27,10 @@ public:
     double getDestinationZ() const { return destinationZ; }
 
 private:
+    // One step of that many milliseconds; false when it would reach the destination and the walk
+    // stopped instead.
+    bool walkPiece(int32_t milliseconds, double& stepX, double& stepZ);
+
     bool moving = false;
     double destinationX = 0.0;
     double destinationZ = 0.0;

@@ -1,3 +1,5 @@
+#include "sim/objects/Barracks.h"
+#include "sim/objects/Construction.h"
 #include "sim/objects/Scout.h"
 #include "sim/objects/UnitResponseSwitch.h"
 #include "sim/objects/Worker.h"
@@ -15,12 +17,23 @@ TEST_F(MovementTest, AWorkerStepsTwoCellsInA100MillisecondFrame) {
     EXPECT_TRUE(worker->fighterLegs().isMoving());
 }
 
-TEST_F(MovementTest, AStepThatWouldReachTheGoalStopsShortWithoutMoving) {
+TEST_F(MovementTest, ALongFrameWalksInShortStepsAndStopsShortOfTheGoal) {
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     worker->moveTo(10.0, 0.0);
     runFrame(600);
-    EXPECT_DOUBLE_EQ(worker->getPosition().x, 0.0);
+    // Steps of 40 ms (0.8 cells): twelve of them, and the thirteenth would pass the goal.
+    EXPECT_NEAR(worker->getPosition().x, 9.6, 1e-9);
     EXPECT_FALSE(worker->fighterLegs().isMoving());
+}
+
+TEST_F(MovementTest, AWorkerReachesItsSiteEvenWhenFramesAreSlow) {
+    auto site = std::make_shared<Construction>(
+        std::make_unique<Barracks>(WorldObjectData{TypeBarracks, 1, 20.0, 0.0, nullptr}));
+    world().addObject(site);
+    auto builder = add<Worker>(TypeWorker, 1, 0.0, 0.0);
+    builder->actOn(site);
+    runFor(3000, 150);
+    EXPECT_GT(site->getProgress(), 1) << "the builder came within reach of the site";
 }
 
 TEST_F(MovementTest, AWalkStopsLessThanOneStepShortOfTheGoal) {
