@@ -47,7 +47,7 @@ void runMainLoop() {
 
 } // namespace
 
-int runApplication() {
+int runApplication(const GameOptions& options) {
     platform::endOnTerminationSignals();
     if (!platform::acquireInstanceLock(ApplicationTitle)) {
         platform::showMessageBox("This application already runs!", "Multiple runs",
@@ -66,7 +66,7 @@ int runApplication() {
 
     platform::closeOnTerminationSignals(); // the set-up opens the log, which a quit then completes
     startFrameClock(currentTick());
-    setupGame();
+    setupGame(options.enemyMarines);
     runMainLoop();
 
     shutdownGame();

@@ -16,8 +16,8 @@ void showMessage(const std::string& text, Player::MessageType /*kind*/) {
 
 // The human player's messages from the first pass on appear over the scene; those of the set-up
 // itself (its starting units) only reach the log.
-void setupGame() {
-    runGameSetup();
+void setupGame(int32_t enemyMarines) {
+    runGameSetup(enemyMarines);
     PlayerManager::getInstance()->getPlayer(1).messageSignal.connect(&showMessage);
 }
 

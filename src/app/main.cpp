@@ -1,4 +1,5 @@
 #include "app/Application.h"
+#include "app/GameOptions.h"
 #include "core/CommandLine.h"
 
 #include <iostream>
@@ -7,7 +8,7 @@ namespace {
 
 constexpr int UsageError = 2;
 
-const char* const Usage = "usage: orvalen [--help | --version]\n";
+const char* const Usage = "usage: orvalen [--help | --version | --enemy-marines N]\n";
 
 const std::string Help = std::string(Usage) +
                          "\n"
@@ -16,8 +17,11 @@ const std::string Help = std::string(Usage) +
                          "The launcher installed with the game starts it in $XDG_STATE_HOME/orvalen (else\n"
                          "~/.local/state/orvalen), where data/ points at the installed data.\n"
                          "\n"
-                         "  --help     print this help and exit\n"
-                         "  --version  print the version and exit\n";
+                         "  --help              print this help and exit\n"
+                         "  --version           print the version and exit\n"
+                         "  --enemy-marines N   the enemy starts with N Marines (0 to " +
+                         std::to_string(GameOptions::MostEnemyMarines) + ") instead of " +
+                         std::to_string(StandardEnemyMarines) + "\n";
 
 } // namespace
 
@@ -25,9 +29,11 @@ int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     if (answeredHelpOrVersion(arguments, "orvalen", Help))
         return 0;
-    if (!arguments.empty()) {
-        std::cerr << "orvalen: unknown option '" << arguments[0] << "'\n" << Usage;
+    std::string error;
+    const std::optional<GameOptions> options = GameOptions::parse(arguments, error);
+    if (!options) {
+        std::cerr << "orvalen: " << error << "\n" << Usage;
         return UsageError;
     }
-    return runApplication();
+    return runApplication(*options);
 }

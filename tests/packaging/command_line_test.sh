@@ -39,11 +39,16 @@ for program in orvalen orvalen-tool orvalen-sim; do
   [ -z "$OUT" ] || fail "$program --no-such-option wrote to standard output: $OUT"
 done
 
-# The game takes no argument but these two; answering them writes no log.
+# Answering the command line writes no log.
 run orvalen --help extra
 [ "$STATUS" -eq 0 ] || fail "orvalen --help extra exited with $STATUS"
 run orvalen stray-argument
 [ "$STATUS" -eq 2 ] || fail "orvalen stray-argument exited with $STATUS"
+# --enemy-marines takes a count from 0 to 1000; anything else is refused before any window opens.
+for bad in "" -1 1001 many; do
+  run orvalen --enemy-marines $bad
+  [ "$STATUS" -eq 2 ] && grep -q "enemy-marines needs" <<<"$ERR" || fail "orvalen --enemy-marines $bad: $STATUS $ERR"
+done
 [ ! -e "$SCRATCH/log.log" ] || fail "answering the command line wrote log.log"
 
 # orvalen-tool: a missing command is the usage error it always was.

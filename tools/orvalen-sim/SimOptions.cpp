@@ -1,5 +1,5 @@
 #include "SimOptions.h"
-#include "ParseNumber.h"
+#include "core/ParseNumber.h"
 
 #include <limits>
 

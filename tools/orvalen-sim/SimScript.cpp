@@ -1,5 +1,5 @@
 #include "SimScript.h"
-#include "ParseNumber.h"
+#include "core/ParseNumber.h"
 
 #include <cmath>
 #include <sstream>

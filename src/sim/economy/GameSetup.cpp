@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int EnemyMarines = 15;
-
 // The simulation's own numbers: nothing outside it draws from them, so a seed fixes the game.
 RandomGenerator simulationRandom;
 
@@ -29,13 +27,13 @@ template <typename T> std::unique_ptr<T> make(WorldObjectType type, int32_t owne
     return std::make_unique<T>(WorldObjectData{type, owner, x, z, nullptr});
 }
 
-void placeStartingScenario(ObjectManager& world) {
+void placeStartingScenario(ObjectManager& world, int32_t enemyMarines) {
     auto marine = make<Fighter>(TypeMarine, 1, 40.0, 40.0);
     world.addObject(std::make_unique<Construction>(make<Barracks>(TypeBarracks, 1, 55.0, 60.0)));
     marine->moveTo(80.0, 80.0);
     world.addObject(std::move(marine));
 
-    for (int i = 0; i < EnemyMarines; ++i) {
+    for (int32_t i = 0; i < enemyMarines; ++i) {
         const double x = randomCell();
         const double z = randomCell();
         auto enemy = make<Fighter>(TypeMarine, 2, x, z);
@@ -62,7 +60,7 @@ void onPlayerMessage(const std::string& text, Player::MessageType /*kind*/) {
     Log << "RSS MESSAGE " << text << std::endl;
 }
 
-void runGameSetup() {
+void runGameSetup(int32_t enemyMarines) {
     simulationRandom.seed(static_cast<uint32_t>(currentTime()));
     openLog();
 
@@ -72,5 +70,5 @@ void runGameSetup() {
         players->getPlayer(id).messageSignal.connect(&onPlayerMessage);
 
     players->getPlayer(1).getResources().pay(ResourceSack(1000, 600, 105));
-    placeStartingScenario(*world);
+    placeStartingScenario(*world, enemyMarines);
 }

@@ -51,6 +51,13 @@ TEST_F(GameSetupTest, TheStartingScenarioStandsInItsOrder) {
     EXPECT_EQ(site->getName(), "Barracks (Construction)");
 }
 
+TEST_F(GameSetupTest, TheEnemyMayStartWithFewerMarines) {
+    runGameSetup(2);
+    EXPECT_EQ(player(2).getPopulation(), 2);
+    runGameSetup(0);
+    EXPECT_EQ(player(2).getPopulation(), 2) << "a game without enemy Marines adds none";
+}
+
 TEST_F(GameSetupTest, EnemyMarinesStandAndWalkOnWholeCellsOfTheMap) {
     runGameSetup();
     const auto enemies = world().selectByOwner(2);
