@@ -1,5 +1,6 @@
 #include "app/Frame.h"
 
+#include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
 #include "client/panel/PanelButtons.h"
@@ -59,6 +60,7 @@ void drawScene(Player& human) {
     glPushMatrix();
     ObjectManager* objects = ObjectManager::getInstance();
     objects->render();
+    drawSceneObjects();
     glPopMatrix();
     drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
 }

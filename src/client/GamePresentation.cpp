@@ -1,12 +1,9 @@
 #include "client/GamePresentation.h"
 
-#include "client/models/ModelDrawing.h"
 #include "client/models/ModelRegistry.h"
 #include "client/panel/PanelButtons.h"
 #include "client/sound/GameSounds.h"
 #include "files/World.h"
-
-#include <GL/glew.h>
 
 ModelInstance* GamePresentation::createInstance(int type) {
     return ModelRegistry::instance().createInstance(type).release();
@@ -17,22 +14,15 @@ ModelInstance* GamePresentation::createProjectileInstance(int kind) {
 }
 
 void GamePresentation::drawInstance(ModelInstance& instance, double x, double y, double z) {
-    ::drawInstance(instance, x, y, z);
+    objects.add(instance, x, y, z);
 }
 
 // A building under construction grows out of the ground and is always drawn. Its full-height box
 // still takes the occlusion test, whose result is what makes the site pickable: a Worker is
 // ordered onto a site by clicking it.
 void GamePresentation::drawRising(ModelInstance& instance, double x, double z, double rise) {
-    if (!instance.model || !instance.gpu)
-        return;
     const WorldPoint ground = groundPoint(z, x);
-    glPushMatrix();
-    glTranslated(ground.x, ground.y, ground.z);
-    instance.visible = isVisible(*instance.model, *instance.gpu);
-    glScaled(1.0, rise, 1.0);
-    drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
-    glPopMatrix();
+    objects.addRising(instance, ground.x, ground.y, ground.z, rise);
 }
 
 void GamePresentation::playSelectResponse(int type) {
@@ -47,7 +37,18 @@ void GamePresentation::showPanelButton(int slot) {
     ::showPanelButton(slot);
 }
 
+void GamePresentation::drawObjects() {
+    objects.drawAll();
+}
+
+namespace {
+GamePresentation game;
+} // namespace
+
 void installGamePresentation() {
-    static GamePresentation game;
     setPresentation(&game);
+}
+
+void drawSceneObjects() {
+    game.drawObjects();
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "client/models/ObjectBatch.h"
 #include "sim/objects/Presentation.h"
 
 // The game's side of the simulation's seam: models from the registry, drawing in the 3-D scene,
-// the unit responses and the panel's command buttons.
+// the unit responses and the panel's command buttons. The simulation's draws are batched: they
+// show once `drawObjects` runs.
 class GamePresentation : public Presentation {
 public:
     ModelInstance* createInstance(int type) override;
@@ -13,8 +15,16 @@ public:
     void playSelectResponse(int type) override;
     void playMoveAcknowledgement(int type) override;
     void showPanelButton(int slot) override;
+
+    void drawObjects();
+
+private:
+    ObjectBatch objects;
 };
 
 // Installs the game's presentation for the rest of the run. The map's objects take their models
 // while the world loads, so this comes before the loading sequence.
 void installGamePresentation();
+
+// Draws what the simulation drew through the game's presentation since the last call.
+void drawSceneObjects();

@@ -139,21 +139,29 @@ void drawModel(const Model& model, const ModelGpu& gpu, ModelAnimationState* sta
         }
 }
 
-bool isVisible(const Model& model, const ModelGpu& gpu) {
+bool startVisibilityTest(const Model& model, const ModelGpu& gpu, uint32_t query) {
     if (!hasGeometry(model, gpu))
         return false;
     glDepthMask(GL_FALSE);
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     glShadeModel(GL_FLAT);
-    glBeginQuery(GL_SAMPLES_PASSED, gpu.occlusionQuery);
+    glBeginQuery(GL_SAMPLES_PASSED, query);
     drawBoundingBox(model);
     glEndQuery(GL_SAMPLES_PASSED);
-    GLint samples = 0;
-    glGetQueryObjectiv(gpu.occlusionQuery, GL_QUERY_RESULT, &samples);
     glDepthMask(GL_TRUE);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     glShadeModel(GL_SMOOTH);
+    return true;
+}
+
+bool passedVisibilityTest(uint32_t query) {
+    GLint samples = 0;
+    glGetQueryObjectiv(query, GL_QUERY_RESULT, &samples);
     return samples != 0;
+}
+
+bool isVisible(const Model& model, const ModelGpu& gpu) {
+    return startVisibilityTest(model, gpu, gpu.occlusionQuery) && passedVisibilityTest(gpu.occlusionQuery);
 }
 
 void drawBoundingBox(const Model& model) {

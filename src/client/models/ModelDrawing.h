@@ -14,6 +14,10 @@ void drawModel(const Model& model, const ModelGpu& gpu, ModelAnimationState* sta
 // The occlusion test of the model's bounding box at the current model-view matrix, waiting for
 // its result. Writes neither depth nor colour. A model without geometry or query is never visible.
 bool isVisible(const Model& model, const ModelGpu& gpu);
+// The same test in two halves: started in `query` without waiting (false, and no test, for a model
+// without geometry), and its answer read later.
+bool startVisibilityTest(const Model& model, const ModelGpu& gpu, uint32_t query);
+bool passedVisibilityTest(uint32_t query);
 
 // The four sides and the top of the model's bounding box.
 void drawBoundingBox(const Model& model);

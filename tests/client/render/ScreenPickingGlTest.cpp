@@ -84,6 +84,7 @@ protected:
         glEnd();
         for (const auto& object : objects)
             object->render();
+        presentation->drawObjects();
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         setView();
@@ -139,6 +140,18 @@ TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNever
     EXPECT_EQ(pick(list, highRight, lowLeft), (Picked{front, back})) << "in list order, each once";
 }
 
+TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne) {
+    const auto twin = std::make_shared<Marker>(0.0, 2.0); // where `front` stands, drawn after it
+    drawThenPrepareToPick({front, twin, hidden});
+    const ObjectList list{front, twin, hidden};
+    const auto centre = windowPixel(0.0, 1.0, 2.0);
+    EXPECT_EQ(pick(list, centre, centre).size(), 1u);
+    const auto lowLeft = windowPixel(-1.0, 0.5, 2.0), highRight = windowPixel(1.0, 1.5, 2.0);
+    EXPECT_EQ(pick(list, lowLeft, highRight), (Picked{front, twin}));
+    EXPECT_TRUE(pick(list, windowPixel(-3.0, 0.5, 0.0), windowPixel(-1.0, 1.5, 0.0)).empty())
+        << "a hidden object stays unpicked, centre inside or not";
+}
+
 TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsAColumn) {
     drawThenPrepareToPick({front, hidden, back});
     const ObjectList list{hidden, front, back};
@@ -155,6 +168,7 @@ TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setView();
     site->render(); // before its first work step: hardly above the ground
+    presentation->drawObjects();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setView();
