@@ -28,9 +28,9 @@ make_game_folder() {
   echo "$folder"
 }
 
-# start_game FOLDER: starts the game there in the background; sets GAME_PID.
+# start_game FOLDER [ARGUMENTS...]: starts the game there in the background; sets GAME_PID.
 start_game() {
-  (cd "$1" && exec "$BUILD/orvalen") &
+  (cd "$1" && exec "$BUILD/orvalen" "${@:2}") &
   GAME_PID=$!
   GAME_PIDS+=("$GAME_PID")
 }

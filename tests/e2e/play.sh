@@ -8,9 +8,9 @@ PROBE="$BUILD/orvalen-e2e-probe"
 # window would cover the game's).
 new_game() { GAME=$(make_game_folder "$1"); }
 
-# start_playing: the game running in GAME with its window known (WIN, W, H).
+# start_playing [ARGUMENTS...]: the game running in GAME with its window known (WIN, W, H).
 start_playing() {
-  start_game "$GAME"
+  start_game "$GAME" "$@"
   wait_for "the game window" 60 window_named "Orvalen v1.0"
   WIN=$(window_named "Orvalen v1.0")
   wait_for "LOOP lines" 60 log_has "$GAME" "^LOOP ("

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The whole game played by mouse and keys from the start view: the base centre trains two Workers,
+# they gather metal (the read-out rises), the camera pans with the arrow keys to the Barracks
+# site, the Workers raise the Barracks, the Barracks trains a Marine, and the Marines take the
+# enemy's base centre until the "Victory" banner shows. A screenshot at each step is checked for
+# what it must show.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
+
+new_game play
+shots="${ORVALEN_PLAY_SHOTS:-$SCRATCH}" # keep the pictures by naming a folder
+mkdir -p "$shots"
+[ "$shots" != "$SCRATCH" ] && trap 'cp "$GAME/log.log" "$shots/"; cleanup' EXIT
+read -r baseX baseY < <(probe_where 85 75 6)        # player 1's base centre
+read -r doorLeft doorTop < <(probe_where 82 77.6 0) # around where trained units step out
+read -r doorRight doorBottom < <(probe_where 89 81 0)
+read -r pileX pileY < <(probe_where 97 70 1) # the nearest metal pile
+start_playing --enemy-marines 0 # the enemy's base centre alone stands between the player and the end
+button_x=34
+button_y=$(up_y 114)
+resources=$(region $((W - 226)) 90 $((W - 16)) 160)
+scene_bottom=$((H - 192)) # the panel's rows below
+
+metal() { grep '^Player1(Tolvanek) ' "$GAME/log.log" | tail -n1 | sed 's/.*resources = (\([0-9]*\),.*/\1/'; }
+metal_above() { [ "$(metal)" -gt "$1" ]; }
+# differing A B GEOMETRY: pixels of the region that differ between two screenshots.
+differing() {
+  convert "$1" -crop "$3" +repage "$SCRATCH/a.png"
+  convert "$2" -crop "$3" +repage "$SCRATCH/b.png"
+  compare -metric AE -fuzz 3% "$SCRATCH/a.png" "$SCRATCH/b.png" null: 2>&1 | cut -d' ' -f1
+}
+# pan_to X Z: the arrow keys, a few frames at a time, until grid position (X, Z) lies near the
+# middle of the scene.
+pan_to() {
+  local x y
+  for _ in $(seq 1 200); do
+    read -r x y < <(probe_where_now "$1" "$2" 0)
+    if [ "$x" -lt $((W / 3)) ]; then camera_after hold_key Left 2
+    elif [ "$x" -gt $((2 * W / 3)) ]; then camera_after hold_key Right 2
+    elif [ "$y" -lt $((scene_bottom / 3)) ]; then camera_after hold_key Up 2
+    elif [ "$y" -gt $((2 * scene_bottom / 3)) ]; then camera_after hold_key Down 2
+    else return 0
+    fi
+  done
+  fail "the arrow keys did not bring ($1, $2) into the view"
+}
+
+# 1. The base centre, selected, offers the Worker button; two clicks train two Workers.
+screenshot "$shots/1-start.png"
+workers_before=$(count_lines "RSS MESSAGE Unit Worker created") # the set-up's two
+click "$baseX" "$baseY"
+screenshot "$shots/2-base-selected.png"
+[ "$(differing "$shots/1-start.png" "$shots/2-base-selected.png" "$(region 10 90 58 138)")" -gt 1000 ] ||
+  fail "selecting the base centre shows no Worker button"
+click "$button_x" "$button_y"
+click "$button_x" "$button_y"
+workers() { [ "$(count_lines "RSS MESSAGE Unit Worker created")" -ge $((workers_before + 2)) ]; }
+wait_for "two Workers" 60 workers
+wait_for "the second Worker to step out" 30 game_time_reaches $(($(game_time) + 1000))
+screenshot "$shots/3-workers.png"
+
+# 2. Both Workers, picked up with a drag in front of the base, gather from the metal pile; the
+# read-out shows the metal rising.
+drag "$doorLeft" "$doorTop" "$doorRight" "$doorBottom"
+right_click "$pileX" "$pileY"
+spent=$(metal)
+wait_for "a delivery" 300 metal_above "$spent"
+screenshot "$shots/4-gathering.png"
+[ "$(differing "$shots/3-workers.png" "$shots/4-gathering.png" "$resources")" -gt 20 ] ||
+  fail "the metal read-out did not change ($spent, then $(metal))"
+
+# 3. The arrow keys pan to the Barracks site; the Workers, still selected, are sent onto it.
+pan_to 55 60
+screenshot "$shots/5-site.png"
+read -r siteX siteY < <(probe_where_now 55 60 0)
+right_click "$siteX" "$siteY"
+wait_for "the Barracks to stand" 120 log_has "$GAME" "RSS MESSAGE Unit Barracks created"
+screenshot "$shots/6-barracks.png"
+[ "$(differing "$shots/5-site.png" "$shots/6-barracks.png" "120x120+$((siteX - 60))+$((siteY - 100))")" -gt 2000 ] ||
+  fail "no Barracks rose at the site"
+
+# 4. The Barracks, selected, trains Marines with the panel button: as many as the oil pays for
+# (20 each; 100 at the start, less 20 for the Barracks).
+read -r barracksX barracksY < <(probe_where_now 55 60 6)
+click "$barracksX" "$barracksY"
+screenshot "$shots/7-barracks-selected.png"
+[ "$(differing "$shots/6-barracks.png" "$shots/7-barracks-selected.png" "$(region 10 90 58 138)")" -gt 1000 ] ||
+  fail "selecting the Barracks shows no Marine button"
+marines_before=$(count_lines "RSS MESSAGE Unit Marine created")
+for _ in 1 2 3 4; do click "$button_x" "$button_y"; done
+marines() { [ "$(count_lines "RSS MESSAGE Unit Marine created")" -ge $((marines_before + 4)) ]; }
+wait_for "four Marines" 120 marines
+wait_for "the Marines' walk to the rally point" 60 game_time_reaches $(($(game_time) + 5000))
+pan_to 47 42
+screenshot "$shots/8-marines.png"
+
+# 5. A drag over the rally point picks the Marines up; the arrow keys pan to the enemy's base
+# centre, and a right click on it sends them. It falls, and with the enemy's last building and
+# unit gone the banner says "Victory".
+read -r rallyLeft rallyTop < <(probe_where_now 43 38 0)
+read -r rallyRight rallyBottom < <(probe_where_now 51 46 0)
+drag "$rallyLeft" "$rallyTop" "$rallyRight" "$rallyBottom"
+screenshot "$shots/9-marines-selected.png"
+pan_to 150 152
+read -r enemyX enemyY < <(probe_where_now 150 152 6)
+right_click "$enemyX" "$enemyY"
+screenshot "$shots/10-attack.png"
+wait_for "the enemy's base centre to fall" 300 log_has "$GAME" "RSS MESSAGE Unit BaseCenter deleted"
+screenshot "$shots/11-fallen.png"
+wait_for "the game's end" 300 log_has "$GAME" "Game over: Victory"
+screenshot "$shots/12-victory.png"
+
+echo "play_through_test: passed"
