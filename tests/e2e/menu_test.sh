@@ -92,37 +92,12 @@ rest_mouse
 menu_showing && fail "the menu shows before Escape"
 heard && fail "something played before the menu opened"
 
-# Pictures from the moment the key goes down: the slide-in takes a second of game time.
-xdotool keydown Escape
-for i in $(seq -w 1 30); do shot "slide$i"; done
-xdotool keyup Escape
+# The slide-in takes a second of game time; the buttons' order of entry is the menu's unit test's.
+press Escape
 game_time 1500
 shot opened
 same "$shots/opened.ppm" "$refs/main.ppm" || fail "Escape did not bring up the main menu at rest"
 heard || fail "the buttons slid in without a swish"
-
-# The main menu's buttons slide in from the left, one after another: in every picture of the menu
-# each button shows no more of itself than the one above it and no less than in the picture
-# before, and some picture catches a button ahead of the next. Left of the question box, the exit
-# question's picture shows the bare backdrop.
-visible_width() { differing_pixels "$1" "$refs/exit.ppm" "380x1+0+$(main_button_y "$2")"; }
-slack=3 # the plate's soft tip may match the backdrop behind it in a pixel or two
-previous=(0 0 0 0 0)
-staggered=0
-for f in "$shots"/slide*.ppm; do
-  same "$f" "$refs/main.ppm" "$title_region" || continue # the game view, before the first menu frame
-  widths=()
-  for b in 0 1 2 3 4; do widths+=("$(visible_width "$f" "$b")"); done
-  for b in 0 1 2 3 4; do
-    [ "${widths[$b]}" -ge $((previous[b] - slack)) ] || fail "button $b slid back: ${previous[*]} then ${widths[*]}"
-  done
-  for b in 1 2 3 4; do
-    [ "${widths[$b]}" -le $((widths[b - 1] + slack)) ] || fail "button $b ahead of button $((b - 1)): ${widths[*]}"
-    [ "${widths[$b]}" -lt $((widths[b - 1] - 20)) ] && staggered=1
-  done
-  previous=("${widths[@]}")
-done
-[ "$staggered" -eq 1 ] || fail "no picture caught one button ahead of the next"
 
 press Escape
 menu_showing && fail "a second Escape did not close the menu"

@@ -5,31 +5,13 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
 new_game scene
+# Player 1's base centre, the end of its Marine's first walk and free ground beyond, in the start view.
+read -r bx by < <(probe_where 85 75 0)
+read -r mx my < <(probe_where 80 80 0)
+read -r dx dy < <(probe_where 88 86 0)
 start_playing
-eval "$(xwininfo -id "$WIN" | awk '/Absolute upper-left X/ {print "LEFT=" $NF} /Absolute upper-left Y/ {print "TOP=" $NF}
-  /Width:/ {print "WIDTH=" $NF} /Height:/ {print "HEIGHT=" $NF}')"
-map="$BUILD/data/maps/motac.ktqw"
-columns=$(od -An -td4 -j4 -N4 "$map" | tr -d ' ')
 
-# screen_of X Z: the screen pixel of grid corner (X, Z) on the ground, seen from the start pose
-# (eye (-50, 120, -50) looking at (-50, 30, -70), 45 degrees high, the window's aspect).
-screen_of() {
-  local height
-  height=$(od -An -tf4 -j $((8 + 4 * ($2 * columns + $1))) -N4 "$map" | tr -d ' ')
-  awk -v x="$1" -v z="$2" -v h="$height" -v n="$columns" -v w="$WIDTH" -v ht="$HEIGHT" -v l="$LEFT" -v t="$TOP" 'BEGIN {
-    px = 3.75 * x - 3.75 * n / 2; py = 100 * h; pz = 3.75 * z - 3.75 * n / 2
-    fx = 0; fy = -90; fz = -20; f = sqrt(fx * fx + fy * fy + fz * fz); fx /= f; fy /= f; fz /= f
-    sx = -fz; sy = 0; sz = fx; s = sqrt(sx * sx + sz * sz); sx /= s; sz /= s     # f x up
-    ux = sy * fz - sz * fy; uy = sz * fx - sx * fz; uz = sx * fy - sy * fx        # s x f
-    dx = px + 50; dy = py - 120; dz = pz + 50
-    forward = dx * fx + dy * fy + dz * fz
-    tangent = sin(3.14159265 / 8) / cos(3.14159265 / 8)
-    ndcx = (dx * sx + dy * sy + dz * sz) / forward / (tangent * w / ht)
-    ndcy = (dx * ux + dy * uy + dz * uz) / forward / tangent
-    printf "%d %d\n", l + (ndcx + 1) / 2 * w, t + (1 - ndcy) / 2 * ht }'
-}
-
-shot() { import -window root "$SCRATCH/$1.png"; }
+shot() { screenshot "$SCRATCH/$1.png"; }
 
 # red_in NAME X Y HALF: "count x y", the red selection-circle pixels within HALF of (X, Y) and
 # their centre.
@@ -41,14 +23,10 @@ red_in() {
 
 # mean_of NAME Y ROWS: the mean "r g b" of ROWS rows of the window from row Y.
 mean_of() {
-  convert "$SCRATCH/$1.png" -crop "${WIDTH}x$3+$LEFT+$((TOP + $2))" -resize '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
+  convert "$SCRATCH/$1.png" -crop "${W}x$3+0+$2" -resize '1x1!' -format '%[fx:int(255*r)] %[fx:int(255*g)] %[fx:int(255*b)]' info:
 }
 
 bluish() { awk -v c="$1" 'BEGIN { split(c, v, " "); exit !(v[3] > v[1] + 25) }'; }
-
-press() { # press BUTTON: held while frames see it
-  xdotool mousedown "$1"; wait_frames 2; xdotool mouseup "$1"; wait_frames 2
-}
 
 # The start pose looks steeply down: terrain from the top row to the bottom one.
 shot start
@@ -58,14 +36,12 @@ bluish "$top" && fail "the start view shows sky at the top ($top)"
 # Player 1's marine walks from (40, 40) to (80, 80) at the start; wait until it stands there.
 wait_for "the marine's arrival" 60 game_time_reaches 12001
 
-# A drag over player 1's base centre at (85, 75) and the marine beside it selects them: the yellow
+# A drag over player 1's base centre and the marine beside it selects them: the yellow
 # rectangle shows during the drag, a red circle lies under the marine afterwards (the base
 # centre's lies under the building).
-read -r bx by < <(screen_of 85 75)
-read -r mx my < <(screen_of 80 80)
-xdotool mousemove $((mx - 80)) $((by - 120)); wait_frames 5
+move_to $((mx - 80)) $((by - 120))
 xdotool mousedown 1; wait_frames 5
-xdotool mousemove $((bx + 120)) $((my + 80)); wait_frames 5
+move_to $((bx + 120)) $((my + 80)); wait_frames 3
 shot dragging
 xdotool mouseup 1; wait_frames 5
 shot selected
@@ -78,9 +54,7 @@ read -r none _ < <(red_in start "$mx" "$my" 60)
 [ "$none" -lt "$before_n" ] || fail "red under the marine before it was selected too"
 
 # A right click on free ground walks the selection there; the circle goes with the marine.
-read -r dx dy < <(screen_of 88 86)
-xdotool mousemove "$dx" "$dy"; wait_frames 2
-press 3
+right_click "$dx" "$dy"
 clicked=$(game_time)
 wait_for "three seconds of walking" 60 game_time_reaches $((clicked + 3000))
 shot walked
@@ -91,17 +65,16 @@ read -r left _ < <(red_in walked "$before_x" "$before_y" 25)
 
 # U frees the camera; turning it up over the horizon shows the sky at the top, terrain below.
 xdotool windowfocus --sync "$WIN" 2>/dev/null
-cx=$((LEFT + WIDTH / 2)); cy=$((TOP + HEIGHT / 2))
-xdotool mousemove "$cx" "$cy"; wait_frames 2
-xdotool keydown u; wait_frames 2; xdotool keyup u; wait_frames 2
+move_to $((W / 2)) $((H / 2))
+press_key u
 # Ten degrees a step (100 pixels at 0.1 degrees each) until the top rows show sky.
 for _ in $(seq 1 12); do
-  xdotool mousemove "$cx" $((cy - 100)); wait_frames 2
+  move_to $((W / 2)) $((H / 2 - 100))
   shot sky
   top=$(mean_of sky 0 10)
   bluish "$top" && break
 done
-bottom=$(mean_of sky $((HEIGHT - 40)) 40)
+bottom=$(mean_of sky $((H - 40)) 40)
 bluish "$top" || fail "no sky at the top after looking up ($top)"
 bluish "$bottom" && fail "no terrain at the bottom after looking up ($bottom)"
 

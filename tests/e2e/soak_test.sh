@@ -41,19 +41,9 @@ in_exit_area() { [ "$1" -lt 480 ] && [ "$2" -ge 400 ] && [ "$2" -le 560 ]; }
 # random_point sets PX PY to a window pixel outside the Exit button's area.
 random_point() {
   while :; do
-    pick "$W"
-    PX=$PICK
-    pick "$H"
-    PY=$PICK
+    pick "$W" && PX=$PICK && pick "$H" && PY=$PICK
     in_exit_area "$PX" "$PY" || return 0
   done
-}
-
-hold_key() {
-  xdotool keydown "$1"
-  wait_frames "$2"
-  xdotool keyup "$1"
-  wait_frames 1
 }
 
 play_one() {

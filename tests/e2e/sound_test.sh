@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sound end to end through OpenAL Soft, configured by a test alsoft.conf in ALSOFT_CONF: the game
-# runs on silently when no device opens, and it opens the device when one is there.
+# runs on silently when no device opens (sound_play_test plays through one that does).
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -30,17 +30,4 @@ for config in "drivers = no-such-driver" "drivers = wave"; do
   quit_game "'$config'"
 done
 
-# The wave writer: the game opens the device, and with nothing played the recording is silent.
-game=$(make_game_folder recording)
-recording="$game/recording.wav"
-printf '[general]\ndrivers = wave\nchannels = stereo\nsample-type = int16\ndither = false\n[wave]\nfile = %s\n' \
-  "$recording" > "$game/alsoft.conf"
-export ALSOFT_CONF="$game/alsoft.conf"
-run_until_looping "$game"
-header=68 # RIFF, WAVE, the 40-byte extensible format and the data chunk header
-recording_size() { stat -c %s "$recording" 2>/dev/null || echo 0; }
-recording_grows() { [ "$(recording_size)" -gt $((header + 8192)) ]; }
-wait_for "the recording to grow past $((header + 8192)) bytes" 30 recording_grows
-[ "$(tail -c +$((header + 1)) "$recording" | tr -d '\0' | wc -c)" -eq 0 ] || fail "the recording is not silent"
-quit_game "recording"
-echo "sound_test: 3 passed, 0 failed"
+echo "sound_test: 2 passed, 0 failed"

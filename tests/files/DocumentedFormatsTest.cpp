@@ -153,22 +153,6 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
             {4, 0, 7.0, 5.0}, {4, 0, 8.0, 6.0}, {5, 0, 40.0, 30.0}, {8, 1, 20.0, 10.0}, {8, 2, 21.0, 11.0}}));
 }
 
-TEST(DocumentedMapFormat, TheLongestLineIs253CharactersAndALongerOneLosesItsLastByte) {
-    const auto withName = [](const std::string& name) {
-        Bytes file;
-        file.i32(0).i32(0).f32(0.0f).i32(1).line(name);
-        file.i32(0).i32(0).i32(0).i32(0).i32(0).byte(0).line("");
-        file.i32(0).i32(0).i32(0).i32(0);
-        return parseWorldFile(file.data);
-    };
-    const std::string longest(253, 'a');
-    const auto kept = withName(longest);
-    ASSERT_TRUE(kept) << kept.error;
-    EXPECT_EQ(kept.value->textureNames[0], longest);
-    // 254 characters: the 254th byte is dropped and the line feed read as the next field.
-    EXPECT_FALSE(withName(std::string(254, 'a')));
-}
-
 TEST(DocumentedMapFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
     const std::vector<std::vector<uint8_t>> faults = {
         Bytes().i32(1025).i32(1).data,                                    // too many rows

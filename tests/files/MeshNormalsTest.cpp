@@ -61,13 +61,6 @@ TEST(MeshNormalsTest, CornersShareNormalsOnlyWhenCloserThanTheTolerance) {
     expectNear(close.cornerNormals[4], {0, -1, 0});
 }
 
-TEST(MeshNormalsTest, FlatMeshHasFaceNormalsOnly) {
-    const MeshShape flat = shapeOf({{1, 0, 0}, {0, 1, 0}, {0, 0, 0}}, true);
-    ASSERT_EQ(flat.faceNormals.size(), 1u);
-    expectNear(flat.faceNormals[0], {0, 0, 1});
-    EXPECT_TRUE(flat.cornerNormals.empty());
-}
-
 TEST(MeshNormalsTest, SmoothCubeCornersPointOutwardAlongTheDiagonal) {
     std::vector<Vec3> cube;
     // Each side as two triangles that both touch the corners (0,0,0)-side and (1,1,1)-side alike.

@@ -133,7 +133,6 @@ TEST(ModelFileTest, BoundingBoxKeepsItsStartValuesWithoutCorners) {
     ModelFileContents c;
     const BoundingBox start;
     EXPECT_EQ(parsed(writeModelFile(c)).boundingBox, start);
-    EXPECT_EQ(start.minY, 2000000.0f);
     c.meshes = {mesh("empty", 0, 0.0f)};
     EXPECT_EQ(parsed(writeModelFile(c)).boundingBox, start);
 
@@ -159,18 +158,6 @@ TEST(ModelFileTest, IndicesOutOfRangeCountAsNone) {
     EXPECT_EQ(model.animations[0].frames[0].meshes[0].materialIndex, -1);
 }
 
-TEST(ModelFileTest, FirstLineMustBeExactlyTheMagic) {
-    const std::vector<uint8_t> good = writeModelFile(figure());
-    std::vector<uint8_t> crlf = good;
-    crlf.insert(crlf.begin() + 9, '\r');
-    const auto result = parseModelFile(crlf, Prefix);
-    EXPECT_FALSE(result);
-    EXPECT_EQ(result.error, "the first line is not KTQMV1.30");
-    std::vector<uint8_t> older = good;
-    older[8] = '2';
-    EXPECT_FALSE(parseModelFile(older, Prefix));
-}
-
 TEST(ModelFileTest, LongLinesContinueAsTheNextLine) {
     ModelFileContents c;
     c.textureNames = {std::string(254, 'a'), "b"};
@@ -189,17 +176,6 @@ TEST(ModelFileTest, EveryTruncationIsRefused) {
             << "prefix of " << length << " bytes";
 }
 
-TEST(ModelFileTest, AnyCorruptedByteIsReadOrRefusedWithoutHarm) {
-    const std::vector<uint8_t> good = writeModelFile(figure());
-    for (std::size_t offset = 0; offset < good.size(); ++offset)
-        for (const uint8_t value : {0x00, 0x0A, 0x7F, 0xFF}) {
-            std::vector<uint8_t> bytes = good;
-            bytes[offset] = value;
-            const auto result = parseModelFile(bytes, Prefix);
-            EXPECT_TRUE(result || !result.error.empty());
-        }
-}
-
 TEST(ModelFileTest, AbsurdCountsAreRefused) {
     const std::vector<uint8_t> good = writeModelFile(figure());
     const std::size_t faceCountOffset = 26 + 5 + 2; // after "body\n", material and flat
@@ -215,8 +191,6 @@ TEST(ModelFileTest, AbsurdCountsAreRefused) {
 
 TEST(ModelFileTest, MissingFileIsAnError) {
     EXPECT_FALSE(readModelFile("data/models/no_such_model.ktqm", Prefix));
-    EXPECT_EQ(modelUnavailableMessage("data/models/x.ktqm"),
-              "Model data/models/x.ktqm wasn't found or is corrupted!");
 }
 
 } // namespace

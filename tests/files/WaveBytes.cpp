@@ -1,10 +1,7 @@
 #include "files/WaveBytes.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <fstream>
-#include <random>
 
 namespace wavebytes {
 
@@ -80,19 +77,6 @@ std::vector<uint8_t> tone(int sampleCount) {
 void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-ScratchFolder::ScratchFolder() {
-    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    folder = std::filesystem::temp_directory_path() /
-             ("orvalen-" + std::string(test->test_suite_name()) + "-" + test->name() + "-" +
-              std::to_string(std::random_device{}()));
-    std::filesystem::create_directories(folder);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(folder, ignored);
 }
 
 } // namespace wavebytes

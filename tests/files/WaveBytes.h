@@ -26,18 +26,4 @@ std::vector<uint8_t> tone(int sampleCount);
 
 void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
-// An empty folder of its own for the running test, removed with the object.
-class ScratchFolder {
-public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    std::filesystem::path operator/(const std::string& name) const { return folder / name; }
-
-private:
-    std::filesystem::path folder;
-};
-
 } // namespace wavebytes

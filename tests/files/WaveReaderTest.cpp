@@ -1,6 +1,7 @@
 #include "files/CWaves.h"
 #include "files/WaveBytes.h"
 #include "files/WaveFile.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 

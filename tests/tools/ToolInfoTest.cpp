@@ -1,13 +1,13 @@
 // orvalen-tool info run as a program on files written by the format writers.
 #include "formats/MapWriter.h"
 #include "formats/ModelWriter.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 namespace {
 
@@ -40,12 +40,6 @@ ToolRun info(const fs::path& file) {
 
 class ToolInfoTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("orvalen-tool-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     fs::path write(const std::string& name, const std::vector<uint8_t>& bytes) {
         const fs::path path = folder_ / name;
         std::ofstream(path, std::ios::binary)
@@ -53,7 +47,7 @@ protected:
         return path;
     }
 
-    fs::path folder_;
+    const ScratchFolder folder_;
 };
 
 WorldFile map() {

@@ -1,17 +1,14 @@
 #include "client/models/ModelLoader.h"
 #include "formats/ModelWriter.h"
 #include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
 
 #include <FreeImage.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <random>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 ModelFileContents texturedTriangle() {
     ModelFileContents c;
@@ -33,12 +30,7 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
         recordedMessageBoxes.clear();
-        folder_ =
-            fs::temp_directory_path() / ("orvalen-model-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-        prefix_ = folder_.string() + "/";
     }
-    void TearDown() override { fs::remove_all(folder_); }
 
     std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
         const std::string path = prefix_ + name;
@@ -53,8 +45,8 @@ protected:
         FreeImage_Unload(image);
     }
 
-    fs::path folder_;
-    std::string prefix_;
+    const ScratchFolder folder_;
+    const std::string prefix_ = folder_.path().string() + "/";
 };
 
 TEST_F(ModelLoaderTest, LoadsTexturesAfterThePrefixAndMakesTheQuery) {

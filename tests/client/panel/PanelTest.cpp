@@ -83,26 +83,20 @@ TEST_F(PanelTest, ResourceReadOutHasTheOilLineOneLineBelowTheMetal) {
     EXPECT_EQ(std::vector<RecordedQuad>(quads.begin() + 3, quads.end()), expected);
 }
 
-TEST_F(PanelTest, ThumbnailsFillSevenColumnsAtWidth800ThenStartASecondRow) {
-    EXPECT_EQ(recordIn2D([] { drawSelectionThumbnail(TypeWorker, 0); }),
-              (std::vector<RecordedQuad>{{266, 68, 298, 100}}));
-    EXPECT_EQ(recordIn2D([] { drawSelectionThumbnail(TypeWorker, 6); }),
-              (std::vector<RecordedQuad>{{476, 68, 508, 100}}));
-    EXPECT_EQ(recordIn2D([] { drawSelectionThumbnail(TypeWorker, 7); }),
-              (std::vector<RecordedQuad>{{266, 33, 298, 65}}));
-}
-
-TEST_F(PanelTest, NarrowWindowKeepsOneThumbnailColumn) {
-    for (const int width : {556, 522, 300}) {
-        ClientWidth = width;
-        EXPECT_EQ(recordIn2D([] { drawSelectionThumbnail(TypeMarine, 1); }),
-                  (std::vector<RecordedQuad>{{266, 33, 298, 65}}))
-            << "width " << width;
+TEST_F(PanelTest, ThumbnailsFillTheColumnsTheWidthLeavesThenStartASecondRow) {
+    const struct {
+        int width, slot;
+        RecordedQuad quad;
+    } cases[] = {
+        {800, 0, {266, 68, 298, 100}}, {800, 6, {476, 68, 508, 100}},
+        {800, 7, {266, 33, 298, 65}},  {592, 1, {301, 68, 333, 100}}, // room for a second column
+        {556, 1, {266, 33, 298, 65}},  {300, 1, {266, 33, 298, 65}},  // one column, however narrow
+    };
+    for (const auto& c : cases) {
+        ClientWidth = c.width;
+        EXPECT_EQ(recordIn2D([&] { drawSelectionThumbnail(TypeWorker, c.slot); }), std::vector{c.quad})
+            << "width " << c.width << ", slot " << c.slot;
     }
-    ClientWidth = 592;
-    EXPECT_EQ(recordIn2D([] { drawSelectionThumbnail(TypeMarine, 1); }),
-              (std::vector<RecordedQuad>{{301, 68, 333, 100}}))
-        << "room for a second column";
 }
 
 TEST_F(PanelTest, ButtonClicksOnlyWhenPressAndReleaseAreBothOverIt) {

@@ -1,7 +1,6 @@
 #include "client/render/CameraMoves.h"
 #include "client/render/CameraSteering.h"
 #include "core/FrameClock.h"
-#include "files/World.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -84,23 +83,6 @@ TEST(CameraMovesTest, TheStartPoseComesBackAfterPanningZoomingAndFreeFlight) {
     expectNear(camera.center(), start.center(), 0.0f);
     expectNear(camera.up(), start.up(), 0.0f);
     EXPECT_EQ(camera.moveSpeed, 40.0f); // the settings are not part of the pose
-}
-
-TEST(CameraMovesTest, TheMapAreaIsTheLoadedWorldCentredOnTheOrigin) {
-    const World saved = world;
-    world = World{};
-    EXPECT_FALSE(mapGroundArea());
-    world.columns = 200;
-    world.rows = 100;
-    world.worldWidth = 750.0f;
-    world.worldDepth = 375.0f;
-    const auto area = mapGroundArea();
-    ASSERT_TRUE(area);
-    EXPECT_FLOAT_EQ(area->minX, -375.0f);
-    EXPECT_FLOAT_EQ(area->maxX, 375.0f);
-    EXPECT_FLOAT_EQ(area->minZ, -187.5f);
-    EXPECT_FLOAT_EQ(area->maxZ, 187.5f);
-    world = saved;
 }
 
 class CameraSteeringTest : public ::testing::Test {

@@ -113,15 +113,6 @@ protected:
 
 using Picked = std::vector<std::shared_ptr<IWorldObject>>;
 
-TEST_F(ScreenPickingTest, AClickFindsTheOneObjectUnderIt) {
-    drawThenPrepareToPick({back});
-    const ObjectList list{back};
-    const auto centre = windowPixel(0.4, 1.0, 0.0);
-    EXPECT_EQ(pick(list, centre, centre), (Picked{back}));
-    const auto beside = windowPixel(-1.0, 1.0, 0.0);
-    EXPECT_TRUE(pick(list, beside, beside).empty());
-}
-
 TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNeverAHiddenOne) {
     drawThenPrepareToPick({front, hidden, back});
     ASSERT_TRUE(front->getModel()->visible);

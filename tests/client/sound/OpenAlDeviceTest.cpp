@@ -5,6 +5,7 @@
 #include "files/WaveBytes.h"
 #include "platform/Platform.h"
 #include "sim/objects/WorldObjectType.h"
+#include "support/ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -86,12 +87,8 @@ TEST_F(WaveBackend, SurveyFindsTheDevice) {
     EXPECT_STREQ(survey.getDeviceName(0), device.name.c_str());
     EXPECT_EQ(survey.getDeviceName(1), nullptr);
     EXPECT_EQ(survey.defaultIndex, 0);
-    EXPECT_EQ(device.majorVersion, 1);
-    EXPECT_EQ(device.minorVersion, 1);
     EXPECT_EQ(device.sourceCount, 256u);
     EXPECT_TRUE(device.selected);
-    EXPECT_NE(std::find(device.extensions.begin(), device.extensions.end(), "AL_EXT_OFFSET"),
-              device.extensions.end());
     EXPECT_TRUE(std::filesystem::exists(recording)) << "the survey opened the device";
 }
 

@@ -4,17 +4,14 @@
 #include "files/World.h"
 #include "formats/MapWriter.h"
 #include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
 
 #include <GL/glew.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <random>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // 3 x 2 cells: two of texture 0, two untextured, one of texture 1 and a hole (index 5).
 WorldFile map() {
@@ -47,12 +44,8 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
         recordedMessageBoxes.clear();
-        folder_ =
-            fs::temp_directory_path() / ("orvalen-world-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
     }
     void TearDown() override {
-        fs::remove_all(folder_);
         world = World{};
         terrainGpu = TerrainGpu{};
     }
@@ -69,7 +62,7 @@ protected:
         return loadWorld(path, [this](const MapObject& object) { placed_.push_back(object); });
     }
 
-    fs::path folder_;
+    const ScratchFolder folder_;
     std::vector<MapObject> placed_;
 };
 

@@ -1,9 +1,7 @@
 #include "sim/objects/ObjectFactory.h"
 
-#include "sim/objects/Fighter.h"
 #include "sim/objects/IntervalTimer.h"
 #include "sim/objects/MetalPile.h"
-#include "sim/objects/Worker.h"
 #include "support/SimulationTest.h"
 
 namespace {
@@ -19,33 +17,12 @@ TEST_F(ObjectFactoryTest, TypesWithoutAFactoryAreRefusedWithALogLine) {
     }
 }
 
-TEST_F(ObjectFactoryTest, MakesEachClassOfTheTable) {
-    auto worker = ObjectFactory::createObject(TypeWorker, 1, 3.0, 4.0);
-    EXPECT_NE(dynamic_cast<Worker*>(worker.get()), nullptr);
-    EXPECT_EQ(worker->getName(), "Worker");
-    auto marine = ObjectFactory::createObject(TypeMarine, 2, 0.0, 0.0);
-    EXPECT_NE(dynamic_cast<Fighter*>(marine.get()), nullptr);
-    EXPECT_EQ(worker->getState(), "No state");
-}
-
 TEST_F(ObjectFactoryTest, APileWhosePileComesFirstStillBehavesAsAWorldObject) {
     std::shared_ptr<IWorldObject> pile = ObjectFactory::createObject(TypeMetalPile, 0, 12.5, 7.0);
     EXPECT_DOUBLE_EQ(pile->getPosition().x, 12.5);
     EXPECT_DOUBLE_EQ(pile->getPosition().z, 7.0);
     EXPECT_EQ(pile->getState(), "Metal Amount: 47");
     EXPECT_NE(dynamic_cast<MetalPile*>(pile.get()), nullptr);
-}
-
-TEST_F(ObjectFactoryTest, CreationAndDeletionAreLogged) {
-    const void* address = nullptr;
-    {
-        auto scout = ObjectFactory::createObject(TypeScout, 1, 0.0, 0.0);
-        address = scout.get();
-    }
-    std::ostringstream pointer;
-    pointer << address;
-    EXPECT_EQ(logCount("Object (Scout) " + pointer.str() + " created.\n"), 1);
-    EXPECT_EQ(logCount("Object " + pointer.str() + " deleted.\n"), 1);
 }
 
 TEST_F(ObjectFactoryTest, ModelsWearTheirOwnersColour) {

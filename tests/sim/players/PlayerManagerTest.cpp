@@ -1,4 +1,3 @@
-#include "sim/objects/Fighter.h"
 #include "sim/objects/MetalPile.h"
 #include "sim/objects/Worker.h"
 #include "support/SimulationTest.h"
@@ -45,14 +44,6 @@ TEST_F(PlayerManagerTest, PopulationAndUnitMessagesFollowTheWorld) {
     EXPECT_EQ(player(1).getPopulation(), 0);
     EXPECT_EQ(tolvanek.messages.back(),
               std::make_pair(std::string("Unit Worker deleted"), Player::UnitDeleted));
-}
-
-TEST_F(PlayerManagerTest, EveryPlayerLogsItsStatusEveryPass) {
-    add<Fighter>(TypeMarine, 2, 0.0, 0.0);
-    runFrame(16);
-    runFrame(16);
-    EXPECT_EQ(logCount("Player1(Gaia) population = 0 resources = (500,100)\n"), 2);
-    EXPECT_EQ(logCount("Player1(Rudmarel) population = 1 resources = (500,100)\n"), 2);
 }
 
 } // namespace
