@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The whole game played by mouse and keys from the start view: the base centre trains two Workers,
-# they gather metal (the read-out rises), the camera pans with the arrow keys to the Barracks
-# site, the Workers raise the Barracks, the Barracks trains a Marine, and the Marines take the
+# they gather metal (the read-out rises), the view travels with the wheel and the arrow keys to
+# the Barracks site, the Workers raise the Barracks, the Barracks trains a Marine, and the Marines take the
 # enemy's base centre until the "Victory" banner shows. A screenshot at each step is checked for
 # what it must show.
 source "$(dirname "$0")/lib.sh"
@@ -44,6 +44,14 @@ pan_to() {
   done
   fail "the arrow keys did not bring ($1, $2) into the view"
 }
+# travel_to X Z: as a player crosses the map: the wheel zooms out, the arrow keys pan, the wheel
+# zooms back in (about the view's centre) and the arrows set the view right.
+travel_to() {
+  for _ in 1 2 3 4; do camera_after xdotool click 5; done
+  pan_to "$1" "$2"
+  for _ in 1 2 3 4; do camera_after xdotool click 4; done
+  pan_to "$1" "$2"
+}
 
 # 1. The base centre, selected, offers the Worker button; two clicks train two Workers.
 screenshot "$shots/1-start.png"
@@ -69,8 +77,8 @@ screenshot "$shots/4-gathering.png"
 [ "$(differing "$shots/3-workers.png" "$shots/4-gathering.png" "$resources")" -gt 20 ] ||
   fail "the metal read-out did not change ($spent, then $(metal))"
 
-# 3. The arrow keys pan to the Barracks site; the Workers, still selected, are sent onto it.
-pan_to 55 60
+# 3. The wheel and the arrow keys take the view to the Barracks site; the Workers, still selected, are sent onto it.
+travel_to 55 60
 screenshot "$shots/5-site.png"
 read -r siteX siteY < <(probe_where_now 55 60 0)
 right_click "$siteX" "$siteY"
@@ -94,14 +102,14 @@ wait_for "the Marines' walk to the rally point" 60 game_time_reaches $(($(game_t
 pan_to 47 42
 screenshot "$shots/8-marines.png"
 
-# 5. A drag over the rally point picks the Marines up; the arrow keys pan to the enemy's base
-# centre, and a right click on it sends them. It falls, and with the enemy's last building and
-# unit gone the banner says "Victory".
+# 5. A drag over the rally point picks the Marines up; the view travels to the enemy's base
+# centre, and a right click on it sends them. It falls, and with the enemy's last building and unit
+# gone the banner says "Victory".
 read -r rallyLeft rallyTop < <(probe_where_now 43 38 0)
 read -r rallyRight rallyBottom < <(probe_where_now 51 46 0)
 drag "$rallyLeft" "$rallyTop" "$rallyRight" "$rallyBottom"
 screenshot "$shots/9-marines-selected.png"
-pan_to 150 152
+travel_to 150 152
 read -r enemyX enemyY < <(probe_where_now 150 152 6)
 right_click "$enemyX" "$enemyY"
 screenshot "$shots/10-attack.png"
