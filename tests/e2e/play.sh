@@ -18,6 +18,7 @@ start_playing() {
   eval "$(xdotool getwindowgeometry --shell "$WIN")"
   W=$WIDTH
   H=$HEIGHT
+  scene_bottom=$((H - 192)) # the panel's rows below
 }
 
 # probe_where X Z RISE: the window pixel of a point above a grid position in the start view.
@@ -126,3 +127,39 @@ probe_where_now() {
   # shellcheck disable=SC2046
   (cd "$GAME" && "$PROBE" where "$@" $(camera_pose))
 }
+
+# click_button: the panel's first command button (a Worker at a base centre, a Marine at a Barracks).
+click_button() { click 34 "$(up_y 114)"; }
+
+# metal SIDE: the side's metal at the last pass, from the status lines, which name the sides (and
+# all begin "Player1"); metal_above SIDE AMOUNT.
+metal() {
+  local names=(Gaia Tolvanek Rudmarel)
+  grep "^Player1(${names[$1]}) " "$GAME/log.log" | tail -n1 | sed 's/.*resources = (\([0-9]*\),.*/\1/'
+}
+metal_above() { [ "$(metal "$1")" -gt "$2" ]; }
+
+# pan_to X Z: the arrow keys, a few frames at a time, until grid position (X, Z) lies near the
+# middle of the scene.
+pan_to() {
+  local x y
+  for _ in $(seq 1 200); do
+    read -r x y < <(probe_where_now "$1" "$2" 0)
+    if [ "$x" -lt $((W / 3)) ]; then camera_after hold_key Left 2
+    elif [ "$x" -gt $((2 * W / 3)) ]; then camera_after hold_key Right 2
+    elif [ "$y" -lt $((scene_bottom / 3)) ]; then camera_after hold_key Up 2
+    elif [ "$y" -gt $((2 * scene_bottom / 3)) ]; then camera_after hold_key Down 2
+    else return 0
+    fi
+  done
+  fail "the arrow keys did not bring ($1, $2) into the view"
+}
+# travel_to X Z: as a player crosses the map: the wheel zooms out, the arrow keys pan, the wheel
+# zooms back in (about the view's centre) and the arrows set the view right.
+travel_to() {
+  for _ in 1 2 3 4; do camera_after xdotool click 5; done
+  pan_to "$1" "$2"
+  for _ in 1 2 3 4; do camera_after xdotool click 4; done
+  pan_to "$1" "$2"
+}
+

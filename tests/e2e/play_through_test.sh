@@ -16,43 +16,14 @@ read -r doorLeft doorTop < <(probe_where 82 77.6 0) # around where trained units
 read -r doorRight doorBottom < <(probe_where 89 81 0)
 read -r pileX pileY < <(probe_where 97 70 1) # the nearest metal pile
 start_playing --enemy-marines 0 # the enemy's base centre alone stands between the player and the end
-button_x=34
-button_y=$(up_y 114)
 resources=$(region $((W - 226)) 90 $((W - 16)) 160)
-scene_bottom=$((H - 192)) # the panel's rows below
 
-metal() { grep '^Player1(Tolvanek) ' "$GAME/log.log" | tail -n1 | sed 's/.*resources = (\([0-9]*\),.*/\1/'; }
-metal_above() { [ "$(metal)" -gt "$1" ]; }
 # differing A B GEOMETRY: pixels of the region that differ between two screenshots.
 differing() {
   convert "$1" -crop "$3" +repage "$SCRATCH/a.png"
   convert "$2" -crop "$3" +repage "$SCRATCH/b.png"
   compare -metric AE -fuzz 3% "$SCRATCH/a.png" "$SCRATCH/b.png" null: 2>&1 | cut -d' ' -f1
 }
-# pan_to X Z: the arrow keys, a few frames at a time, until grid position (X, Z) lies near the
-# middle of the scene.
-pan_to() {
-  local x y
-  for _ in $(seq 1 200); do
-    read -r x y < <(probe_where_now "$1" "$2" 0)
-    if [ "$x" -lt $((W / 3)) ]; then camera_after hold_key Left 2
-    elif [ "$x" -gt $((2 * W / 3)) ]; then camera_after hold_key Right 2
-    elif [ "$y" -lt $((scene_bottom / 3)) ]; then camera_after hold_key Up 2
-    elif [ "$y" -gt $((2 * scene_bottom / 3)) ]; then camera_after hold_key Down 2
-    else return 0
-    fi
-  done
-  fail "the arrow keys did not bring ($1, $2) into the view"
-}
-# travel_to X Z: as a player crosses the map: the wheel zooms out, the arrow keys pan, the wheel
-# zooms back in (about the view's centre) and the arrows set the view right.
-travel_to() {
-  for _ in 1 2 3 4; do camera_after xdotool click 5; done
-  pan_to "$1" "$2"
-  for _ in 1 2 3 4; do camera_after xdotool click 4; done
-  pan_to "$1" "$2"
-}
-
 # 1. The base centre, selected, offers the Worker button; two clicks train two Workers.
 screenshot "$shots/1-start.png"
 workers_before=$(count_lines "RSS MESSAGE Unit Worker created") # the set-up's two
@@ -60,8 +31,8 @@ click "$baseX" "$baseY"
 screenshot "$shots/2-base-selected.png"
 [ "$(differing "$shots/1-start.png" "$shots/2-base-selected.png" "$(region 10 90 58 138)")" -gt 1000 ] ||
   fail "selecting the base centre shows no Worker button"
-click "$button_x" "$button_y"
-click "$button_x" "$button_y"
+click_button
+click_button
 workers() { [ "$(count_lines "RSS MESSAGE Unit Worker created")" -ge $((workers_before + 2)) ]; }
 wait_for "two Workers" 60 workers
 wait_for "the second Worker to step out" 30 game_time_reaches $(($(game_time) + 1000))
@@ -71,11 +42,11 @@ screenshot "$shots/3-workers.png"
 # read-out shows the metal rising.
 drag "$doorLeft" "$doorTop" "$doorRight" "$doorBottom"
 right_click "$pileX" "$pileY"
-spent=$(metal)
-wait_for "a delivery" 300 metal_above "$spent"
+spent=$(metal 1)
+wait_for "a delivery" 300 metal_above 1 "$spent"
 screenshot "$shots/4-gathering.png"
 [ "$(differing "$shots/3-workers.png" "$shots/4-gathering.png" "$resources")" -gt 20 ] ||
-  fail "the metal read-out did not change ($spent, then $(metal))"
+  fail "the metal read-out did not change ($spent, then $(metal 1))"
 
 # 3. The wheel and the arrow keys take the view to the Barracks site; the Workers, still selected, are sent onto it.
 travel_to 55 60
@@ -95,7 +66,7 @@ screenshot "$shots/7-barracks-selected.png"
 [ "$(differing "$shots/6-barracks.png" "$shots/7-barracks-selected.png" "$(region 10 90 58 138)")" -gt 1000 ] ||
   fail "selecting the Barracks shows no Marine button"
 marines_before=$(count_lines "RSS MESSAGE Unit Marine created")
-for _ in 1 2 3 4; do click "$button_x" "$button_y"; done
+for _ in 1 2 3 4; do click_button; done
 marines() { [ "$(count_lines "RSS MESSAGE Unit Marine created")" -ge $((marines_before + 4)) ]; }
 wait_for "four Marines" 120 marines
 wait_for "the Marines' walk to the rally point" 60 game_time_reaches $(($(game_time) + 5000))
