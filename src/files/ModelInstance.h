@@ -5,7 +5,12 @@
 #include <vector>
 
 struct Model;
-struct ModelGpu; // the drawing's: textures and occlusion query, opaque to everything below it
+
+// What the layer that draws keeps for a model (its textures, its occlusion query): that layer
+// derives its own record from this one, which stays opaque to everything below it.
+struct ModelDrawingResources {
+    virtual ~ModelDrawingResources() = default;
+};
 
 // One playing animation of an instance.
 struct ModelAnimationEntry {
@@ -22,7 +27,7 @@ using ModelAnimationState = std::vector<ModelAnimationEntry>;
 // drawing that record needs; an instance without the latter is never drawn.
 struct ModelInstance {
     const Model* model = nullptr;
-    const ModelGpu* gpu = nullptr;
+    const ModelDrawingResources* gpu = nullptr;
     ModelAnimationState animationState;
     bool visible = false; // the last occlusion test
     float direction[3] = {0.0f, 0.0f, 0.0f};

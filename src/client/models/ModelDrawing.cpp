@@ -198,9 +198,9 @@ void drawInstance(ModelInstance& instance, double x, double y, double z) {
     glPushMatrix();
     glTranslated(x, y, z);
     glRotated(yawDegrees(instance.direction), 0.0, 1.0, 0.0);
-    instance.visible = isVisible(*instance.model, *instance.gpu);
+    instance.visible = isVisible(*instance.model, gpuOf(instance));
     if (instance.visible)
-        drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
+        drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
     glPopMatrix();
 }
 

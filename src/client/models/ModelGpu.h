@@ -2,16 +2,22 @@
 
 #include "client/render/Texture.h"
 #include "files/Model.h"
+#include "files/ModelInstance.h"
 
 #include <cstdint>
 #include <vector>
 
 // What drawing a model needs beyond its record: a texture for each name the record lists and the
 // occlusion query its bounding box is tested with. A model that failed to load has neither.
-struct ModelGpu {
+struct ModelGpu : ModelDrawingResources {
     std::vector<Texture> textures; // one per texture name
     uint32_t occlusionQuery = 0;
 };
+
+// The resources an instance was made with: always a ModelGpu, as only this layer makes them.
+inline const ModelGpu& gpuOf(const ModelInstance& instance) {
+    return static_cast<const ModelGpu&>(*instance.gpu);
+}
 
 // Loads each texture the model names (linear filtering) and makes its occlusion query. A missing
 // texture is reported and keeps id 0. Needs a current OpenGL context.

@@ -25,7 +25,7 @@ void ObjectBatch::addEntry(Entry entry) {
     glPushMatrix();
     glTranslated(entry.x, entry.y, entry.z);
     glRotated(entry.yaw, 0.0, 1.0, 0.0);
-    entry.tested = startVisibilityTest(*entry.instance->model, *entry.instance->gpu, queries[entry.query]);
+    entry.tested = startVisibilityTest(*entry.instance->model, gpuOf(*entry.instance), queries[entry.query]);
     glPopMatrix();
     entries.push_back(entry);
 }
@@ -40,7 +40,7 @@ void ObjectBatch::drawAll() {
         glTranslated(entry.x, entry.y, entry.z);
         glRotated(entry.yaw, 0.0, 1.0, 0.0);
         glScaled(1.0, entry.rise, 1.0);
-        drawModel(*instance.model, *instance.gpu, &instance.animationState, instance.colour);
+        drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
         glPopMatrix();
     }
     entries.clear();

@@ -90,7 +90,7 @@ protected:
     std::vector<float> drawnXs(ModelInstance& instance) {
         std::vector<float> xs;
         for (const Vec3& corner :
-             firstCorners([&] { drawModel(*instance.model, *instance.gpu, &instance.animationState, 0); }))
+             firstCorners([&] { drawModel(*instance.model, gpuOf(instance), &instance.animationState, 0); }))
             xs.push_back(corner.x);
         return xs;
     }
