@@ -52,8 +52,13 @@ void pickGroundUnderCursor() {
     pickGroundCell(cursor.x, (client.bottom - client.top) - cursor.y);
 }
 
+void drawSky() {
+    drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
+}
+
 void drawScene(Player& human) {
     drawTerrain();
+    drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
     pickGroundUnderCursor();
     drawSelectionCircles(human.getSelection());
     moveMarker.draw(TotalMilliseconds);
@@ -115,10 +120,10 @@ void drawFrame() {
             cameraSteering.steer(camera, wheelNotches);
     }
     applyView(camera);
-    drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
+        drawSky();
         drawMenuScene();
         platform::swapBuffers();
         return;

@@ -5,6 +5,22 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A box around the instance's bounding box at world point (x, y, z) whatever its turn: the turn is
+// about the vertical axis, so the box's reach from that axis bounds it across.
+WorldBox boxAtAnyTurn(const BoundingBox& box, double x, double y, double z) {
+    const double reachX = std::max(std::abs(box.minX), std::abs(box.maxX));
+    const double reachZ = std::max(std::abs(box.minZ), std::abs(box.maxZ));
+    const double reach = std::sqrt(reachX * reachX + reachZ * reachZ);
+    return {x - reach, y + box.minY, z - reach, x + reach, y + box.maxY, z + reach};
+}
+
+} // namespace
+
 void ObjectBatch::add(ModelInstance& instance, double x, double y, double z) {
     addEntry({&instance, x, y, z, yawDegrees(instance.direction), 1.0, false, false, 0});
 }
@@ -16,6 +32,8 @@ void ObjectBatch::addRising(ModelInstance& instance, double x, double y, double 
 void ObjectBatch::addEntry(Entry entry) {
     if (!entry.instance->model || !entry.instance->gpu)
         return;
+    if (entries.empty())
+        view = ViewFrustum::current();
     entry.query = entries.size();
     if (entry.query == queries.size()) {
         GLuint query = 0;
@@ -25,7 +43,9 @@ void ObjectBatch::addEntry(Entry entry) {
     glPushMatrix();
     glTranslated(entry.x, entry.y, entry.z);
     glRotated(entry.yaw, 0.0, 1.0, 0.0);
-    entry.tested = startVisibilityTest(*entry.instance->model, gpuOf(*entry.instance), queries[entry.query]);
+    const Model& model = *entry.instance->model;
+    entry.tested = view.mayShow(boxAtAnyTurn(model.boundingBox, entry.x, entry.y, entry.z)) &&
+                   startVisibilityTest(model, gpuOf(*entry.instance), queries[entry.query]);
     glPopMatrix();
     entries.push_back(entry);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "client/render/ViewFrustum.h"
 #include "files/ModelInstance.h"
 
 #include <cstdint>
 #include <vector>
 
-// The scene's objects, tested first and drawn after. Each instance's bounding box takes its
+// The scene's objects, tested first and drawn after. Each instance's bounding box is first held
+// against the view (a box wholly outside it takes no test and is not visible), then takes its
 // occlusion test as it is added, against the depth the terrain left, and nothing waits for the
 // answer; `drawAll` then reads the answers in order and draws. So the terrain hides objects from
 // picking, other objects hide them only in the picture (a drag still takes a Worker standing behind
@@ -33,6 +35,7 @@ private:
 
     void addEntry(Entry entry);
 
+    ViewFrustum view; // taken as the frame's first entry is added
     std::vector<Entry> entries;
     std::vector<uint32_t> queries; // grows to the most objects a frame has drawn
 };

@@ -36,6 +36,8 @@ void drawSkybox(float x, float y, float z, float s) {
     if (!skybox.loaded)
         return;
     glDepthMask(GL_FALSE);
+    glDepthRange(1.0, 1.0);
+    glDepthFunc(GL_LEQUAL);
     glPushMatrix();
     glTranslatef(x, y, z);
     glEnable(GL_TEXTURE_2D);
@@ -51,5 +53,7 @@ void drawSkybox(float x, float y, float z, float s) {
         glEnd();
     }
     glPopMatrix();
+    glDepthFunc(GL_LESS);
+    glDepthRange(0.0, 1.0);
     glDepthMask(GL_TRUE);
 }

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-// The sky: a textured cube centred on the eye, drawn first in every frame without writing depth.
+// The sky: a textured cube centred on the eye, filling what the frame has not covered by then.
 // Slots, in order: front (+z), back (-z), left (-x), right (+x), up, down.
 struct Skybox {
     static constexpr int FaceCount = 6;
@@ -21,6 +21,8 @@ extern Skybox skybox;
 // face that fails to load is reported by the texture loader; the others still load.
 void loadSkybox(const std::array<std::string, Skybox::FaceCount>& paths);
 
-// Draws the cube of half size s around (x, y, z) with depth writing off, so whatever is drawn
-// afterwards covers it. Leaves texturing on and the colour white.
+// Draws the cube of half size s around (x, y, z) at the far plane, where the depth buffer still
+// holds its clear value, writing no depth: drawn after opaque ground it fills only the pixels the
+// ground leaves, at the cost of a depth test for the rest, and whatever is drawn afterwards still
+// covers it. Leaves texturing on and the colour white.
 void drawSkybox(float x, float y, float z, float s);

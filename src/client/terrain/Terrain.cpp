@@ -6,17 +6,74 @@
 #include <GL/glew.h>
 #include <GL/glu.h>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 GroundCell HoverCell;
 
 namespace {
 
 constexpr GLubyte UntexturedGreen = 74;
-// Lifts the grid off the ground so the depth test does not hide it in the terrain.
-constexpr double GridLift = 0.3;
 
-void drawLayers() {
+// Ranges of a vertex buffer for one glMultiDrawArrays. A range that begins where the last one ends
+// joins it; for line strips, whose pieces share their joining corner, where the last one's final
+// corner is.
+class DrawRanges {
+public:
+    explicit DrawRanges(GLint shared) : shared(shared) {}
+
+    void add(GLint first, GLsizei count) {
+        if (count <= shared)
+            return;
+        if (!firsts.empty() && firsts.back() + counts.back() - shared == first) {
+            counts.back() += count - shared;
+            return;
+        }
+        firsts.push_back(first);
+        counts.push_back(count);
+    }
+
+    void draw(GLenum mode) const {
+        glMultiDrawArrays(mode, firsts.data(), counts.data(), static_cast<GLsizei>(firsts.size()));
+    }
+
+private:
+    GLint shared;
+    std::vector<GLint> firsts;
+    std::vector<GLsizei> counts;
+};
+
+// Which chunks the present view may show, row by row over the chunks.
+std::vector<bool> chunksInView() {
+    const ViewFrustum view = ViewFrustum::current();
+    std::vector<bool> shown;
+    shown.reserve(terrainGpu.chunkBoxes.size());
+    for (const WorldBox& box : terrainGpu.chunkBoxes)
+        shown.push_back(view.mayShow(box));
+    return shown;
+}
+
+bool chunkShown(const std::vector<bool>& shown, int row, int column) {
+    const int n = TerrainGpu::ChunkCells;
+    return shown[static_cast<std::size_t>(row / n) * terrainGpu.chunkColumns + column / n];
+}
+
+// The layer's cells in the chunks shown, in the layer's own order: row by row, each row's runs
+// inside shown chunks.
+DrawRanges layerRanges(std::size_t layer, const std::vector<bool>& shown) {
+    const std::vector<int32_t>& starts = terrainGpu.layerRunStarts[layer];
+    DrawRanges ranges(0);
+    for (std::size_t run = 0; run + 1 < starts.size(); ++run) {
+        const int row = static_cast<int>(run / terrainGpu.chunkColumns);
+        const int column = static_cast<int>(run % terrainGpu.chunkColumns) * TerrainGpu::ChunkCells;
+        if (chunkShown(shown, row, column))
+            ranges.add(starts[run] * 6, (starts[run + 1] - starts[run]) * 6);
+    }
+    return ranges;
+}
+
+void drawLayers(const std::vector<bool>& shown) {
     glDisable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
@@ -32,35 +89,33 @@ void drawLayers() {
             glColor3ub(255, 255, 255);
             glBindTexture(GL_TEXTURE_2D, terrainGpu.textures[k - 1].id);
         }
-        glDrawArrays(GL_TRIANGLES, 0, terrainGpu.layerCellCounts[k] * 6);
+        layerRanges(k, shown).draw(GL_TRIANGLES);
     }
-    glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    // Later client-side arrays must not be read as offsets into a terrain buffer.
-    glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
-void gridVertex(int row, int column) {
-    glVertex3d(CellSize * column - world.worldWidth / 2.0, HeightScale * world.height(row, column) + GridLift,
-               CellSize * row - world.worldDepth / 2.0);
+// The grid's strips cut at the chunks' edges, the pieces in shown chunks in the strips' order.
+DrawRanges gridRanges(const std::vector<bool>& shown) {
+    const int n = TerrainGpu::ChunkCells;
+    const int rows = world.rows, columns = world.columns;
+    DrawRanges ranges(1);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; c += n)
+            if (chunkShown(shown, r, c))
+                ranges.add(r * columns + c, std::min(n, columns - 1 - c) + 1);
+    for (int c = 0; c < columns; ++c)
+        for (int r = 0; r < rows; r += n)
+            if (chunkShown(shown, r, c))
+                ranges.add(rows * columns + c * rows + r, std::min(n, rows - 1 - r) + 1);
+    return ranges;
 }
 
-// The strips stop at the last cell's near corner: the far border lines are not drawn.
-void drawGrid() {
+void drawGrid(const std::vector<bool>& shown) {
     glColor3ub(0, 0, 0);
     glDisable(GL_TEXTURE_2D);
-    for (int r = 0; r < world.rows; ++r) {
-        glBegin(GL_LINE_STRIP);
-        for (int c = 0; c < world.columns; ++c)
-            gridVertex(r, c);
-        glEnd();
-    }
-    for (int c = 0; c < world.columns; ++c) {
-        glBegin(GL_LINE_STRIP);
-        for (int r = 0; r < world.rows; ++r)
-            gridVertex(r, c);
-        glEnd();
-    }
+    glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.gridBuffer);
+    glVertexPointer(3, GL_FLOAT, 0, nullptr);
+    gridRanges(shown).draw(GL_LINE_STRIP);
 }
 
 // The whole cells from the map's low edge to `offset` world units, truncated toward zero, so a
@@ -73,8 +128,12 @@ int cellIndex(double offset, int cells) {
 } // namespace
 
 void drawTerrain() {
-    drawLayers();
-    drawGrid();
+    const std::vector<bool> shown = chunksInView();
+    drawLayers(shown);
+    drawGrid(shown);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    // Later client-side arrays must not be read as offsets into a terrain buffer.
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
 void pickGroundCell(int x, int y) {

@@ -1,18 +1,32 @@
 #pragma once
 
 #include "client/render/Texture.h"
+#include "client/render/ViewFrustum.h"
 
 #include <cstdint>
 #include <vector>
 
 // What drawing the loaded world needs beyond its record: one pair of vertex buffers per texture
-// layer (layer k holds the cells of texture k - 1, layer 0 the untextured ones) and the terrain
-// textures, one per name the map lists. Built by loadWorld; empty when no map is loaded.
+// layer (layer k holds the cells of texture k - 1, layer 0 the untextured ones), the grid lines,
+// the terrain textures, one per name the map lists, and the map cut into square chunks so that
+// only those in the view are sent. Built by loadWorld; empty when no map is loaded.
 struct TerrainGpu {
+    static constexpr int32_t ChunkCells = 16; // a chunk's side, in cells
+
     std::vector<uint32_t> layerVertexBuffers;
     std::vector<uint32_t> layerTexCoordBuffers;
     std::vector<int32_t> layerCellCounts;
     std::vector<Texture> textures;
+
+    int32_t chunkRows = 0;
+    int32_t chunkColumns = 0;
+    // Row by row over the chunks: each one's cells and grid lines, heights included.
+    std::vector<WorldBox> chunkBoxes;
+    // A layer's cells stay in the map's row order. Element r * chunkColumns + b of a layer counts
+    // its cells before row r's run inside chunk column b; the next element ends the run.
+    std::vector<std::vector<int32_t>> layerRunStarts;
+    // A line strip of corners per row (columns 0 to W - 1), then one per column (rows 0 to H - 1).
+    uint32_t gridBuffer = 0;
 };
 
 extern TerrainGpu terrainGpu;

@@ -7,10 +7,14 @@
 
 #include <GL/glew.h>
 
+#include <algorithm>
+
 namespace {
 
 const std::string TextureFolder = "data\\textures\\worlds\\";
 constexpr TextureFilter TerrainFilter = 2;
+// Lifts the grid off the ground so the depth test does not hide it in the terrain.
+constexpr double GridLift = 0.3;
 
 void loadTerrainTextures() {
     terrainGpu.textures.resize(world.textureNames.size());
@@ -46,6 +50,75 @@ void buildLayerBuffers() {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
+// The corners a chunk's cells read (a cell reads those of its far edges too); the grid lines over
+// them are lifted a little higher.
+WorldBox chunkBox(int32_t chunkRow, int32_t chunkColumn) {
+    const int32_t n = TerrainGpu::ChunkCells;
+    const int32_t firstRow = chunkRow * n, lastRow = std::min(firstRow + n, world.rows);
+    const int32_t firstColumn = chunkColumn * n, lastColumn = std::min(firstColumn + n, world.columns);
+    WorldBox box{
+        CellSize * firstColumn - world.worldWidth / 2.0, 0.0, CellSize * firstRow - world.worldDepth / 2.0,
+        CellSize * lastColumn - world.worldWidth / 2.0,  0.0, CellSize * lastRow - world.worldDepth / 2.0};
+    float low = world.height(firstRow, firstColumn), high = low;
+    for (int32_t r = firstRow; r <= lastRow; ++r)
+        for (int32_t c = firstColumn; c <= lastColumn; ++c) {
+            low = std::min(low, world.height(r, c));
+            high = std::max(high, world.height(r, c));
+        }
+    box.minY = HeightScale * low;
+    box.maxY = HeightScale * high + GridLift;
+    return box;
+}
+
+void buildChunks() {
+    const int32_t n = TerrainGpu::ChunkCells;
+    terrainGpu.chunkRows = (world.rows + n - 1) / n;
+    terrainGpu.chunkColumns = (world.columns + n - 1) / n;
+    for (int32_t a = 0; a < terrainGpu.chunkRows; ++a)
+        for (int32_t b = 0; b < terrainGpu.chunkColumns; ++b)
+            terrainGpu.chunkBoxes.push_back(chunkBox(a, b));
+
+    const std::size_t layers = terrainGpu.layerCellCounts.size();
+    const std::size_t runs = static_cast<std::size_t>(world.rows) * terrainGpu.chunkColumns;
+    terrainGpu.layerRunStarts.assign(layers, std::vector<int32_t>(runs + 1, 0));
+    std::vector<int32_t> cells(layers, 0);
+    for (std::size_t run = 0; run <= runs; ++run) {
+        for (std::size_t k = 0; k < layers; ++k)
+            terrainGpu.layerRunStarts[k][run] = cells[k];
+        if (run == runs)
+            break;
+        const int32_t r = static_cast<int32_t>(run / terrainGpu.chunkColumns);
+        const int32_t firstColumn = static_cast<int32_t>(run % terrainGpu.chunkColumns) * n;
+        for (int32_t c = firstColumn; c < std::min(firstColumn + n, world.columns); ++c) {
+            const std::size_t layer = static_cast<std::size_t>(
+                world.cellTextures[static_cast<std::size_t>(r) * world.columns + c] + 1);
+            if (layer < layers)
+                ++cells[layer];
+        }
+    }
+}
+
+void appendGridCorner(int32_t row, int32_t column, std::vector<float>& corners) {
+    corners.push_back(static_cast<float>(CellSize * column - world.worldWidth / 2.0));
+    corners.push_back(static_cast<float>(HeightScale * world.height(row, column) + GridLift));
+    corners.push_back(static_cast<float>(CellSize * row - world.worldDepth / 2.0));
+}
+
+// The strips stop at the last cell's near corner: the far border lines are not drawn.
+void buildGridBuffer() {
+    std::vector<float> corners;
+    corners.reserve(static_cast<std::size_t>(world.rows) * world.columns * 2 * 3);
+    for (int32_t r = 0; r < world.rows; ++r)
+        for (int32_t c = 0; c < world.columns; ++c)
+            appendGridCorner(r, c, corners);
+    for (int32_t c = 0; c < world.columns; ++c)
+        for (int32_t r = 0; r < world.rows; ++r)
+            appendGridCorner(r, c, corners);
+    glGenBuffers(1, &terrainGpu.gridBuffer);
+    upload(terrainGpu.gridBuffer, corners);
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 } // namespace
 
 bool loadWorld(const std::string& path, const CreateMapObject& create) {
@@ -62,5 +135,7 @@ bool loadWorld(const std::string& path, const CreateMapObject& create) {
     loadTerrainTextures();
     placeMapObjects(*file.value, create);
     buildLayerBuffers();
+    buildChunks();
+    buildGridBuffer();
     return true;
 }

@@ -1,0 +1,184 @@
+// The game's frame, drawn by drawFrame after the loading sequence and the game set-up, at rest (no
+// simulation pass, a still clock), compared pixel for pixel with pictures taken from the renderer
+// before it was made faster; and clicks over a grid of window points, compared with the objects it
+// picked then. ORVALEN_RECORD_FRAMES=1 writes the references instead of comparing.
+#include "app/Frame.h"
+#include "app/GameHooks.h"
+#include "app/GameOptions.h"
+#include "app/LoadingSequence.h"
+#include "client/GamePresentation.h"
+#include "client/render/Camera.h"
+#include "client/render/RenderContext.h"
+#include "client/render/ScreenPicking.h"
+#include "core/Clock.h"
+#include "core/FrameClock.h"
+#include "core/Input.h"
+#include "files/WorldFile.h"
+#include "formats/CrowdPiles.h"
+#include "platform/Platform.h"
+#include "sim/manager/MapObjects.h"
+#include "sim/manager/ObjectManager.h"
+#include "support/GlWindow.h"
+#include "support/ScratchFolder.h"
+
+#include <GL/glew.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string References = ORVALEN_FRAME_REFERENCES;
+constexpr int CrowdPiles = 200;
+constexpr int PickStep = 40; // window pixels between clicked points
+const bool Recording = std::getenv("ORVALEN_RECORD_FRAMES") != nullptr;
+
+using Pixels = std::vector<unsigned char>; // RGB, rows from the bottom, as GL reads them
+
+Pixels readWindow(GLenum buffer) {
+    Pixels pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(buffer);
+    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// PNG through ImageMagick, as the end-to-end tests compare pictures; `-flip` turns GL's row order.
+void writePng(const Pixels& pixels, const std::string& path) {
+    FILE* out = popen(("convert -flip ppm:- png:" + path).c_str(), "w");
+    std::fprintf(out, "P6\n%d %d\n255\n", ClientWidth, ClientHeight);
+    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    pclose(out);
+}
+
+Pixels readPng(const std::string& path) {
+    FILE* in = popen(("convert -flip " + path + " ppm:-").c_str(), "r");
+    int width = 0, height = 0, maximum = 0;
+    Pixels pixels;
+    if (std::fscanf(in, "P6 %d %d %d", &width, &height, &maximum) == 3 && std::fgetc(in) != EOF) {
+        pixels.resize(static_cast<std::size_t>(width) * height * 3);
+        pixels.resize(std::fread(pixels.data(), 1, pixels.size(), in));
+    }
+    pclose(in);
+    return pixels;
+}
+
+// The whole window drawn as the game draws it; the picking-pass toggle keeps the game's swap back
+// (the menu's frame swaps, and Mesa's software buffers keep the picture in the back buffer).
+Pixels drawnFrame() {
+    frameToggles.showPickingPass = true;
+    drawFrame();
+    glFinish();
+    return readWindow(GL_BACK);
+}
+
+void expectPicture(const std::string& name, const Pixels& drawn) {
+    const std::string reference = References + "/" + name + ".png";
+    if (Recording)
+        return writePng(drawn, reference);
+    const Pixels expected = readPng(reference);
+    ASSERT_EQ(drawn.size(), expected.size()) << name;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < drawn.size(); i += 3)
+        differing += !std::equal(drawn.begin() + i, drawn.begin() + i + 3, expected.begin() + i);
+    EXPECT_EQ(differing, 0u) << name << ": the drawn frame is written to " << name << "-drawn.png";
+    if (differing != 0)
+        writePng(drawn, name + "-drawn.png");
+}
+
+// Each clicked point's front object as its place in the object list, "." for none, left to right
+// and bottom to top; then every object a drag over the whole window takes.
+std::string picks() {
+    const ObjectManager& objects = *ObjectManager::getInstance();
+    const auto place = [&](const std::shared_ptr<IWorldObject>& object) {
+        const auto& list = objects.getObjects();
+        return std::to_string(std::distance(list.begin(), std::find(list.begin(), list.end(), object)));
+    };
+    const auto pick = [&](int x1, int y1, int x2, int y2) {
+        glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glLoadIdentity();
+        applyView(camera);
+        return selectInScreenRect(objects, x1, y1, x2, y2);
+    };
+    std::ostringstream answers;
+    for (int y = PickStep / 2; y < ClientHeight; y += PickStep)
+        for (int x = PickStep / 2; x < ClientWidth; x += PickStep) {
+            const auto picked = pick(x, y, x, y);
+            answers << (picked->empty() ? "." : place(picked->front())) << " ";
+        }
+    answers << "| drag";
+    const auto dragged = pick(0, 0, ClientWidth - 1, ClientHeight - 1);
+    for (const auto& object : *dragged)
+        answers << " " << place(object);
+    return answers.str();
+}
+
+// The frame at the camera's pose, and the picks after it, as the game picks after its frame.
+std::string viewAndPicks(const std::string& name) {
+    expectPicture(name, drawnFrame());
+    return name + ": " + picks() + "\n";
+}
+
+// The map's objects, the set-up's units and, for the crowd, the extra piles, added as the map
+// loader adds them.
+void addCrowd() {
+    const auto map = readWorldFile("data\\maps\\motac.ktqw");
+    ASSERT_TRUE(map);
+    WorldFile crowd = *map.value;
+    addCrowdPiles(crowd, CrowdPiles);
+    const std::vector<MapObject> objects = mapObjects(crowd);
+    const auto first = objects.begin() + static_cast<std::ptrdiff_t>(map.value->metalPiles.size());
+    std::for_each(first, first + CrowdPiles, addMapObject);
+}
+
+TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
+    ASSERT_TRUE(openGlWindow());
+    const platform::Rect client = platform::clientRect(); // as the window procedure keeps them
+    ClientWidth = client.right - client.left;
+    ClientHeight = client.bottom - client.top;
+    const std::filesystem::path build = std::filesystem::current_path();
+    const ScratchFolder game;
+    std::filesystem::create_directory_symlink(build / "data", game / "data");
+    setTickSource([] { return 0u; });                 // a still clock: no animation moves
+    setCalendarSource([] { return std::time_t{1}; }); // the set-up's enemy Marines always in one place
+    installGamePresentation();
+    runLoadingSequence();
+    setupGame(StandardEnemyMarines);
+
+    std::string answers;
+    answers += viewAndPicks("start");
+    turnCamera(camera, 0.0f, 60.0f); // up toward the horizon: sky, hills and the base from its side
+    answers += viewAndPicks("horizon");
+    camera.setEye({-50.0f, 45.0f, -10.0f}); // low over the ground: Workers behind their base centre
+    camera.setCenter({-50.0f, 30.0f, -70.0f});
+    answers += viewAndPicks("low");
+    camera = Camera{};
+    addCrowd();
+    answers += viewAndPicks("crowd");
+
+    frameToggles.menuVisible = true;
+    DeltaSeconds = 10.0f; // long frames: the menu reaches its resting place
+    drawnFrame();
+    drawnFrame();
+    expectPicture("menu", drawnFrame());
+
+    const std::string picksFile = References + "/picks.txt";
+    if (Recording) {
+        std::ofstream(picksFile) << answers;
+        return;
+    }
+    std::ifstream in(picksFile);
+    const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(answers, expected);
+}
+
+} // namespace
