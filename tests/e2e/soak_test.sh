@@ -159,6 +159,8 @@ Error\(2\) wrong destination type \(WOT=.*\) in ResourceGatherer::transfer
 Error\(3\) wrong ReceiverType type \(RT=.*\) in ResourceGatherer::transfer
 Resource amount in (0x[0-9a-f]+|0) \(-?[0-9]+,-?[0-9]+\)
 RSS MESSAGE .*
+CAMERA eye \(-?[0-9.e+-]+, -?[0-9.e+-]+, -?[0-9.e+-]+\) center \(-?[0-9.e+-]+, -?[0-9.e+-]+, -?[0-9.e+-]+\)
+Game over: (Victory|Defeat)
 EOF
 awk -v formats="$SCRATCH/formats" '
   BEGIN { while ((getline f < formats) > 0) pattern = pattern (pattern == "" ? "" : "|") f
