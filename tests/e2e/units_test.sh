@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Units read at the start view: player 1's first Marine, once it has walked into the view, stands
-# tall enough on the screen to be told apart from a Worker and wears its side's blue, not the enemy's red. (An enemy
-# Marine wandering through the spot at the wrong moment would only add to the patch measured.)
+# tall enough on the screen to be told apart from a Worker and wears its side's blue, not the
+# enemy's red. The enemy starts without Marines, so none wanders through the spot.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -11,7 +11,7 @@ new_game units
 read -r dragLeft dragTop < <(probe_where 75 76 0)
 read -r dragRight dragBottom < <(probe_where 82 84 0)
 read -r awayX awayY < <(probe_where 100 86 0) # bare ground well away from it
-start_playing
+start_playing --enemy-marines 0
 wait_for "the Marine's arrival" 120 game_time_reaches 15000
 screenshot "$SCRATCH/arrived.png"
 drag "$dragLeft" "$dragTop" "$dragRight" "$dragBottom"
