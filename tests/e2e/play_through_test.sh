@@ -88,5 +88,18 @@ wait_for "the enemy's base centre to fall" 300 log_has "$GAME" "RSS MESSAGE Unit
 screenshot "$shots/11-fallen.png"
 wait_for "the game's end" 300 log_has "$GAME" "Game over: Victory"
 screenshot "$shots/12-victory.png"
+band="200x100+0+$((H / 2 - 50))" # the banner's dark band crosses the window's middle
+[ "$(differing "$shots/10-attack.png" "$shots/12-victory.png" "$band")" -gt 10000 ] ||
+  fail "no banner over the scene"
+
+# 6. The game goes on under the banner, and its menu still opens and closes.
+wait_frames 5
+press_key Escape
+screenshot "$shots/13-menu.png"
+[ "$(differing "$shots/12-victory.png" "$shots/13-menu.png" "$band")" -gt 10000 ] || fail "Escape shows no menu"
+press_key Escape
+screenshot "$shots/14-after-menu.png"
+[ "$(differing "$shots/12-victory.png" "$shots/14-after-menu.png" "$band")" -lt 2000 ] ||
+  fail "the banner did not come back after the menu"
 
 echo "play_through_test: passed"
