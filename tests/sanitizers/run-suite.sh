@@ -14,6 +14,8 @@ reports="$build/sanitizer-reports"
 # two files beside this script.
 export ASAN_OPTIONS="detect_leaks=1:check_initialization_order=1:strict_init_order=1:strict_string_checks=1:log_path=$reports/report"
 export LSAN_OPTIONS="suppressions=$here/lsan.supp:print_suppressions=0"
+# Tells the tests that measure resident memory that ASan's quarantine holds freed blocks.
+export ORVALEN_SANITIZED=1
 export UBSAN_OPTIONS="suppressions=$here/ubsan.supp:print_stacktrace=1:halt_on_error=1:log_path=$reports/report"
 
 rm -rf "$reports"
