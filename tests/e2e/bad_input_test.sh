@@ -89,12 +89,7 @@ run_case() {
     window_named "$caption" >/dev/null && fail "$name: a \"$caption\" box is still up"
   done
 
-  kill -TERM "$GAME_PID"
-  wait "$GAME_PID"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$name: the quit request gave exit status $status"
-  [ -z "$(tail -c1 "$game/log.log")" ] || fail "$name: the last log line is incomplete"
-  grep -q '^PlayerManager destroyed\.$' "$game/log.log" || fail "$name: the log does not reach the shutdown"
+  quit_game "$game" "$name"
   local said
   said=$(grep -E "$BoxLine" "$game/stderr.log")
   [ "$said" = "$expected" ] || fail "$name: the game said \"$said\", expected \"$expected\""

@@ -100,6 +100,5 @@ hold_key Escape 3
 wait_frames 5
 [ "$(camera_count)" -eq "$resting" ] && pose_is "$start_pose" || fail "the view moved under the menu: $(camera_pose)"
 
-kill -TERM "$GAME_PID"
-wait "$GAME_PID" || fail "the game did not end normally"
+quit_game "$GAME"
 echo "camera_test: passed"

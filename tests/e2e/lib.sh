@@ -54,6 +54,18 @@ window_named() {
 
 log_has() { grep -q -- "$2" "$1/log.log" 2>/dev/null; }
 
+# quit_game FOLDER [WHO]: a quit request (SIGTERM) ends the game started last, playing in FOLDER,
+# with status 0 and a complete log that reaches the shutdown.
+quit_game() {
+  local who=${2:-the game}
+  kill -TERM "$GAME_PID"
+  wait "$GAME_PID"
+  local status=$?
+  [ "$status" -eq 0 ] || fail "$who: the quit request gave exit status $status"
+  [ -z "$(tail -c1 "$1/log.log")" ] || fail "$who: the last log line is incomplete"
+  grep -q '^PlayerManager destroyed\.$' "$1/log.log" || fail "$who: the log does not reach the shutdown"
+}
+
 # answer_box CAPTION: waits for a modal message box and presses its default button.
 answer_box() {
   wait_for "the $1 box" 30 window_named "$1"

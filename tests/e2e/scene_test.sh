@@ -78,6 +78,5 @@ bottom=$(mean_of sky $((H - 40)) 40)
 bluish "$top" || fail "no sky at the top after looking up ($top)"
 bluish "$bottom" && fail "no terrain at the bottom after looking up ($bottom)"
 
-kill -TERM "$GAME_PID"
-wait "$GAME_PID" || fail "the game did not end normally"
+quit_game "$GAME"
 echo "scene_test: passed"

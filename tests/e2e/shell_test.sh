@@ -34,9 +34,6 @@ lines_after=$(grep -c "^LOOP (" "$game/log.log")
 [ "$lines_after" -ge "$lines_before" ] || fail "the first instance's log shrank"
 
 # A quit request ends the game with status 0 and a complete log.
-kill -TERM "$first"
-wait "$first"
-status=$?
-[ "$status" -eq 0 ] || fail "quit request gave exit status $status"
-[ -z "$(tail -c1 "$game/log.log")" ] || fail "the last log line is incomplete"
+GAME_PID=$first
+quit_game "$game"
 echo "shell_test: 1 passed, 0 failed"

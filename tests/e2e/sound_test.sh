@@ -12,14 +12,6 @@ run_until_looping() {
   wait_for "LOOP lines" 60 log_has "$1" "^LOOP ("
 }
 
-# quit_game: a quit request must end the game normally.
-quit_game() {
-  kill -TERM "$GAME_PID"
-  wait "$GAME_PID"
-  local status=$?
-  [ "$status" -eq 0 ] || fail "$1: the game exited with $status"
-}
-
 # No usable driver: an unknown driver name, and the wave writer without a file to write.
 for config in "drivers = no-such-driver" "drivers = wave"; do
   game=$(make_game_folder "silent-${config// /}")
@@ -27,7 +19,7 @@ for config in "drivers = no-such-driver" "drivers = wave"; do
   export ALSOFT_CONF="$game/alsoft.conf"
   run_until_looping "$game"
   wait_for "'$config': the game to go on looping" 60 loops_reach $(($(loop_count) + 30))
-  quit_game "'$config'"
+  quit_game "$game" "'$config'"
 done
 
 echo "sound_test: 2 passed, 0 failed"

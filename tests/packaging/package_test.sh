@@ -83,10 +83,7 @@ for caption in "Map Unavailable" "Model Unavailable" "Error"; do
   window_named "$caption" >/dev/null && fail "the installed game showed a \"$caption\" box"
 done
 [ "$(readlink "$folder/data")" = "$root/usr/share/games/orvalen/data" ] || fail "data does not point at the installed data"
-kill -TERM "$GAME_PID"
-wait "$GAME_PID"
-status=$?
-[ "$status" -eq 0 ] || fail "the installed game ended with status $status"
+quit_game "$folder" "the installed game"
 [ -z "$(ls -A "$home")" ] || fail "the game wrote into HOME although XDG_STATE_HOME is set: $(ls -A "$home")"
 
 # --- a player's own data folder, as docs/modding.md makes it, with a model the game refuses
@@ -100,8 +97,7 @@ launch
 answer_box "Model Unavailable"
 wait_for "LOOP lines after the answered box" 120 log_has "$folder" "^LOOP ("
 [ -d "$folder/data" ] && [ ! -L "$folder/data" ] || fail "the launcher replaced the player's own data folder"
-kill -TERM "$GAME_PID"
-wait "$GAME_PID"
+quit_game "$folder" "the game with the player's own data"
 
 manifest >"$SCRATCH/after"
 diff "$SCRATCH/before" "$SCRATCH/after" >&2 || fail "files under the installed prefix changed"

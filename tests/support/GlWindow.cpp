@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 
 #include <GL/glew.h>
+#include <GL/glu.h>
 
 std::vector<RecordedBox> recordedMessageBoxes;
 
@@ -37,4 +38,20 @@ bool openGlWindow() {
 bool openHiddenGlWindow() {
     static const bool opened = openWindowWithContext(true);
     return opened;
+}
+
+WindowPixel windowPixel(double x, double y, double z) {
+    GLdouble modelView[16], projection[16], wx, wy, wz;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(x, y, z, modelView, projection, viewport, &wx, &wy, &wz);
+    return {static_cast<int>(wx), static_cast<int>(wy)};
+}
+
+Rgb pixelColour(WindowPixel at) {
+    Rgb rgb{};
+    glReadPixels(at[0], at[1], 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
 }

@@ -3,6 +3,8 @@
 // A real game window with an OpenGL context under the test's X server, set up as the loading
 // sequence leaves it (initial GL state, GLEW) but without loading any asset. Message boxes are
 // recorded instead of shown.
+#include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -19,3 +21,12 @@ bool openGlWindow();
 // The same, in a window of the same size that is never shown, so a running game keeps its screen.
 // A program opens one or the other.
 bool openHiddenGlWindow();
+
+using WindowPixel = std::array<int, 2>;
+using Rgb = std::array<uint8_t, 3>;
+
+// Where the current matrices and viewport put a point: window pixels, y up.
+WindowPixel windowPixel(double x, double y, double z);
+
+// The colour drawn at a window pixel.
+Rgb pixelColour(WindowPixel at);

@@ -165,18 +165,7 @@ protected:
         glDisable(GL_TEXTURE_2D);
     }
 
-    std::array<uint8_t, 3> pixelAt(double x, double z) {
-        GLdouble modelView[16], projection[16], wx, wy, wz;
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        gluProject(x, 0.0, z, modelView, projection, viewport, &wx, &wy, &wz);
-        std::array<uint8_t, 3> rgb{};
-        glReadPixels(static_cast<GLint>(wx), static_cast<GLint>(wy), 1, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     rgb.data());
-        return rgb;
-    }
+    static Rgb pixelAt(double x, double z) { return pixelColour(windowPixel(x, 0.0, z)); }
 };
 
 // A white square body at the origin with a nose in the colour separator toward +z.
@@ -185,8 +174,6 @@ Model arrowModel() {
         {boxMesh("body", 1.0f, 1.0f),
          flatMesh("color_separator", {{-0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.0f, 0.5f, 4.0f}})});
 }
-
-using Rgb = std::array<uint8_t, 3>;
 
 TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColour) {
     Model model = arrowModel();

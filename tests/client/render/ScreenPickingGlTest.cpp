@@ -90,18 +90,12 @@ protected:
         setView();
     }
 
-    static std::array<int, 2> windowPixel(double gridX, double height, double gridZ) {
-        GLdouble modelView[16], projection[16], wx, wy, wz;
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        gluProject(3.75 * gridX, height, 3.75 * gridZ, modelView, projection, viewport, &wx, &wy, &wz);
-        return {static_cast<int>(wx), static_cast<int>(wy)};
+    static WindowPixel gridPixel(double gridX, double height, double gridZ) {
+        return windowPixel(3.75 * gridX, height, 3.75 * gridZ);
     }
 
-    static std::vector<std::shared_ptr<IWorldObject>> pick(const ObjectList& list, std::array<int, 2> from,
-                                                           std::array<int, 2> to) {
+    static std::vector<std::shared_ptr<IWorldObject>> pick(const ObjectList& list, WindowPixel from,
+                                                           WindowPixel to) {
         const ObjectSelecter view(list);
         const auto picked = selectInScreenRect(view, from[0], from[1], to[0], to[1]);
         return {picked->begin(), picked->end()};
@@ -120,14 +114,14 @@ TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNever
     ASSERT_FALSE(hidden->getModel()->visible) << "wholly behind the wall";
 
     const ObjectList list{hidden, front, back};
-    const auto frontCentre = windowPixel(0.0, 1.0, 2.0);
+    const auto frontCentre = gridPixel(0.0, 1.0, 2.0);
     EXPECT_EQ(pick(list, frontCentre, frontCentre), (Picked{front})) << "the one behind it is covered";
-    const auto backEdge = windowPixel(0.55, 1.0, 0.0);
+    const auto backEdge = gridPixel(0.55, 1.0, 0.0);
     EXPECT_EQ(pick(list, backEdge, backEdge), (Picked{back}));
-    const auto hiddenCentre = windowPixel(-2.0, 1.0, 0.0);
+    const auto hiddenCentre = gridPixel(-2.0, 1.0, 0.0);
     EXPECT_TRUE(pick(list, hiddenCentre, hiddenCentre).empty()) << "not seen in the last frame: never picked";
 
-    const auto lowLeft = windowPixel(-3.0, -0.5, 2.0), highRight = windowPixel(1.2, 2.5, 2.0);
+    const auto lowLeft = gridPixel(-3.0, -0.5, 2.0), highRight = gridPixel(1.2, 2.5, 2.0);
     EXPECT_EQ(pick(list, highRight, lowLeft), (Picked{front, back})) << "in list order, each once";
 }
 
@@ -135,11 +129,11 @@ TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne
     const auto twin = std::make_shared<Marker>(0.0, 2.0); // where `front` stands, drawn after it
     drawThenPrepareToPick({front, twin, hidden});
     const ObjectList list{front, twin, hidden};
-    const auto centre = windowPixel(0.0, 1.0, 2.0);
+    const auto centre = gridPixel(0.0, 1.0, 2.0);
     EXPECT_EQ(pick(list, centre, centre).size(), 1u);
-    const auto lowLeft = windowPixel(-1.0, 0.5, 2.0), highRight = windowPixel(1.0, 1.5, 2.0);
+    const auto lowLeft = gridPixel(-1.0, 0.5, 2.0), highRight = gridPixel(1.0, 1.5, 2.0);
     EXPECT_EQ(pick(list, lowLeft, highRight), (Picked{front, twin}));
-    EXPECT_TRUE(pick(list, windowPixel(-3.0, 0.5, 0.0), windowPixel(-1.0, 1.5, 0.0)).empty())
+    EXPECT_TRUE(pick(list, gridPixel(-3.0, 0.5, 0.0), gridPixel(-1.0, 1.5, 0.0)).empty())
         << "a hidden object stays unpicked, centre inside or not";
 }
 
@@ -148,7 +142,7 @@ TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsACo
     const ObjectList list{hidden, front, back};
     EXPECT_EQ(pick(list, {-5000, -5000}, {ClientWidth + 5000, ClientHeight + 5000}), (Picked{front, back}));
 
-    const auto frontCentre = windowPixel(0.0, 1.0, 2.0);
+    const auto frontCentre = gridPixel(0.0, 1.0, 2.0);
     EXPECT_EQ(pick(list, {frontCentre[0], 0}, {frontCentre[0], ClientHeight}), (Picked{front}));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
@@ -165,7 +159,7 @@ TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
     setView();
 
     const ObjectList list{site};
-    const auto centre = windowPixel(0.0, 1.0, 0.0);
+    const auto centre = gridPixel(0.0, 1.0, 0.0);
     EXPECT_EQ(pick(list, centre, centre), (Picked{site})) << "a Worker can be ordered onto it";
 }
 

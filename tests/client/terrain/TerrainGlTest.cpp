@@ -16,8 +16,6 @@
 
 namespace {
 
-using Rgb = std::array<uint8_t, 3>;
-
 // 4 columns x 3 rows, untextured, flat at height 0 but for a few corners (row stride 4).
 WorldFile flatMap() {
     WorldFile map;
@@ -55,24 +53,8 @@ protected:
         gluLookAt(0.0, 12.0, 25.0, 0.0, 0.0, -5.0, 0.0, 1.0, 0.0);
     }
 
-    static std::array<int, 2> windowPixel(double x, double y, double z) {
-        GLdouble modelView[16], projection[16], wx, wy, wz;
-        GLint viewport[4];
-        glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-        glGetDoublev(GL_PROJECTION_MATRIX, projection);
-        glGetIntegerv(GL_VIEWPORT, viewport);
-        gluProject(x, y, z, modelView, projection, viewport, &wx, &wy, &wz);
-        return {static_cast<int>(wx), static_cast<int>(wy)};
-    }
-
-    static Rgb pixel(std::array<int, 2> at) {
-        Rgb rgb{};
-        glReadPixels(at[0], at[1], 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-        return rgb;
-    }
-
     // Whether any pixel within two of the point is black: lines are one pixel wide.
-    static bool blackNear(std::array<int, 2> at) {
+    static bool blackNear(WindowPixel at) {
         std::array<uint8_t, 5 * 5 * 3> area{};
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(at[0] - 2, at[1] - 2, 5, 5, GL_RGB, GL_UNSIGNED_BYTE, area.data());
@@ -109,7 +91,7 @@ TEST_F(TerrainTest, UntexturedCellsAreDarkGreenUnderABlackGridWithoutItsFarBorde
     lookAcrossTheMap();
     drawTerrain();
     const double middleZ = rowZ(1.5), middleX = columnX(1.5);
-    EXPECT_EQ(pixel(windowPixel(middleX, 0.0, middleZ)), (Rgb{0, 74, 0}));
+    EXPECT_EQ(pixelColour(windowPixel(middleX, 0.0, middleZ)), (Rgb{0, 74, 0}));
     EXPECT_TRUE(blackNear(windowPixel(columnX(1.0), 0.3, middleZ)));
     EXPECT_TRUE(blackNear(windowPixel(middleX, 0.3, rowZ(1.0))));
     EXPECT_TRUE(blackNear(windowPixel(columnX(3.0), 0.3, middleZ))) << "the last column's near line";
@@ -129,7 +111,7 @@ TEST_F(TerrainTest, PickingFindsTheCellUnderTheCursorAndNothingOffTheMapOrInTheS
     glEnd();
     drawTerrain();
 
-    auto pickAt = [](std::array<int, 2> at) {
+    auto pickAt = [](WindowPixel at) {
         pickGroundCell(at[0], at[1]);
         return std::array<int, 2>{HoverCell.hoverRow, HoverCell.hoverColumn};
     };
