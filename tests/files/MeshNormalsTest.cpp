@@ -1,4 +1,5 @@
 #include "files/MeshNormals.h"
+#include "support/ExpectNear.h"
 
 #include <gtest/gtest.h>
 
@@ -40,25 +41,19 @@ MeshShape twoFaces(float sharedX) {
     return shapeOf({{1, 0, 0}, {0, 1, 0}, {0, 0, 0}, {sharedX, 0, 0}, {2, 0, 0}, {2, 0, 1}}, false);
 }
 
-void expectNear(const Vec3& a, const Vec3& b) {
-    EXPECT_NEAR(a.x, b.x, 1e-6);
-    EXPECT_NEAR(a.y, b.y, 1e-6);
-    EXPECT_NEAR(a.z, b.z, 1e-6);
-}
-
 TEST(MeshNormalsTest, CornersShareNormalsOnlyWhenCloserThanTheTolerance) {
     const float s = std::sqrt(0.5f);
     const MeshShape apart = twoFaces(1.001f);
-    expectNear(apart.faceNormals[0], {0, 0, 1});
-    expectNear(apart.faceNormals[1], {0, -1, 0});
-    expectNear(apart.cornerNormals[0], {0, 0, 1});
-    expectNear(apart.cornerNormals[3], {0, -1, 0});
+    expectNear(apart.faceNormals[0], {0, 0, 1}, 1e-6f);
+    expectNear(apart.faceNormals[1], {0, -1, 0}, 1e-6f);
+    expectNear(apart.cornerNormals[0], {0, 0, 1}, 1e-6f);
+    expectNear(apart.cornerNormals[3], {0, -1, 0}, 1e-6f);
 
     const MeshShape close = twoFaces(1.0009f);
-    expectNear(close.cornerNormals[0], {0, -s, s});
-    expectNear(close.cornerNormals[3], {0, -s, s});
-    expectNear(close.cornerNormals[1], {0, 0, 1});
-    expectNear(close.cornerNormals[4], {0, -1, 0});
+    expectNear(close.cornerNormals[0], {0, -s, s}, 1e-6f);
+    expectNear(close.cornerNormals[3], {0, -s, s}, 1e-6f);
+    expectNear(close.cornerNormals[1], {0, 0, 1}, 1e-6f);
+    expectNear(close.cornerNormals[4], {0, -1, 0}, 1e-6f);
 }
 
 TEST(MeshNormalsTest, SmoothCubeCornersPointOutwardAlongTheDiagonal) {
@@ -125,7 +120,7 @@ TEST(MeshNormalsTest, NonFiniteCornersShareWithNothing) {
     const MeshShape shape =
         shapeOf({{nan, 0, 0}, {0, 1, 0}, {0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {0, 0, 1}}, false);
     EXPECT_TRUE(std::isnan(shape.cornerNormals[0].x));
-    expectNear(shape.cornerNormals[4], shape.faceNormals[1]);
+    expectNear(shape.cornerNormals[4], shape.faceNormals[1], 1e-6f);
 }
 
 } // namespace

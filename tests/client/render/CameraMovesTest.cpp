@@ -1,17 +1,12 @@
 #include "client/render/CameraMoves.h"
 #include "client/render/CameraSteering.h"
 #include "core/FrameClock.h"
+#include "support/ExpectNear.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void expectNear(Vec3 actual, Vec3 expected, float tolerance = 1e-3f) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 float distance(const Camera& camera) {
     return length(camera.center() - camera.eye());

@@ -1,5 +1,6 @@
 #include "client/render/Camera.h"
 #include "core/FrameClock.h"
+#include "support/ExpectNear.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +10,6 @@
 namespace {
 
 constexpr float Pi = 3.14159265f;
-
-void expectNear(Vec3 actual, Vec3 expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-3f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-3f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-3f);
-}
 
 class CameraTest : public ::testing::Test {
 protected:
