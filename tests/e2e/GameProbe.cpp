@@ -21,7 +21,6 @@
 #include "support/GlWindow.h"
 
 #include <GL/glew.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <fstream>
@@ -37,16 +36,11 @@ int whereOnScreen(double x, double z, double rise, const Camera& view) {
     resizeView();
     glLoadIdentity();
     applyView(view);
-    GLdouble modelView[16], projection[16];
     GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
     glGetIntegerv(GL_VIEWPORT, viewport);
     const WorldPoint ground = groundPoint(z, x);
-    GLdouble windowX = 0, windowY = 0, depth = 0;
-    gluProject(ground.x, ground.y + rise, ground.z, modelView, projection, viewport, &windowX, &windowY,
-               &depth);
-    std::cout << static_cast<int>(windowX) << " " << viewport[3] - 1 - static_cast<int>(windowY) << "\n";
+    const WindowPixel at = windowPixel(ground.x, ground.y + rise, ground.z);
+    std::cout << at[0] << " " << viewport[3] - 1 - at[1] << "\n";
     return 0;
 }
 
