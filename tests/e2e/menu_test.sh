@@ -3,9 +3,12 @@
 # shows is compared with reference pictures that the game's own menu code renders in the wanted
 # state (orvalen_menu_probe, run under an X server of its own with the same screen size).
 source "$(dirname "$0")/lib.sh"
+STEP_FRAMES=3
+source "$(dirname "$0")/play.sh"
 SUPPORT=$(cd "$(dirname "$0")/../support" && pwd)
 
-game=$(make_game_folder menu)
+new_game menu
+game=$GAME
 refs="$SCRATCH/refs"
 shots="$SCRATCH/shots"
 mkdir -p "$refs" "$shots"
@@ -50,33 +53,9 @@ differing_pixels() {
 }
 same() { [ "$(differing_pixels "$@")" -eq 0 ]; }
 
-# The game polls keys, buttons and the cursor once a frame, and frames can be slow on a busy
-# machine: input is held for whole frames, counted by the log's LOOP lines.
-loops() { grep -c '^LOOP (' "$game/log.log"; }
-loops_reach() { [ "$(loops)" -ge "$1" ]; }
-frames() { wait_for "$1 more frames" 60 loops_reach $(($(loops) + $1)); }
-game_ms() { awk '/^LOOP \(/ { t = $2 } END { gsub(/[()]/, "", t); print t + 0 }' "$game/log.log"; }
-game_ms_reach() { [ "$(game_ms)" -ge "$1" ]; }
-game_time() { wait_for "$1 ms of game time" 60 game_ms_reach $(($(game_ms) + $1)); } # slides take time
-
-press() {
-  xdotool keydown "$1"
-  frames 3
-  xdotool keyup "$1"
-  frames 3
-}
-move() {
-  xdotool mousemove "$1" "$2"
-  frames 3
-}
-click() {
-  move "$1" "$2"
-  xdotool mousedown 1
-  frames 3
-  xdotool mouseup 1
-  frames 3
-}
-rest_mouse() { move "${neutral[@]}"; }
+# Slides take game time, which frames on a busy machine stretch.
+game_time_passes() { wait_for "$1 ms of game time" 60 game_time_reaches $(($(game_time) + $1)); }
+rest_mouse() { move_to "${neutral[@]}"; }
 
 menu_showing() { shot now && same "$shots/now.ppm" "$refs/main.ppm" "$title_region"; }
 
@@ -85,54 +64,52 @@ heard() { [ "$(tail -c +69 "$recording" | tr -d '\0' | wc -c)" -gt 0 ]; }
 
 # --- Escape opens and closes the menu ---------------------------------------------------------
 export ALSOFT_CONF="$game/alsoft.conf"
-start_game "$game"
-wait_for "the game window" 60 window_named "Orvalen v1.0"
-wait_for "LOOP lines" 60 log_has "$game" "^LOOP ("
+start_playing
 rest_mouse
 menu_showing && fail "the menu shows before Escape"
 heard && fail "something played before the menu opened"
 
 # The slide-in takes a second of game time; the buttons' order of entry is the menu's unit test's.
-press Escape
-game_time 1500
+hold_key Escape 3
+game_time_passes 1500
 shot opened
 same "$shots/opened.ppm" "$refs/main.ppm" || fail "Escape did not bring up the main menu at rest"
 heard || fail "the buttons slid in without a swish"
 
-press Escape
+hold_key Escape 3
 menu_showing && fail "a second Escape did not close the menu"
 
 # Holding Escape toggles once: the menu stays up for as long as the key is held, and after.
 xdotool keydown Escape
-frames 3
+wait_frames 3
 for _ in 1 2 3 4 5 6 7 8; do
   menu_showing || {
     xdotool keyup Escape
     fail "holding Escape toggled the menu more than once"
   }
-  frames 1
+  wait_frames 1
 done
 xdotool keyup Escape
-frames 3
+wait_frames 3
 menu_showing || fail "the menu closed when Escape was let go"
 
 # --- Options, then Audio ----------------------------------------------------------------------
 click "$main_x" "$(main_button_y 2)"
-game_time 1500
+game_time_passes 1500
 click "$right_x" "$(main_button_y 1)"
-game_time 1000
+game_time_passes 1000
 rest_mouse
 shot audio
 same "$shots/audio.ppm" "$refs/audio.ppm" || fail "Options then Audio did not show the audio page reading 100 %"
 
 # Dragging the sound slider to the left end: the label reads "0 %".
-move "${slider_knob[@]}"
+move_to "${slider_knob[@]}"
 xdotool mousedown 1
-frames 3
-move 300 112
-move 150 112
+wait_frames 3
+move_to 300 112
+move_to 150 112
 xdotool mouseup 1
-frames 3
+wait_frames 3
 rest_mouse
 shot silent
 same "$shots/silent.ppm" "$refs/audio-silent.ppm" ||
@@ -150,7 +127,7 @@ same "$shots/after-no.ppm" "$shots/silent.ppm" || fail "Exit then NO changed the
 
 # --- the player-name field ----------------------------------------------------------------------
 click "$right_x" "$(main_button_y 2)" # Game Options
-game_time 1000
+game_time_passes 1000
 click 400 134 # focus the field
 xdotool key --delay 40 $(printf 'BackSpace %.0s' $(seq 1 25))
 xdotool type --delay 60 "Tolva%'"
@@ -175,7 +152,7 @@ field_reads() {
     *) [ "$seen" -gt 0 ] && return 1 ;;
     esac
     [ "$seen" -ge 8 ] && [ "$shown" -eq 1 ] && return 0
-    frames 2
+    wait_frames 2
   done
   return 1
 }
@@ -188,7 +165,7 @@ field_reads full || fail "the name field did not stop at 20 characters"
 
 # --- the video page: a check box and the drop-down lists -------------------------------------------
 click "$right_x" "$(main_button_y 0)" # Video
-game_time 1000
+game_time_passes 1000
 click 305 85  # "Fullscreen"
 click 525 245 # the arrow of "Resolution:" opens its list
 # The arrow of "Texture Filtering:" now lies under the open list's second row: the click takes that
@@ -202,7 +179,7 @@ same "$shots/video.ppm" "$refs/video.ppm" ||
 
 # --- Exit, then YES -----------------------------------------------------------------------------
 click "$main_x" "$(main_button_y 4)"
-move 480 606
+move_to 480 606
 xdotool mousedown 1 # YES
 for _ in $(seq 1 150); do kill -0 "$GAME_PID" 2>/dev/null || break; sleep 0.2; done
 xdotool mouseup 1

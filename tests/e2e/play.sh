@@ -37,17 +37,19 @@ game_time() { grep '^LOOP (' "$GAME/log.log" | tail -n1 | sed 's/^LOOP (\([0-9]*
 game_time_reaches() { [ "$(game_time)" -ge "$1" ]; }
 count_lines() { grep -c -- "$1" "$GAME/log.log"; }
 
+# Frames each mouse step is held for; the menu's widgets want one more to settle.
+STEP_FRAMES=${STEP_FRAMES:-2}
 move_to() {
   xdotool mousemove --window "$WIN" "$1" "$2"
-  wait_frames 2
+  wait_frames "$STEP_FRAMES"
 }
 # click X Y [BUTTON]: press and release where the frames see both.
 click() {
   move_to "$1" "$2"
   xdotool mousedown "${3:-1}"
-  wait_frames 2
+  wait_frames "$STEP_FRAMES"
   xdotool mouseup "${3:-1}"
-  wait_frames 2
+  wait_frames "$STEP_FRAMES"
 }
 right_click() { click "$1" "$2" 3; }
 # drag X1 Y1 X2 Y2: the left button held from one point to the other.
