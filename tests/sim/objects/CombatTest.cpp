@@ -51,17 +51,6 @@ TEST_F(CombatTest, EveryShotIsAnnouncedToTheTargetsOwner) {
     EXPECT_TRUE(attacker.messages.empty());
 }
 
-TEST_F(CombatTest, OwnObjectsAndObjectsWithoutHitPointsAreRefusedAsTargets) {
-    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
-    auto enemy = add<Fighter>(TypeMarine, 2, 5.0, 0.0);
-    auto friendly = add<Fighter>(TypeMarine, 1, 5.0, 5.0);
-    ASSERT_TRUE(marine->setTarget(enemy));
-    EXPECT_FALSE(marine->setTarget(friendly));
-    EXPECT_EQ(marine->getTarget(), enemy);
-    marine->actOn(friendly);
-    EXPECT_EQ(marine->getTarget(), enemy) << "an order onto an own unit keeps the target";
-}
-
 TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLater) {
     auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 4.0);
@@ -86,6 +75,7 @@ TEST_F(CombatTest, AnIdleUnitNextToAnEnemyDoesNotAcquireIt) {
     EXPECT_EQ(enemy->getHp(), 60);
 }
 
+// Hit points read never below zero; the log keeps the true value.
 TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     MessageRecorder messages(player(2));
     auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
@@ -95,17 +85,11 @@ TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     runFor(310, 10);
     EXPECT_TRUE(victim->isDead());
     EXPECT_EQ(victim->getHp(), 0);
+    EXPECT_EQ(logCount(") has now -3 HP\n"), 1);
     EXPECT_EQ(world().getObjects().size(), 1u);
     EXPECT_EQ(messages.messages.back().first, "Unit Worker deleted");
     runFor(310, 10); // past the pause after the shot
     EXPECT_EQ(marine->getTarget(), nullptr);
-}
-
-TEST_F(CombatTest, HitPointsReadNeverBelowZero) {
-    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    worker->takeDamage(100);
-    EXPECT_EQ(worker->getHp(), 0);
-    EXPECT_EQ(logCount(") has now -60 HP\n"), 1);
 }
 
 } // namespace
