@@ -1,14 +1,11 @@
 #include "files/WorldFile.h"
-#include "files/TerrainLayer.h"
-#include "files/World.h"
 #include "formats/MapWriter.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// A 2 x 2 map with one cell of each kind: texture 0, untextured, texture 1 and a hole (index 7);
-// every field set, so that a write and a read give it back whole.
+// A 2 x 2 map with every field set, so that a write and a read give it back whole.
 WorldFile smallMap() {
     WorldFile map;
     map.rows = 2;
@@ -56,25 +53,6 @@ TEST(WorldFileTest, MissingFileIsAnError) {
     const auto result = readWorldFile("data\\maps\\no_such_map.ktqw");
     EXPECT_FALSE(result);
     EXPECT_EQ(result.error, "cannot open data/maps/no_such_map.ktqw");
-}
-
-TEST(TerrainLayerTest, CellGivesVerticesADCCBAWithTexturesRepeatingEveryTenCells) {
-    World w;
-    w.setFromFile(smallMap());
-    TerrainLayer layer;
-    buildTerrainLayer(w, 1, layer); // only cell (1, 0)
-    ASSERT_EQ(layer.cellCount, 1);
-    ASSERT_EQ(layer.positions.size(), 18u);
-    // Corners A (1, 0), D (2, 0), C (2, 1), C, B (1, 1), A; heights read with stride 2.
-    const int corners[6][2] = {{1, 0}, {2, 0}, {2, 1}, {2, 1}, {1, 1}, {1, 0}};
-    for (int v = 0; v < 6; ++v) {
-        const int r = corners[v][0], c = corners[v][1];
-        EXPECT_FLOAT_EQ(layer.positions[3 * v], 3.75f * c - 3.75f) << v;
-        EXPECT_FLOAT_EQ(layer.positions[3 * v + 1], 100.0f * smallMap().cornerHeights[r * 2 + c]) << v;
-        EXPECT_FLOAT_EQ(layer.positions[3 * v + 2], 3.75f * r - 3.75f) << v;
-        EXPECT_FLOAT_EQ(layer.texCoords[2 * v], c / 10.0f) << v;
-        EXPECT_FLOAT_EQ(layer.texCoords[2 * v + 1], r / 10.0f) << v;
-    }
 }
 
 } // namespace
