@@ -37,12 +37,10 @@ TEST_F(CombatTest, AMarineChasesItsTargetAndFiresOneCooldownAfterTheFirstStepInR
 }
 
 TEST_F(CombatTest, EveryShotIsAnnouncedToTheTargetsOwner) {
-    MessageRecorder attacked(player(1));
-    MessageRecorder attacker(player(2));
     auto marine = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
     auto victim = add<Worker>(TypeWorker, 1, 5.0, 0.0);
-    attacked.messages.clear();
-    attacker.messages.clear();
+    MessageRecorder attacked(player(1));
+    MessageRecorder attacker(player(2));
     marine->actOn(victim);
     runFor(700, 10); // shots at 310 and 620 ms
     ASSERT_EQ(attacked.messages.size(), 2u);

@@ -65,9 +65,8 @@ TEST_F(TrainingTest, MarinesWalkToTheRallyPointAndWorkersStayAtTheirBuilding) {
 }
 
 TEST_F(TrainingTest, AnOrderThatCannotBePaidIsRefusedWithTheMessages) {
-    MessageRecorder messages(player(1));
     auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
-    messages.messages.clear();
+    MessageRecorder messages(player(1));
     player(1).getResources().amounts = {100, 10};
     EXPECT_FALSE(barracks->addToQueue(marine()));
     EXPECT_EQ(barracks->getQueue().size(), 0u);
