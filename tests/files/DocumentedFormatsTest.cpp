@@ -208,16 +208,17 @@ TEST(DocumentedModelFormat, TheExampleModelReadsAsDescribed) {
 }
 
 // Two meshes, the second of ten faces so its face bits take two bytes; one texture, one
-// material, and an animation whose second keyframe moves one face of the second mesh only.
+// material, an animation whose second keyframe moves one face of the second mesh only, and an
+// animation without keyframes.
 TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     Bytes file;
-    file.line("KTQMV1.30").i32(2).i32(1).i32(1).i32(1);
+    file.line("KTQMV1.30").i32(2).i32(1).i32(1).i32(2);
     file.line("hull").byte(0).byte(1).i32(1);
     file.point(0, 0, 0).point(1, 0, 0).point(0, 1, 0).f32(0).f32(0).f32(1).f32(0).f32(0).f32(1);
     file.line("color_separator").byte(5).byte(0).i32(10); // material 5 names nothing: none
     for (int face = 0; face < 10; ++face)
         file.point(face, 0, 0).point(face, 0, 1).point(face, 1, 0).f32(0).f32(0).f32(0).f32(1).f32(1).f32(0);
-    file.line("skin.png");
+    file.line("skin.png\r"); // the carriage return is part of the name
     file.line("paint").byte(0);
     for (int i = 0; i < 16; ++i)
         file.byte(static_cast<uint8_t>(i));
@@ -227,6 +228,7 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     file.u32(250).byte(0b10).byte(0).byte(0); // keyframe 1: mesh 1 moves ...
     file.byte(0).byte(0b10);                  // ... face 9 only (bit 1 of the second byte)
     file.point(9, 5, 0).point(9, 5, 1).point(9, 6, 0);
+    file.line("idle").i32(0);
 
     const auto result = parseModelFile(file.data, "data\\textures\\models\\");
     ASSERT_TRUE(result) << result.error;
@@ -238,11 +240,14 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     EXPECT_EQ(model.meshes[1].flat, 0);
     EXPECT_EQ(model.meshes[1].faceCount, 10);
     EXPECT_EQ(model.colourSeparator, 1);
-    EXPECT_EQ(model.textureNames, std::vector<std::string>{"data\\textures\\models\\skin.png"});
+    EXPECT_EQ(model.textureNames, std::vector<std::string>{"data\\textures\\models\\skin.png\r"});
     ASSERT_EQ(model.materials.size(), 1u);
     EXPECT_EQ(model.materials[0].textureIndex, 0);
+    EXPECT_FLOAT_EQ(model.materials[0].colours[1][2], 6 / 255.0f);
     EXPECT_EQ(model.materials[0].value, 7);
-    ASSERT_EQ(model.animations.size(), 1u);
+    ASSERT_EQ(model.animations.size(), 2u);
+    EXPECT_EQ(model.findAnimation("idle"), 1);
+    EXPECT_TRUE(model.animations[1].frames.empty());
     const ModelAnimation& run = model.animations[0];
     ASSERT_EQ(run.frames.size(), 2u);
     EXPECT_EQ(run.frames[0].duration, 150u);
@@ -254,6 +259,7 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
         EXPECT_EQ(moved.faceChanged(face), face == 9) << face;
     EXPECT_EQ(moved.shape->positions[27], (Vec3{9, 5, 0}));
     EXPECT_EQ(moved.shape->positions[0], (Vec3{0, 0, 0}));
+    EXPECT_EQ(moved.faceCount, 10);
 }
 
 TEST(DocumentedModelFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {

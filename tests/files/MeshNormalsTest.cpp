@@ -56,27 +56,6 @@ TEST(MeshNormalsTest, CornersShareNormalsOnlyWhenCloserThanTheTolerance) {
     expectNear(close.cornerNormals[4], {0, -1, 0}, 1e-6f);
 }
 
-TEST(MeshNormalsTest, SmoothCubeCornersPointOutwardAlongTheDiagonal) {
-    std::vector<Vec3> cube;
-    // Each side as two triangles that both touch the corners (0,0,0)-side and (1,1,1)-side alike.
-    const auto side = [&](Vec3 a, Vec3 b, Vec3 c, Vec3 d) { cube.insert(cube.end(), {a, b, c, c, d, a}); };
-    side({0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0});
-    side({0, 0, 1}, {1, 0, 1}, {1, 1, 1}, {0, 1, 1});
-    side({0, 0, 0}, {0, 0, 1}, {0, 1, 1}, {0, 1, 0});
-    side({1, 0, 0}, {1, 1, 0}, {1, 1, 1}, {1, 0, 1});
-    side({0, 0, 0}, {1, 0, 0}, {1, 0, 1}, {0, 0, 1});
-    side({0, 1, 0}, {0, 1, 1}, {1, 1, 1}, {1, 1, 0});
-    const MeshShape smooth = shapeOf(cube, false);
-    for (std::size_t c = 0; c < cube.size(); ++c) {
-        const Vec3& n = smooth.cornerNormals[c];
-        EXPECT_NEAR(n.x * n.x + n.y * n.y + n.z * n.z, 1.0f, 1e-5);
-        EXPECT_GT(n.x * (cube[c].x - 0.5f), 0.0f) << c;
-        EXPECT_GT(n.y * (cube[c].y - 0.5f), 0.0f) << c;
-        EXPECT_GT(n.z * (cube[c].z - 0.5f), 0.0f) << c;
-    }
-    EXPECT_EQ(smooth.cornerNormals, quadraticCornerNormals(smooth));
-}
-
 TEST(MeshNormalsTest, FastSearchMatchesTheQuadraticRuleBitForBit) {
     std::mt19937 random(1234);
     // Corners on a coarse lattice, nudged around the tolerance, with exact repeats, -0 and far values.

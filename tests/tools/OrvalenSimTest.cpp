@@ -1,5 +1,6 @@
 // The runner as other checks use it: the real program in a folder of its own.
 #include "formats/MapWriter.h"
+#include "support/ScratchFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,19 +14,10 @@ namespace {
 
 class OrvalenSimTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder =
-            std::filesystem::path(::testing::TempDir()) /
-            (std::string("orvalen_sim_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    // Runs orvalen-sim in the folder; returns its exit status.
+    // Runs orvalen-sim in the scratch folder; returns its exit status.
     int run(const std::string& arguments) {
         const std::string command =
-            "cd '" + folder.string() + "' && '" + ORVALEN_SIM + "' " + arguments + " > out.txt 2> err.txt";
+            std::string("'") + ORVALEN_SIM + "' " + arguments + " > out.txt 2> err.txt";
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
@@ -37,7 +29,7 @@ protected:
     }
     void write(const std::string& name, const std::string& text) { std::ofstream(folder / name) << text; }
 
-    std::filesystem::path folder;
+    const ScratchFolder folder;
 };
 
 TEST_F(OrvalenSimTest, AMalformedScriptLineStopsTheRunBeforeItStarts) {
@@ -94,17 +86,6 @@ TEST_F(OrvalenSimTest, TheMapsObjectsComeFirstInTheWorld) {
               0u)
         << dump;
     EXPECT_NE(dump.find("player 1 500 100 6\n"), std::string::npos) << dump;
-}
-
-TEST_F(OrvalenSimTest, TheGameFoldersMapIsUsedWhenItExists) {
-    ASSERT_EQ(run("--passes 1 --dump"), 0) << read("err.txt");
-    EXPECT_EQ(read("out.txt").rfind("object 0 3 1", 0), 0u) << "no map: the set-up's site comes first";
-
-    std::filesystem::create_directories(folder / "data" / "maps");
-    const std::vector<uint8_t> bytes = writeWorldFile(smallMap());
-    write("data/maps/motac.ktqw", std::string(bytes.begin(), bytes.end()));
-    ASSERT_EQ(run("--passes 1 --dump"), 0) << read("err.txt");
-    EXPECT_EQ(read("out.txt").rfind("object 0 4 0", 0), 0u);
 }
 
 TEST_F(OrvalenSimTest, ABrokenMapIsReportedAsTheGameReportsIt) {

@@ -4,18 +4,6 @@
 
 namespace {
 
-TEST(SimOptionsTest, EveryOptionIsRead) {
-    std::string error;
-    const auto options = SimOptions::parse(
-        {"--dump", "--seed", "1234", "--frame-ms", "50", "--passes", "7", "--script", "s.txt"}, error);
-    ASSERT_TRUE(options) << error;
-    EXPECT_EQ(options->seed, 1234);
-    EXPECT_EQ(options->frameMilliseconds, 50);
-    EXPECT_EQ(options->passes, 7);
-    EXPECT_EQ(options->scriptPath, "s.txt");
-    EXPECT_TRUE(options->dump);
-}
-
 TEST(SimOptionsTest, BadArgumentsAreRefused) {
     const std::vector<std::vector<std::string>> bad = {
         {"--seed"},

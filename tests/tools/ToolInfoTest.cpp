@@ -1,4 +1,5 @@
 // orvalen-tool info run as a program on files written by the format writers.
+#include "files/WaveBytes.h"
 #include "formats/MapWriter.h"
 #include "formats/ModelWriter.h"
 #include "support/ScratchFolder.h"
@@ -7,7 +8,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -41,10 +41,8 @@ ToolRun info(const fs::path& file) {
 class ToolInfoTest : public ::testing::Test {
 protected:
     fs::path write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const fs::path path = folder_ / name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return path;
+        wavebytes::writeFile(folder_ / name, bytes);
+        return folder_ / name;
     }
 
     const ScratchFolder folder_;
@@ -72,13 +70,9 @@ ModelFileContents model() {
     return c;
 }
 
-// A 16-bit mono PCM header with two samples.
+// 16-bit mono PCM at 22050 Hz, two samples.
 std::vector<uint8_t> wav() {
-    std::vector<uint8_t> b = {'R',  'I',  'F', 'F', 40,   0,    0, 0, 'W', 'A', 'V', 'E',
-                              'f',  'm',  't', ' ', 16,   0,    0, 0, 1,   0,   1,   0,
-                              0x22, 0x56, 0,   0,   0x44, 0xAC, 0, 0, 2,   0,   16,  0,
-                              'd',  'a',  't', 'a', 4,    0,    0, 0, 1,   0,   2,   0};
-    return b;
+    return wavebytes::riff({{"fmt ", wavebytes::pcmFormat(1, 16)}, {"data", {1, 0, 2, 0}}});
 }
 
 TEST_F(ToolInfoTest, MapReportsItsContentsOrTheGamesMessage) {

@@ -1,7 +1,5 @@
 #include "sim/economy/GameSetup.h"
 
-#include "sim/manager/SimulationPass.h"
-
 #include "sim/objects/Fighter.h"
 #include "support/SimulationTest.h"
 
@@ -31,21 +29,6 @@ TEST_F(GameSetupTest, EnemyMarinesStandAndWalkOnWholeCellsOfTheMap) {
             EXPECT_EQ(value, std::floor(value));
         }
     }
-}
-
-TEST_F(GameSetupTest, TheSameCalendarTimeGivesTheSameGame) {
-    runGameSetup();
-    std::vector<double> first;
-    const auto firstEnemies = world().selectByOwner(2);
-    for (const auto& object : *firstEnemies)
-        first.push_back(object->getPosition().x);
-    destroySimulation();
-    runGameSetup();
-    std::vector<double> second;
-    const auto secondEnemies = world().selectByOwner(2);
-    for (const auto& object : *secondEnemies)
-        second.push_back(object->getPosition().x);
-    EXPECT_EQ(first, second);
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 #include "sim/objects/Worker.h"
 #include "support/SimulationTest.h"
 
-#include <cmath>
-
 namespace {
 
 using ProjectileTest = SimulationTest;
@@ -15,25 +13,12 @@ TEST_F(ProjectileTest, ABulletHurtsWhenFiredAndFliesForOneAndAHalfSeconds) {
     auto target = add<Fighter>(TypeMarine, 2, 10.0, 0.0);
     auto bullet = std::make_unique<ProjectileInstant>(5, 0.0, 0.0, *target);
     EXPECT_EQ(target->getHp(), 55);
-    const FlightPosition start = bullet->getFlightPosition();
-    EXPECT_DOUBLE_EQ(start.x, 0.0);
-    EXPECT_DOUBLE_EQ(start.height, 2.0);
     world().addProjectile(std::move(bullet));
     runFor(1490, 10);
     EXPECT_EQ(world().projectileCount(), 1u);
     runFrame(10);
     EXPECT_EQ(world().projectileCount(), 0u);
     EXPECT_EQ(target->getHp(), 55);
-}
-
-TEST_F(ProjectileTest, AShellArcsHalfItsLengthAboveTheLineAtMidFlight) {
-    ProjectileSplash shell(3, 0.0, 0.0, 30.0, 40.0, 50.0);
-    runFrame(3000);
-    const FlightPosition middle = shell.getFlightPosition();
-    EXPECT_DOUBLE_EQ(middle.x, 15.0);
-    EXPECT_DOUBLE_EQ(middle.z, 20.0);
-    const double length = std::sqrt(30.0 * 30.0 + 40.0 * 40.0 + 2.0 * 2.0);
-    EXPECT_NEAR(middle.height, 1.0 + length / 2.0, 1e-9);
 }
 
 TEST_F(ProjectileTest, AShellLandsAfterSixSecondsOnEveryFightableObjectStrictlyInsideItsRadius) {

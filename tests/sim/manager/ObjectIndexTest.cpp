@@ -8,7 +8,6 @@
 #include "sim/objects/OilPile.h"
 #include "support/SimulationTest.h"
 
-#include <cmath>
 #include <limits>
 #include <random>
 #include <vector>
@@ -143,17 +142,6 @@ TEST_F(ObjectIndexTest, PositionsFarOffOrNotANumberAnswerAsThePlainWalk) {
         askEverywhere(10);
         expectSameAnswers({far, 0.0});
         expectSameAnswers({0.0, far});
-    }
-}
-
-TEST_F(ObjectIndexTest, WalkingUnitsAreFollowed) {
-    random.seed(7);
-    populate(300, {TypeMarine, TypeWorker, TypeMetalPile, TypeBaseCenter});
-    for (const auto& object : world().getObjects())
-        object->moveTo(coordinate(), coordinate());
-    for (int pass = 0; pass < 40 && !HasFailure(); ++pass) {
-        runFrame(100);
-        askEverywhere(3);
     }
 }
 

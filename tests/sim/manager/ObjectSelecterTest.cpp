@@ -83,12 +83,11 @@ TEST_F(ObjectSelecterTest, TheNearestEnemyIsAnAttackableObjectOfAnotherSide) {
         std::make_unique<Barracks>(WorldObjectData{TypeBarracks, 2, 2.0, 0.0, nullptr}));
     world().addObject(site);
     auto far = add<Fighter>(TypeMarine, 2, 9.0, 0.0);
-    auto farther = add<Fighter>(TypeMarine, 0, -9.0, 0.0);
+    add<Fighter>(TypeMarine, 0, -9.0, 0.0); // farther
     EXPECT_EQ(world().selectNearestEnemy(1, {0.0, 0.0}), far);
     site->workStep();
     EXPECT_EQ(world().selectNearestEnemy(1, {0.0, 0.0}), site);
     EXPECT_EQ(world().selectNearestEnemy(2, {0.0, 0.0})->getOwner(), 1);
-    (void)farther;
 }
 
 } // namespace

@@ -37,29 +37,16 @@ TEST_F(CombatTest, AMarineChasesItsTargetAndFiresOneCooldownAfterTheFirstStepInR
 }
 
 TEST_F(CombatTest, EveryShotIsAnnouncedToTheTargetsOwner) {
-    MessageRecorder attacked(player(1));
-    MessageRecorder attacker(player(2));
     auto marine = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
     auto victim = add<Worker>(TypeWorker, 1, 5.0, 0.0);
-    attacked.messages.clear();
-    attacker.messages.clear();
+    MessageRecorder attacked(player(1));
+    MessageRecorder attacker(player(2));
     marine->actOn(victim);
     runFor(700, 10); // shots at 310 and 620 ms
     ASSERT_EQ(attacked.messages.size(), 2u);
     EXPECT_EQ(attacked.messages[0].first, "You are attacked by Rudmarel");
     EXPECT_EQ(attacked.messages[0].second, Player::Attacked);
     EXPECT_TRUE(attacker.messages.empty());
-}
-
-TEST_F(CombatTest, OwnObjectsAndObjectsWithoutHitPointsAreRefusedAsTargets) {
-    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
-    auto enemy = add<Fighter>(TypeMarine, 2, 5.0, 0.0);
-    auto friendly = add<Fighter>(TypeMarine, 1, 5.0, 5.0);
-    ASSERT_TRUE(marine->setTarget(enemy));
-    EXPECT_FALSE(marine->setTarget(friendly));
-    EXPECT_EQ(marine->getTarget(), enemy);
-    marine->actOn(friendly);
-    EXPECT_EQ(marine->getTarget(), enemy) << "an order onto an own unit keeps the target";
 }
 
 TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLater) {
@@ -86,6 +73,7 @@ TEST_F(CombatTest, AnIdleUnitNextToAnEnemyDoesNotAcquireIt) {
     EXPECT_EQ(enemy->getHp(), 60);
 }
 
+// Hit points read never below zero; the log keeps the true value.
 TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     MessageRecorder messages(player(2));
     auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
@@ -95,17 +83,11 @@ TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     runFor(310, 10);
     EXPECT_TRUE(victim->isDead());
     EXPECT_EQ(victim->getHp(), 0);
+    EXPECT_EQ(logCount(") has now -3 HP\n"), 1);
     EXPECT_EQ(world().getObjects().size(), 1u);
     EXPECT_EQ(messages.messages.back().first, "Unit Worker deleted");
     runFor(310, 10); // past the pause after the shot
     EXPECT_EQ(marine->getTarget(), nullptr);
-}
-
-TEST_F(CombatTest, HitPointsReadNeverBelowZero) {
-    auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    worker->takeDamage(100);
-    EXPECT_EQ(worker->getHp(), 0);
-    EXPECT_EQ(logCount(") has now -60 HP\n"), 1);
 }
 
 } // namespace

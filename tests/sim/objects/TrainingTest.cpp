@@ -36,16 +36,6 @@ TEST_F(TrainingTest, QueuedMarinesLeaveEveryTwoSecondsAfterTheFirstUpdate) {
     EXPECT_EQ(player(1).getPopulation(), 4);
 }
 
-TEST_F(TrainingTest, ALongFrameCatchesUpOnTraining) {
-    auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
-    barracks->addToQueue(marine());
-    barracks->addToQueue(marine());
-    runFrame(10);
-    runFrame(4000);
-    EXPECT_EQ(logCount(" constructed: "), 2);
-    EXPECT_EQ(barracks->getState(), "NOP");
-}
-
 TEST_F(TrainingTest, MarinesWalkToTheRallyPointAndWorkersStayAtTheirBuilding) {
     auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
     auto townCenter = add<TownCenter>(TypeBaseCenter, 1, 90.0, 90.0);
@@ -75,9 +65,8 @@ TEST_F(TrainingTest, MarinesWalkToTheRallyPointAndWorkersStayAtTheirBuilding) {
 }
 
 TEST_F(TrainingTest, AnOrderThatCannotBePaidIsRefusedWithTheMessages) {
-    MessageRecorder messages(player(1));
     auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
-    messages.messages.clear();
+    MessageRecorder messages(player(1));
     player(1).getResources().amounts = {100, 10};
     EXPECT_FALSE(barracks->addToQueue(marine()));
     EXPECT_EQ(barracks->getQueue().size(), 0u);
@@ -97,7 +86,7 @@ TEST_F(TrainingTest, AFullQueueRefusesTheSixteenthOrderWithoutChargingForIt) {
     EXPECT_EQ(player(1).getResources().oil(), 10000 - 15 * 20);
 }
 
-TEST_F(TrainingTest, TheTrainingTextShowsTheFrontUnitAndTheQueue) {
+TEST_F(TrainingTest, TheTrainingTextShowsTheFrontUnitAndTheQueueAndALongFrameCatchesUp) {
     auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
     EXPECT_EQ(barracks->getState(), "NOP");
     barracks->addToQueue(marine());
@@ -105,6 +94,9 @@ TEST_F(TrainingTest, TheTrainingTextShowsTheFrontUnitAndTheQueue) {
     runFrame(10);
     runFrame(1000);
     EXPECT_EQ(barracks->getState(), "Construction of Marine in progress: 50 Queue.size=2");
+    runFrame(3000); // both Marines fall due within this frame
+    EXPECT_EQ(logCount(" constructed: "), 2);
+    EXPECT_EQ(barracks->getState(), "NOP");
 }
 
 TEST_F(TrainingTest, ABuildingThatDiesLosesItsQueueWithoutRefund) {

@@ -13,20 +13,6 @@ TEST_F(PlayerManagerTest, AnIdThatIsNotAPlayersIsRefused) {
     EXPECT_THROW(PlayerManager::getInstance()->getPlayer(-1), std::out_of_range);
 }
 
-TEST_F(PlayerManagerTest, CreationAndDeletionAreLoggedWithTheStraySAfterTheResources) {
-    PlayerManager::getInstance();
-    PlayerManager::destroyInstance();
-    const std::string log = logText();
-    EXPECT_EQ(
-        log.rfind(
-            "PlayerManager created.\nPlayer(Gaia) created\nResources(500,100) \nsPlayer(Tolvanek) created\n",
-            0),
-        0u);
-    EXPECT_NE(log.find("Player(Gaia) deleted\nPlayer(Tolvanek) deleted\nPlayer(Rudmarel) deleted\n"
-                       "PlayerManager destroyed.\n"),
-              std::string::npos);
-}
-
 TEST_F(PlayerManagerTest, PopulationAndUnitMessagesFollowTheWorld) {
     MessageRecorder gaia(player(0));
     MessageRecorder tolvanek(player(1));

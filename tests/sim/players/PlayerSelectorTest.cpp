@@ -6,18 +6,13 @@
 
 namespace {
 
-class PlayerSelectorTest : public SimulationTest {
-protected:
-    ObjectList listOf(std::initializer_list<std::shared_ptr<IWorldObject>> objects) {
-        return ObjectList(objects);
-    }
-};
+using PlayerSelectorTest = SimulationTest;
 
 TEST_F(PlayerSelectorTest, OnlyTheFirstOwnObjectAnswersASelection) {
     auto first = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
     auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
     auto second = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    const ObjectList picked = listOf({enemy, second, first});
+    const ObjectList picked{enemy, second, first};
     player(1).selectObjects(&picked);
     const SelectedObjects selection = player(1).getSelection();
     ASSERT_EQ(selection.size(), 2u);
@@ -39,7 +34,7 @@ TEST_F(PlayerSelectorTest, ASelectionHoldsAtMostThirtyObjects) {
 
 TEST_F(PlayerSelectorTest, AClickOnAForeignObjectSelectsItAlone) {
     auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
-    const ObjectList picked = listOf({enemy});
+    const ObjectList picked{enemy};
     player(1).selectObjects(&picked);
     EXPECT_EQ(player(1).getSelection().size(), 1u);
     EXPECT_EQ(recording.selectResponses, std::vector<int>{TypeMarine});
@@ -51,12 +46,12 @@ TEST_F(PlayerSelectorTest, ASingleTrainingBuildingShowsItsButton) {
     auto townCenter = add<TownCenter>(TypeBaseCenter, 1, 0.0, 0.0);
     auto barracks = add<Barracks>(TypeBarracks, 1, 9.0, 0.0);
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    ObjectList both = listOf({townCenter, worker});
+    ObjectList both{townCenter, worker};
     player(1).selectObjects(&both);
     EXPECT_TRUE(recording.panelButtons.empty());
-    ObjectList alone = listOf({townCenter});
+    ObjectList alone{townCenter};
     player(1).selectObjects(&alone);
-    ObjectList other = listOf({barracks});
+    ObjectList other{barracks};
     player(1).selectObjects(&other);
     EXPECT_EQ(recording.panelButtons, (std::vector<int>{5, 6}));
 }
@@ -65,7 +60,7 @@ TEST_F(PlayerSelectorTest, OnlyTheFirstOrderedObjectAcknowledges) {
     auto dead = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    ObjectList picked = listOf({marine, worker});
+    ObjectList picked{marine, worker};
     player(1).selectObjects(&picked);
     player(1).orderMove(30.0, 30.0);
     EXPECT_EQ(recording.moveAcknowledgements, std::vector<int>{TypeMarine});
@@ -73,7 +68,7 @@ TEST_F(PlayerSelectorTest, OnlyTheFirstOrderedObjectAcknowledges) {
 
     // A dead first entry neither acts nor answers, and the others stay silent.
     recording.moveAcknowledgements.clear();
-    picked = listOf({dead, worker});
+    picked = ObjectList{dead, worker};
     player(1).selectObjects(&picked);
     dead->takeDamage(100);
     player(1).orderMove(10.0, 10.0);
