@@ -3,7 +3,7 @@
 # mono at the sounds' own rate, so a sound played once lands in the recording as its own samples
 # times one gain. Each step cuts the stretch of recording around one input and matches it with
 # the baked sounds: a click on a panel button, a Worker's select response, and one acknowledgement
-# for a move order to a group of two Workers.
+# for a move order to a group of two Workers. On the way the panel shows what is selected.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -75,6 +75,11 @@ wait_for "the Worker queued" 30 log_has "$GAME" "added to construction queue"
 click 34 "$(up_y 114)"
 built() { [ "$(count_lines " constructed: ")" -ge 2 ]; }
 wait_for "two Workers trained" 60 built
+# A right click on the ground leaves the base centre and takes its training button away.
+right_click "$westX" "$westY"
+screenshot "$SCRATCH/right_click.png"
+[ "$(panel_differs "$SCRATCH/right_click.png" "$SCRATCH/bare.ppm" "$(region 10 90 58 138)")" -lt 100 ] ||
+  fail "a right click left the training button shown"
 
 # Selecting a Worker by a click: silence before, its select response after.
 worker_selects=("$sounds/unit_responses/worker_select1.wav" "$sounds/unit_responses/worker_select2.wav")
@@ -99,6 +104,11 @@ screenshot "$SCRATCH/group.png"
 for thumbnail in "$(region 266 68 298 100)" "$(region 301 68 333 100)"; do
   [ "$(panel_differs "$SCRATCH/group.png" "$SCRATCH/bare.ppm" "$thumbnail")" -gt 100 ] ||
     fail "the drag did not select both Workers"
+done
+# Several objects show neither the single read-out nor a training button.
+for single in "$(region 262 8 450 64)" "$(region 10 90 58 138)"; do
+  [ "$(panel_differs "$SCRATCH/group.png" "$SCRATCH/bare.ppm" "$single")" -lt 100 ] ||
+    fail "a selection of two Workers shows what a single object would"
 done
 wait_recorded 2
 before=$(recorded)
