@@ -34,8 +34,8 @@ protected:
         setenv("ALSOFT_CONF", (folder / "alsoft.conf").c_str(), 1);
     }
 
-    // Closes the game's device so that the backend completes the file, and reads it back.
-    std::vector<int16_t> closeAndReadRecording() {
+    // Closes the game's device so that the backend completes the file, and reads its samples back.
+    std::vector<uint8_t> closeAndReadRecording() {
         ALCcontext* context = alcGetCurrentContext();
         ALCdevice* device = alcGetContextsDevice(context);
         alcMakeContextCurrent(nullptr);
@@ -46,36 +46,12 @@ protected:
         int id = -1;
         EXPECT_EQ(waves.loadWaveFile(recording.string(), id), WaveOk);
         const WaveInfo* wave = waves.wave(id);
-        if (!wave)
-            return {};
-        EXPECT_EQ(wave->format.bitsPerSample, 16);
-        std::vector<int16_t> samples(wave->data.size() / 2);
-        for (size_t i = 0; i < samples.size(); ++i)
-            samples[i] = static_cast<int16_t>(wave->data[2 * i] | wave->data[2 * i + 1] << 8);
-        return samples;
-    }
-
-    static int16_t loudest(const std::vector<int16_t>& samples) {
-        int loudest = 0;
-        for (int16_t sample : samples)
-            loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
-        return static_cast<int16_t>(loudest);
+        return wave ? wave->data : std::vector<uint8_t>{};
     }
 
     ScratchFolder folder;
     std::filesystem::path recording = folder / "recording.wav";
 };
-
-// The state of a source once it no longer plays (the wait is bounded, so that a broken mixer
-// cannot hang the test).
-ALint stateAfterPlaying(ALuint source) {
-    ALint state = AL_PLAYING;
-    for (int i = 0; i < 1000 && state == AL_PLAYING; ++i) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        alGetSourcei(source, AL_SOURCE_STATE, &state);
-    }
-    return state;
-}
 
 } // namespace
 
@@ -92,21 +68,6 @@ TEST_F(WaveBackend, SurveyFindsTheDevice) {
     EXPECT_TRUE(std::filesystem::exists(recording)) << "the survey opened the device";
 }
 
-TEST_F(WaveBackend, UnitResponsesPlayIntoTheDevice) {
-    ASSERT_TRUE(startSound());
-    writeFile(folder / "ready.wav", riff({{"fmt ", pcmFormat(1, 16)}, {"data", tone(4410)}}));
-    const std::string path = (folder / "ready.wav").string();
-    const int worker = TypeWorker;
-    ASSERT_TRUE(loadSound(selectResponses[worker * 2], path));
-    ASSERT_TRUE(loadSound(selectResponses[worker * 2 + 1], path));
-
-    playSelectResponse(worker);
-    bool firstPlayed = stateAfterPlaying(selectResponses[worker * 2].source) == AL_STOPPED;
-    bool secondPlayed = stateAfterPlaying(selectResponses[worker * 2 + 1].source) == AL_STOPPED;
-    EXPECT_NE(firstPlayed, secondPlayed) << "exactly one of the two variants plays";
-    EXPECT_GT(loudest(closeAndReadRecording()), 5000);
-}
-
 TEST_F(WaveBackend, EmptyRecordsPlayNothing) {
     ASSERT_TRUE(startSound());
     SoundSource missing;
@@ -120,17 +81,17 @@ TEST_F(WaveBackend, EmptyRecordsPlayNothing) {
     playSelectResponse(1000);
     playClick();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    std::vector<int16_t> samples = closeAndReadRecording();
+    const std::vector<uint8_t> samples = closeAndReadRecording();
     EXPECT_FALSE(samples.empty());
-    EXPECT_EQ(loudest(samples), 0);
+    EXPECT_TRUE(std::all_of(samples.begin(), samples.end(), [](uint8_t byte) { return byte == 0; }));
 }
 
-TEST(StandInLibrary, WithoutAnEntryPointSoundStaysSilent) {
+TEST(StandInLibrary, WithoutTheLibraryOrOneOfItsEntryPointsSoundStaysSilent) {
     testing::internal::CaptureStderr();
-    {
-        AudioDeviceList survey(STAND_IN_WITHOUT_ALC_GET_ENUM_VALUE);
-        EXPECT_TRUE(survey.devices.empty());
-    }
+    EXPECT_TRUE(AudioDeviceList("liborvalen-no-such-library.so").devices.empty());
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "") << "a missing library is not reported";
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(AudioDeviceList(STAND_IN_WITHOUT_ALC_GET_ENUM_VALUE).devices.empty());
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
               "Failed to retrieve 'alcGetEnumValue' function address\n");
 
@@ -140,13 +101,6 @@ TEST(StandInLibrary, WithoutAnEntryPointSoundStaysSilent) {
     EXPECT_FALSE(loadSound(clickSound, (folder / "click.wav").string()));
     EXPECT_EQ(clickSound.source, 0u);
     playClick();
-}
-
-TEST(StandInLibrary, MissingLibraryLeavesTheListEmpty) {
-    testing::internal::CaptureStderr();
-    AudioDeviceList survey("liborvalen-no-such-library.so");
-    EXPECT_TRUE(survey.devices.empty());
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
 }
 
 TEST(StandInLibrary, SurveyRecordsEachDeviceOnce) {
