@@ -72,17 +72,6 @@ protected:
     }
 };
 
-TEST_F(PanelTest, ResourceReadOutHasTheOilLineOneLineBelowTheMetal) {
-    const ResourceSack& stock = player().getResources();
-    const int lineHeight = interfaceFont.lineHeight * 24 / interfaceFont.size;
-    const auto expected =
-        printed({{"Metal: " + std::to_string(stock.metal()), 584, 130, 24},
-                 {"Verion Oil: " + std::to_string(stock.oil()), 584, 130 - lineHeight, 24}});
-    const auto quads = recordIn2D([] { drawPanel(mouseAt(-1, -1)); });
-    ASSERT_EQ(quads.size(), 3 + expected.size()) << "the art's three quads, then the text";
-    EXPECT_EQ(std::vector<RecordedQuad>(quads.begin() + 3, quads.end()), expected);
-}
-
 TEST_F(PanelTest, ThumbnailsFillTheColumnsTheWidthLeavesThenStartASecondRow) {
     const struct {
         int width, slot;
