@@ -5,19 +5,11 @@ namespace fakeplatform {
 std::set<int> heldKeys;
 platform::Point cursor;
 platform::Rect client{0, 0, 800, 600};
-uint32_t ticks = 0;
-std::vector<RecordedMessageBox> messageBoxes;
-std::vector<std::string> debugLines;
-int quitRequests = 0;
 
 void reset() {
     heldKeys.clear();
     cursor = {};
     client = {0, 0, 800, 600};
-    ticks = 0;
-    messageBoxes.clear();
-    debugLines.clear();
-    quitRequests = 0;
 }
 
 } // namespace fakeplatform
@@ -28,9 +20,7 @@ bool acquireInstanceLock(const std::string&) {
     return true;
 }
 void releaseInstanceLock() {}
-void showMessageBox(const std::string& text, const std::string& caption, MessageBoxIcon) {
-    fakeplatform::messageBoxes.push_back({text, caption});
-}
+void showMessageBox(const std::string&, const std::string&, MessageBoxIcon) {}
 void setMessageBoxHandler(std::function<void(const std::string&, const std::string&, MessageBoxIcon)>) {}
 bool createWindow(const std::string&, std::string& error) {
     error = "no windows in the fake platform";
@@ -40,11 +30,9 @@ void destroyWindow() {}
 bool peekMessage(Message&) {
     return false;
 }
-void postQuitMessage(int) {
-    ++fakeplatform::quitRequests;
-}
+void postQuitMessage(int) {}
 uint32_t tickCount() {
-    return fakeplatform::ticks;
+    return 0;
 }
 bool keyHeld(int virtualKey) {
     return fakeplatform::heldKeys.count(virtualKey) != 0;
@@ -76,8 +64,6 @@ void* libraryFunction(void*, const std::string&) {
     return nullptr;
 }
 void freeLibrary(void*) {}
-void debugOutput(const std::string& text) {
-    fakeplatform::debugLines.push_back(text);
-}
+void debugOutput(const std::string&) {}
 
 } // namespace platform
