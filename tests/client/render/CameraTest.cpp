@@ -16,8 +16,7 @@ protected:
     const Camera start{};
 
     void SetUp() override {
-        fakeplatform::reset();
-        fakeplatform::client = {0, 0, 800, 600};
+        fakeplatform::reset();             // an 800 x 600 window
         fakeplatform::cursor = {400, 300}; // the window centre: no mouse-look
     }
 
