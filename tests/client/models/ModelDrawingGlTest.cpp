@@ -79,6 +79,13 @@ Model runningModel(std::array<uint32_t, 3> durations = {100, 100, 100}) {
     return model;
 }
 
+ModelInstance instanceOf(const Model& model, const ModelGpu& gpu) {
+    ModelInstance instance;
+    instance.model = &model;
+    instance.gpu = &gpu;
+    return instance;
+}
+
 class ModelDrawingTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -111,9 +118,7 @@ TEST_F(ModelDrawingTest, YawTurnsTheModelFromPlusZToItsHorizontalDirection) {
 TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
     Model model = runningModel();
     const ModelGpu gpu = uploadModel(model);
-    ModelInstance instance;
-    instance.model = &model;
-    instance.gpu = &gpu;
+    ModelInstance instance = instanceOf(model, gpu);
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{-50.0f, -50.0f})) << "no animation: the rest pose";
 
     playAnimation(instance, "run");
@@ -135,9 +140,7 @@ TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
 TEST_F(ModelDrawingTest, AnimationsThatCannotRunDrawTheirFirstFrameOrTheRestPose) {
     Model still = runningModel({0, 0, 0});
     const ModelGpu gpu = uploadModel(still);
-    ModelInstance instance;
-    instance.model = &still;
-    instance.gpu = &gpu;
+    ModelInstance instance = instanceOf(still, gpu);
     playAnimation(instance, "run");
     now = Now0 + 5000;
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{0.0f, 0.0f})) << "frames of 0 ms: the first frame";
@@ -178,9 +181,7 @@ Model arrowModel() {
 TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColour) {
     Model model = arrowModel();
     const ModelGpu gpu = uploadModel(model);
-    ModelInstance instance;
-    instance.model = &model;
-    instance.gpu = &gpu;
+    ModelInstance instance = instanceOf(model, gpu);
     instance.colour = 0x0000FF; // red in the lowest byte
     instance.direction[0] = 1.0f;
     drawInstance(instance, 0.0, 0.0, 0.0);
@@ -199,9 +200,7 @@ TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamC
 TEST_F(TopViewTest, AHiddenOrEmptyModelIsNotVisibleAndDrawsNothing) {
     Model model = modelOf({boxMesh("body", 1.0f, 1.0f)});
     const ModelGpu gpu = uploadModel(model);
-    ModelInstance near;
-    near.model = &model;
-    near.gpu = &gpu;
+    ModelInstance near = instanceOf(model, gpu);
     drawInstance(near, 0.0, 5.0, 0.0); // lifted toward the eye
     ModelInstance below = near;
     drawInstance(below, 0.0, 0.0, 0.0);
@@ -210,9 +209,7 @@ TEST_F(TopViewTest, AHiddenOrEmptyModelIsNotVisibleAndDrawsNothing) {
 
     Model empty;
     const ModelGpu none;
-    ModelInstance nothing;
-    nothing.model = &empty;
-    nothing.gpu = &none;
+    ModelInstance nothing = instanceOf(empty, none);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawInstance(nothing, 0.0, 0.0, 0.0);
     EXPECT_FALSE(nothing.visible);

@@ -65,29 +65,25 @@ TEST_F(ModelLoaderTest, LoadsTexturesAfterThePrefixAndMakesTheQuery) {
     EXPECT_EQ(model.boundingBox.maxY, 2.0f);
 }
 
-TEST_F(ModelLoaderTest, MissingWrongOrTruncatedFileGivesOneMessageAndAnEmptyModel) {
-    std::vector<uint8_t> crlf = writeModelFile(texturedTriangle());
-    crlf.insert(crlf.begin() + 9, '\r');
+// Any file the reader refuses (the registry's test has a missing one): what was loaded goes.
+TEST_F(ModelLoaderTest, RefusedFileGivesOneMessageAndAnEmptyModel) {
+    writeSkin();
+    Model model;
+    loadModel(model, write("good.ktqm", writeModelFile(texturedTriangle())), prefix_);
+    recordedMessageBoxes.clear();
+
     std::vector<uint8_t> cut = writeModelFile(texturedTriangle());
     cut.resize(cut.size() / 2);
-    const std::vector<std::string> paths = {prefix_ + "absent.ktqm", write("crlf.ktqm", crlf),
-                                            write("cut.ktqm", cut)};
-    for (const std::string& path : paths) {
-        writeSkin();
-        Model model;
-        loadModel(model, write("good.ktqm", writeModelFile(texturedTriangle())), prefix_);
-        recordedMessageBoxes.clear();
-
-        const ModelGpu gpu = loadModel(model, path, prefix_);
-        ASSERT_EQ(recordedMessageBoxes.size(), 1u) << path;
-        EXPECT_EQ(recordedMessageBoxes[0].text, "Model " + path + " wasn't found or is corrupted!");
-        EXPECT_EQ(recordedMessageBoxes[0].caption, "Model Unavailable");
-        EXPECT_TRUE(model.meshes.empty());
-        EXPECT_TRUE(gpu.textures.empty());
-        EXPECT_TRUE(model.materials.empty());
-        EXPECT_EQ(model.colourSeparator, -1);
-        EXPECT_EQ(model.boundingBox, BoundingBox{});
-    }
+    const std::string path = write("cut.ktqm", cut);
+    const ModelGpu gpu = loadModel(model, path, prefix_);
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+    EXPECT_EQ(recordedMessageBoxes[0].text, "Model " + path + " wasn't found or is corrupted!");
+    EXPECT_EQ(recordedMessageBoxes[0].caption, "Model Unavailable");
+    EXPECT_TRUE(model.meshes.empty());
+    EXPECT_TRUE(gpu.textures.empty());
+    EXPECT_TRUE(model.materials.empty());
+    EXPECT_EQ(model.colourSeparator, -1);
+    EXPECT_EQ(model.boundingBox, BoundingBox{});
 }
 
 } // namespace
