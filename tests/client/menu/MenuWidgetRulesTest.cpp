@@ -17,16 +17,14 @@ TEST(SliderRulesTest, ValueIsTheIntegerShareOfTheRange) {
 }
 
 TEST(SliderRulesTest, ReleasedKnobSettlesAtTheLowestPositionOfItsValue) {
-    EXPECT_EQ(settledSliderPosition(0, 100, 1), 0);   // 0 for positions 0 and 1
-    EXPECT_EQ(settledSliderPosition(0, 100, 12), 11); // 10 for positions 11 and 12
-    EXPECT_EQ(settledSliderPosition(0, 100, 55), 55); // 50 first reached at 55
-    EXPECT_EQ(settledSliderPosition(0, 10, 64), 55);  // 5 from 55 to 65
-    EXPECT_EQ(settledSliderPosition(0, 10, 110), 110);
-    for (int position = 0; position <= Slider::Travel; ++position) {
-        const int settled = settledSliderPosition(0, 7, position);
-        EXPECT_EQ(sliderValue(0, 7, settled), sliderValue(0, 7, position));
-        EXPECT_TRUE(settled == 0 || sliderValue(0, 7, settled - 1) != sliderValue(0, 7, settled));
-    }
+    for (const auto& [min, max] : {std::pair(0, 100), std::pair(0, 10), std::pair(0, 7), std::pair(20, 30)})
+        for (int position = 0; position <= Slider::Travel; ++position) {
+            const int settled = settledSliderPosition(min, max, position);
+            EXPECT_EQ(sliderValue(min, max, settled), sliderValue(min, max, position))
+                << max << " " << position;
+            EXPECT_TRUE(settled == 0 || sliderValue(min, max, settled - 1) != sliderValue(min, max, settled))
+                << max << " " << position;
+        }
 }
 
 TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
@@ -36,7 +34,7 @@ TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
     EXPECT_EQ(sliderDragOffset(0, 100, 400), 0);
 }
 
-TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheField) {
+TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheFieldInsideTheOpenList) {
     const int left = 100, fieldY = 500, width = 250, count = 3;
     auto rowAt = [&](int x, int y) { return dropDownRowAt(left, fieldY, width, count, {x, y}); };
     EXPECT_EQ(rowAt(200, 499), 0);
@@ -49,10 +47,8 @@ TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheField) {
     EXPECT_EQ(rowAt(350, 480), 0);
     EXPECT_EQ(rowAt(99, 480), -1);
     EXPECT_EQ(rowAt(351, 480), -1);
-}
 
-TEST(DropDownRowsTest, OpenListSpansTheFieldAndItsRows) {
-    const int left = 100, fieldY = 500, width = 250, count = 3;
+    // The open list spans the field and its rows.
     auto inside = [&](int x, int y) { return insideOpenDropDown(left, fieldY, width, count, {x, y}); };
     EXPECT_TRUE(inside(200, 531));
     EXPECT_FALSE(inside(200, 532));

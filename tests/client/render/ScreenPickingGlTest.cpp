@@ -71,7 +71,7 @@ protected:
 
     // The normal frame decides what is visible: a wall stands in front of the hidden object, as
     // a hill might. The picking frame starts white and has no wall.
-    void drawThenPrepareToPick(const std::vector<std::shared_ptr<Marker>>& objects) {
+    void drawThenPrepareToPick(const std::vector<std::shared_ptr<IWorldObject>>& objects) {
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         setView();
@@ -150,14 +150,7 @@ TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsACo
 TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
     auto building = std::make_unique<Barracks>(WorldObjectData{TypeBarracks, 1, 0.0, 0.0, nullptr});
     const auto site = std::make_shared<Construction>(std::move(building));
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setView();
-    site->render(); // before its first work step: hardly above the ground
-    presentation->drawObjects();
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setView();
-
+    drawThenPrepareToPick({site}); // before its first work step: hardly above the ground
     const ObjectList list{site};
     const auto centre = gridPixel(0.0, 1.0, 0.0);
     EXPECT_EQ(pick(list, centre, centre), (Picked{site})) << "a Worker can be ordered onto it";

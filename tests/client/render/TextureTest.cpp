@@ -104,39 +104,28 @@ TEST_F(TextureTest, MipmapFilterBuildsTheWholeChain) {
     EXPECT_EQ(smallest, 1);
 }
 
-TEST_F(TextureTest, GreyImageKeepsGreyAsAlphaAndPaletteImageBecomesColour) {
-    const auto level = [](int x, int) { return Rgba{static_cast<uint8_t>(x * 100), 0, 0}; };
-    Texture grey;
-    ASSERT_TRUE(grey.load(save("grey.png", 3, 1, 8, level), 0));
-    EXPECT_EQ(grey.bitsPerPixel, 8);
-    GLint internalFormat = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &internalFormat);
-    EXPECT_EQ(internalFormat, GL_LUMINANCE_ALPHA);
-    // Luminance reads back as red.
-    EXPECT_EQ(texels(grey, 3, 1), (std::vector<Rgba>{{0, 0, 0, 0}, {100, 0, 0, 100}, {200, 0, 0, 200}}));
-
+TEST_F(TextureTest, GreyKeepsGreyAsAlphaPaletteBecomesColourAndThirtyTwoBitsKeepTheirAlpha) {
     const std::vector<Rgba> palette = {{255, 0, 0}, {0, 0, 255}, {10, 200, 30}};
-    Texture coloured;
-    ASSERT_TRUE(coloured.load(save(
-                                  "palette.png", 3, 1, 8,
-                                  [](int x, int) {
-                                      return Rgba{static_cast<uint8_t>(x), 0, 0};
-                                  },
-                                  FIF_PNG, palette),
-                              0));
-    EXPECT_EQ(coloured.bitsPerPixel, 24);
-    EXPECT_EQ(texels(coloured, 3, 1), (std::vector<Rgba>{palette[0], palette[1], palette[2]}));
-}
-
-TEST_F(TextureTest, ThirtyTwoBitImageKeepsItsAlpha) {
-    Texture texture;
-    ASSERT_TRUE(texture.load(save("alpha.png", 3, 1, 32,
-                                  [](int x, int) {
-                                      return Rgba{1, 2, 3, uint8_t(x * 120)};
-                                  }),
-                             0));
-    EXPECT_EQ(texture.bitsPerPixel, 32);
-    EXPECT_EQ(texels(texture, 3, 1), (std::vector<Rgba>{{1, 2, 3, 0}, {1, 2, 3, 120}, {1, 2, 3, 240}}));
+    const std::vector<Rgba> translucent = {{1, 2, 3, 0}, {1, 2, 3, 120}, {1, 2, 3, 240}};
+    const struct {
+        std::string name;
+        int bits;
+        std::vector<Rgba> row; // 8 bits: the red values are grey levels or palette indices
+        std::vector<Rgba> palette;
+        int bitsPerPixel;
+        std::vector<Rgba> texels; // luminance reads back as red
+    } cases[] = {
+        {"grey.png", 8, {{0}, {100}, {200}}, {}, 8, {{0, 0, 0, 0}, {100, 0, 0, 100}, {200, 0, 0, 200}}},
+        {"palette.png", 8, {{0}, {1}, {2}}, palette, 24, palette},
+        {"alpha.png", 32, translucent, {}, 32, translucent},
+    };
+    for (const auto& c : cases) {
+        Texture texture;
+        const auto colour = [&](int x, int) { return c.row[x]; };
+        ASSERT_TRUE(texture.load(save(c.name, 3, 1, c.bits, colour, FIF_PNG, c.palette), 0)) << c.name;
+        EXPECT_EQ(texture.bitsPerPixel, c.bitsPerPixel) << c.name;
+        EXPECT_EQ(texels(texture, 3, 1), c.texels) << c.name;
+    }
 }
 
 TEST_F(TextureTest, ColourKeyMakesExactlyThatColourTransparent) {
