@@ -74,17 +74,4 @@ TEST_F(SkyboxTest, FacesSurroundTheEyeUprightWhereverTheEyeIs) {
     }
 }
 
-TEST_F(SkyboxTest, SkyWritesNoDepthSoAnythingDrawnLaterCoversIt) {
-    drawSkyFrom({0, 0, 0}, {0, 0, 1});
-    glDisable(GL_TEXTURE_2D);
-    glColor3ub(0, 0, 255);
-    glBegin(GL_QUADS); // ten times as far as the sky's faces
-    glVertex3f(100, 100, 500);
-    glVertex3f(-100, 100, 500);
-    glVertex3f(-100, -100, 500);
-    glVertex3f(100, -100, 500);
-    glEnd();
-    EXPECT_EQ(pixel(centreX, centreY), (Colour{0, 0, 255, 255}));
-}
-
 } // namespace
