@@ -107,7 +107,7 @@ protected:
 
 using Picked = std::vector<std::shared_ptr<IWorldObject>>;
 
-TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNeverAHiddenOne) {
+TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragAllThatShowWithinTheWindowNeverAHiddenOne) {
     drawThenPrepareToPick({front, hidden, back});
     ASSERT_TRUE(front->getModel()->visible);
     ASSERT_TRUE(back->getModel()->visible);
@@ -123,6 +123,11 @@ TEST_F(ScreenPickingTest, AClickTakesTheFrontObjectAndADragTakesAllThatShowNever
 
     const auto lowLeft = gridPixel(-3.0, -0.5, 2.0), highRight = gridPixel(1.2, 2.5, 2.0);
     EXPECT_EQ(pick(list, highRight, lowLeft), (Picked{front, back})) << "in list order, each once";
+
+    EXPECT_EQ(pick(list, {-5000, -5000}, {ClientWidth + 5000, ClientHeight + 5000}), (Picked{front, back}))
+        << "clamped to the window";
+    EXPECT_EQ(pick(list, {frontCentre[0], 0}, {frontCentre[0], ClientHeight}), (Picked{front})) << "a column";
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne) {
@@ -135,16 +140,6 @@ TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne
     EXPECT_EQ(pick(list, lowLeft, highRight), (Picked{front, twin}));
     EXPECT_TRUE(pick(list, gridPixel(-3.0, 0.5, 0.0), gridPixel(-1.0, 1.5, 0.0)).empty())
         << "a hidden object stays unpicked, centre inside or not";
-}
-
-TEST_F(ScreenPickingTest, ARectangleIsClampedToTheWindowAndAZeroWidthOneReadsAColumn) {
-    drawThenPrepareToPick({front, hidden, back});
-    const ObjectList list{hidden, front, back};
-    EXPECT_EQ(pick(list, {-5000, -5000}, {ClientWidth + 5000, ClientHeight + 5000}), (Picked{front, back}));
-
-    const auto frontCentre = gridPixel(0.0, 1.0, 2.0);
-    EXPECT_EQ(pick(list, {frontCentre[0], 0}, {frontCentre[0], ClientHeight}), (Picked{front}));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
