@@ -10,15 +10,9 @@
 
 namespace {
 
-class KeyPressTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fakeplatform::reset();
-        std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
-    }
-};
-
-TEST_F(KeyPressTest, HeldKeyActsOnceUntilReleased) {
+TEST(KeyPressTest, HeldKeyActsOnceUntilReleasedAndTheLatchIsSharedSoTheFirstUserTakesTheEdge) {
+    fakeplatform::reset();
+    std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
     fakeplatform::heldKeys = {'U'};
     EXPECT_TRUE(keyPressed('U'));
     EXPECT_FALSE(keyPressed('U'));
@@ -27,9 +21,7 @@ TEST_F(KeyPressTest, HeldKeyActsOnceUntilReleased) {
     EXPECT_FALSE(keyPressed('U'));
     fakeplatform::heldKeys = {'U'};
     EXPECT_TRUE(keyPressed('U'));
-}
 
-TEST_F(KeyPressTest, LatchIsSharedSoTheFirstUserTakesTheEdge) {
     fakeplatform::heldKeys = {KeyLeftButton};
     EXPECT_TRUE(keyPressed(KeyLeftButton));
     EXPECT_FALSE(latchPress(KeyLeftButton, true));
