@@ -15,8 +15,8 @@ namespace {
 
 constexpr uint32_t Now0 = 1000;
 
-// The first corner of every triangle drawn, in model units (the projection maps them 1:1).
-std::vector<Vec3> firstCorners(const std::function<void()>& draw) {
+// The x of every drawn triangle's first corner, in model units (the projection maps them 1:1).
+std::vector<float> firstCornerXs(const std::function<void()>& draw) {
     const platform::Rect client = platform::clientRect();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
@@ -25,18 +25,16 @@ std::vector<Vec3> firstCorners(const std::function<void()>& draw) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
     std::vector<GLfloat> buffer(1 << 16);
-    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_3D, buffer.data());
+    glFeedbackBuffer(static_cast<GLsizei>(buffer.size()), GL_2D, buffer.data());
     glRenderMode(GL_FEEDBACK);
     draw();
     const GLint count = glRenderMode(GL_RENDER);
-    std::vector<Vec3> corners;
-    for (GLint i = 0; i < count;) {
+    std::vector<float> xs;
+    for (GLint i = 0; i < count; i += 2 + 2 * static_cast<int>(buffer[i + 1])) {
         EXPECT_EQ(buffer[i], GL_POLYGON_TOKEN);
-        const int vertices = static_cast<int>(buffer[i + 1]);
-        corners.push_back({buffer[i + 2] - client.right / 2.0f, buffer[i + 3] - client.bottom / 2.0f, 0.0f});
-        i += 2 + 3 * vertices;
+        xs.push_back(buffer[i + 2] - client.right / 2.0f);
     }
-    return corners;
+    return xs;
 }
 
 // A triangle whose first corner is at (x, y).
@@ -94,12 +92,9 @@ protected:
         now = Now0;
     }
 
-    std::vector<float> drawnXs(ModelInstance& instance) {
-        std::vector<float> xs;
-        for (const Vec3& corner :
-             firstCorners([&] { drawModel(*instance.model, gpuOf(instance), &instance.animationState, 0); }))
-            xs.push_back(corner.x);
-        return xs;
+    static std::vector<float> drawnXs(ModelInstance& instance) {
+        return firstCornerXs(
+            [&] { drawModel(*instance.model, gpuOf(instance), &instance.animationState, 0); });
     }
 
     uint32_t now = Now0;
