@@ -147,24 +147,22 @@ TEST_F(ModelDrawingTest, AnimationsThatCannotRunDrawTheirFirstFrameOrTheRestPose
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{-50.0f, -50.0f})) << "no frames: the rest pose";
 }
 
-// Looks straight down on the ground plane, +x to the right and -z up the window.
-class TopViewTest : public ModelDrawingTest {
-protected:
-    void SetUp() override {
-        ModelDrawingTest::SetUp();
-        glMatrixMode(GL_PROJECTION);
-        glLoadIdentity();
-        glOrtho(-10.0, 10.0, -10.0, 10.0, 0.1, 100.0);
-        glMatrixMode(GL_MODELVIEW);
-        glLoadIdentity();
-        gluLookAt(0.0, 50.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, -1.0);
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glDisable(GL_TEXTURE_2D);
-    }
+// Looks straight down on the cleared ground plane, +x to the right and -z up the window.
+void lookStraightDown() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(-10.0, 10.0, -10.0, 10.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(0.0, 50.0, 0.0, 0.0, 0.0, 0.0, 0.0, 0.0, -1.0);
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_TEXTURE_2D);
+}
 
-    static Rgb pixelAt(double x, double z) { return pixelColour(windowPixel(x, 0.0, z)); }
-};
+Rgb pixelAt(double x, double z) {
+    return pixelColour(windowPixel(x, 0.0, z));
+}
 
 // A white square body at the origin with a nose in the colour separator toward +z.
 Model arrowModel() {
@@ -173,7 +171,9 @@ Model arrowModel() {
          flatMesh("color_separator", {{-0.5f, 0.5f, 1.0f}, {0.5f, 0.5f, 1.0f}, {0.0f, 0.5f, 4.0f}})});
 }
 
-TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColour) {
+TEST_F(ModelDrawingTest,
+       AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamColourAndAnEmptyOneDrawsNothing) {
+    lookStraightDown();
     Model model = arrowModel();
     const ModelGpu gpu = uploadModel(model);
     ModelInstance instance = instanceOf(model, gpu);
@@ -190,15 +190,14 @@ TEST_F(TopViewTest, AnInstanceFacesItsDirectionWithOnlyTheColourSeparatorInTeamC
     instance.direction[2] = -1.0f;
     drawInstance(instance, 5.0, 0.0, 0.0);
     EXPECT_EQ(pixelAt(5.0, -2.5), (Rgb{255, 0, 0})) << "turned half round, drawn at its position";
-}
 
-// Hiding behind what was drawn before is the screen picking's test.
-TEST_F(TopViewTest, AnEmptyModelIsNotVisibleAndDrawsNothing) {
+    // Hiding behind what was drawn before is the screen picking's case.
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     Model empty;
     const ModelGpu none;
     ModelInstance nothing = instanceOf(empty, none);
     drawInstance(nothing, 0.0, 0.0, 0.0);
-    EXPECT_FALSE(nothing.visible);
+    EXPECT_FALSE(nothing.visible) << "an empty model";
     EXPECT_EQ(pixelAt(0.0, 0.0), (Rgb{0, 0, 0}));
 }
 
