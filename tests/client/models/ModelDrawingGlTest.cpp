@@ -119,9 +119,6 @@ TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
     playAnimation(instance, "run");
     now = Now0 + 250; // frame 2, half way, toward frame 0 for every face
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{10.0f, 15.0f}));
-    ASSERT_EQ(instance.animationState.size(), 1u);
-    EXPECT_EQ(instance.animationState[0].frame, 2);
-    EXPECT_EQ(instance.animationState[0].frameStart, Now0 + 200);
 
     now = Now0 + 300 + 150; // frame 1 of the next loop, half way toward frame 2
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{15.0f, 10.0f}))
@@ -129,7 +126,6 @@ TEST_F(ModelDrawingTest, KeyframesInterpolateTowardTheNextFrameAndLoop) {
 
     now = Now0 + 3000000 + 50; // a long pause is caught up to the same place in the loop
     EXPECT_EQ(drawnXs(instance), (std::vector<float>{5.0f, 5.0f}));
-    EXPECT_EQ(instance.animationState[0].frame, 0);
 }
 
 TEST_F(ModelDrawingTest, AnimationsThatCannotRunDrawTheirFirstFrameOrTheRestPose) {
