@@ -50,10 +50,6 @@ protected:
 
     static Player& player() { return PlayerManager::getInstance()->getPlayer(1); }
 
-    static std::shared_ptr<IWorldObject> make(WorldObjectType type, int32_t owner) {
-        return ObjectFactory::createObject(type, owner, 50.0, 50.0);
-    }
-
     // The quads a selection read-out adds to the panel's own.
     static std::vector<RecordedQuad> readOutOf(Player& player) {
         const auto panel = recordIn2D([] { drawPanel(mouseAt(-1, -1)); });
@@ -139,7 +135,7 @@ TEST_F(PanelTest, DescriptionBoxAppearsOnlyOverAVisibleButton) {
 }
 
 TEST_F(PanelTest, SingleSelectionReadsHitPointsNameAndState) {
-    const auto pile = make(TypeMetalPile, 0);
+    const std::shared_ptr<IWorldObject> pile = ObjectFactory::createObject(TypeMetalPile, 0, 50.0, 50.0);
     player().selectObject(pile, false);
     std::vector<RecordedQuad> expected{{260, 5, 350, 95}};
     const auto text =
@@ -147,7 +143,7 @@ TEST_F(PanelTest, SingleSelectionReadsHitPointsNameAndState) {
     expected.insert(expected.end(), text.begin(), text.end());
     EXPECT_EQ(readOutOf(player()), expected) << "a pile has no hit points";
 
-    const auto worker = make(TypeWorker, 1);
+    const std::shared_ptr<IWorldObject> worker = ObjectFactory::createObject(TypeWorker, 1, 50.0, 50.0);
     player().selectObject(worker, false);
     const auto readOut = readOutOf(player());
     const auto hitPoints = printed({{"Worker", 357, 75, 32}, {"40/40", 360, 50, 16}});
