@@ -37,16 +37,11 @@ std::vector<float> firstCornerXs(const std::function<void()>& draw) {
     return xs;
 }
 
-// A triangle whose first corner is at (x, y).
-std::vector<Vec3> triangleAt(float x, float y) {
-    return {{x, y, 0.0f}, {x + 1.0f, y, 0.0f}, {x, y + 1.0f, 0.0f}};
-}
-
-// Two triangles, face 0 at height 0 and face 1 at height 20, at the x offsets given.
+// Two triangles, face 0 at height 0 and face 1 at height 20, whose first corners are at the x
+// offsets given.
 std::shared_ptr<MeshShape> twoFaces(float x0, float x1) {
     auto shape = std::make_shared<MeshShape>();
-    for (const auto& corners : {triangleAt(x0, 0.0f), triangleAt(x1, 20.0f)})
-        shape->positions.insert(shape->positions.end(), corners.begin(), corners.end());
+    shape->positions = {{x0, 0, 0}, {x0 + 1, 0, 0}, {x0, 1, 0}, {x1, 20, 0}, {x1 + 1, 20, 0}, {x1, 21, 0}};
     shape->faceNormals.assign(2, Vec3{0.0f, 0.0f, 1.0f});
     return shape;
 }
@@ -54,11 +49,7 @@ std::shared_ptr<MeshShape> twoFaces(float x0, float x1) {
 // Rest pose at x = -50. "run": three frames; face 0 at x = 0, 10, 20; face 1 at x = 0, 10, 30 but
 // marked unchanged in the last frame.
 Model runningModel(std::array<uint32_t, 3> durations = {100, 100, 100}) {
-    ModelMesh mesh = flatMesh("body", {});
-    mesh.faceCount = 2;
-    mesh.shape = twoFaces(-50.0f, -50.0f);
-    mesh.texCoords.assign(6, Vec2{});
-    Model model = modelOf({mesh});
+    Model model = modelOf({flatMesh("body", twoFaces(-50.0f, -50.0f)->positions)});
     ModelAnimation run;
     run.name = "run";
     run.frameCount = 3;
