@@ -25,7 +25,10 @@ protected:
     }
 };
 
-TEST_F(SelectionRectTest, ADragRunsFromThePressToTheReleaseAndEndsOnce) {
+TEST_F(SelectionRectTest, ADragRunsFromThePressInTheWindowToTheReleaseAndEndsOnce) {
+    EXPECT_FALSE(frame(-5, 300, true));
+    EXPECT_FALSE(frame(800, 300, true));
+    EXPECT_FALSE(selectionRect.dragging) << "a press outside the window starts nothing";
     EXPECT_FALSE(frame(100, 400, false));
     EXPECT_FALSE(frame(100, 400, true));
     EXPECT_TRUE(selectionRect.dragging);
@@ -65,12 +68,6 @@ TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) 
     EXPECT_FALSE(frame(320, 420, false)) << "its release ends nothing";
     EXPECT_FALSE(frame(320, 420, true));
     EXPECT_TRUE(selectionRect.dragging) << "the next press starts a drag";
-}
-
-TEST_F(SelectionRectTest, APressOutsideTheWindowStartsNothing) {
-    EXPECT_FALSE(frame(-5, 300, true));
-    EXPECT_FALSE(frame(800, 300, true));
-    EXPECT_FALSE(selectionRect.dragging);
 }
 
 } // namespace
