@@ -113,7 +113,7 @@ TEST_F(CameraTest, FlightCoversTheSpeedAlongTheViewOrItsRightWhateverTheFramesAn
     expectNear(camera.eye(), start.eye() + Vec3{25.0f, 0.0f, 0.0f});
 }
 
-TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
+TEST_F(CameraTest, MouseLookTurnsTheViewStoppingShortOfVerticalAndPutsTheCursorBackAtTheCentre) {
     fakeplatform::client = {100, 50, 901, 651}; // odd sizes: the centre (500, 350) rounds down
     Camera camera = pitchedCamera(0.0f);
     fakeplatform::cursor = {550, 350};
@@ -128,19 +128,18 @@ TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
     EXPECT_EQ(fakeplatform::cursor.y, 350);
     EXPECT_NEAR(cameraPitch(camera), 2.0f, 1e-3f);
     EXPECT_NEAR(length(camera.center() - camera.eye()), 10.0f, 1e-3f);
-}
 
-TEST_F(CameraTest, PitchStopsShortOfVerticalButTurnsBackTowardLevel) {
+    // The pitch stops short of vertical but turns back toward level.
     for (int sign : {1, -1}) {
-        Camera camera = pitchedCamera(89.5f * sign);
-        const Vec3 center = camera.center();
-        fakeplatform::cursor = {400, 300 - 10 * sign}; // one degree further out
-        updateCamera(camera);
-        expectNear(camera.center(), center);
+        Camera steep = pitchedCamera(89.5f * sign);
+        const Vec3 center = steep.center();
+        fakeplatform::cursor = {500, 350 - 10 * sign}; // one degree further out
+        updateCamera(steep);
+        expectNear(steep.center(), center);
 
-        fakeplatform::cursor = {400, 300 + 10 * sign}; // one degree back
-        updateCamera(camera);
-        EXPECT_NEAR(cameraPitch(camera), 88.5f * sign, 1e-2f);
+        fakeplatform::cursor = {500, 350 + 10 * sign}; // one degree back
+        updateCamera(steep);
+        EXPECT_NEAR(cameraPitch(steep), 88.5f * sign, 1e-2f);
     }
 }
 
