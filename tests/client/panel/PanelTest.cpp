@@ -36,11 +36,8 @@ class PanelTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
-        static const bool loaded = [] {
+        if (!interfaceFont.ready)
             loadPanel();
-            return true;
-        }();
-        ASSERT_TRUE(loaded);
         ASSERT_TRUE(interfaceFont.ready) << "the baked interface font is missing";
         ClientWidth = 800;
         ClientHeight = platform::clientRect().bottom;
