@@ -70,16 +70,15 @@ TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
     EXPECT_EQ(main.buttons()[2].x, -456.0f);
     EXPECT_EQ(main.buttons()[2].y, 800.0f - 108.0f - 216.0f);
 
-    std::vector<float> xs;
     int swishes = 0;
-    for (float x = -356.0f; x < 0.0f;) {
+    float x = -356.0f;
+    while (x < 0.0f) {
         const MenuButtonSlide slide = slideMenuButton(x, true, 1000.0f, 60.0f);
         swishes += slide.enteredView;
         x = slide.x;
-        xs.push_back(x);
     }
     EXPECT_EQ(swishes, 1);
-    EXPECT_EQ(xs.back(), 0.0f) << "clamped at the left edge";
+    EXPECT_EQ(x, 0.0f) << "clamped at the left edge";
     EXPECT_FALSE(slideMenuButton(-256.0f, true, 1000.0f, 0.0f).enteredView);
     EXPECT_TRUE(slideMenuButton(-256.0f, true, 1000.0f, 1.0f).enteredView);
 
