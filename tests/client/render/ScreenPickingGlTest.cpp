@@ -5,8 +5,6 @@
 #include "files/World.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
-#include "sim/objects/Barracks.h"
-#include "sim/objects/Construction.h"
 #include "sim/players/PlayerManager.h"
 #include "support/GlWindow.h"
 #include "support/TestModels.h"
@@ -140,15 +138,6 @@ TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne
     EXPECT_EQ(pick(list, lowLeft, highRight), (Picked{front, twin}));
     EXPECT_TRUE(pick(list, gridPixel(-3.0, 0.5, 0.0), gridPixel(-1.0, 1.5, 0.0)).empty())
         << "a hidden object stays unpicked, centre inside or not";
-}
-
-TEST_F(ScreenPickingTest, AConstructionSiteIsPickedWhileItRisesFromTheGround) {
-    auto building = std::make_unique<Barracks>(WorldObjectData{TypeBarracks, 1, 0.0, 0.0, nullptr});
-    const auto site = std::make_shared<Construction>(std::move(building));
-    drawThenPrepareToPick({site}); // before its first work step: hardly above the ground
-    const ObjectList list{site};
-    const auto centre = gridPixel(0.0, 1.0, 0.0);
-    EXPECT_EQ(pick(list, centre, centre), (Picked{site})) << "a Worker can be ordered onto it";
 }
 
 } // namespace
