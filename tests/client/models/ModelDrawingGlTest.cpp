@@ -91,13 +91,11 @@ protected:
     uint32_t now = Now0;
 };
 
+// Facing +x and -z is the facing case's, drawn.
 TEST_F(ModelDrawingTest, YawTurnsTheModelFromPlusZToItsHorizontalDirection) {
-    const float east[3] = {1, 0, 0}, west[3] = {-1, 0, 0}, north[3] = {0, 0, -1}, none[3] = {0, 0, 0};
-    EXPECT_NEAR(yawDegrees(east), 90.0, 1e-4);
+    const float west[3] = {-1, 0, 0}, none[3] = {0, 0, 0}, climbing[3] = {0, 5, 1};
     EXPECT_NEAR(yawDegrees(west), 270.0, 1e-4);
-    EXPECT_NEAR(yawDegrees(north), 180.0, 1e-4);
     EXPECT_EQ(yawDegrees(none), 0.0);
-    const float climbing[3] = {0, 5, 1};
     EXPECT_NEAR(yawDegrees(climbing), 0.0, 1e-4) << "only the horizontal part counts";
 }
 
