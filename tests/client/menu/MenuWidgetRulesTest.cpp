@@ -36,27 +36,16 @@ TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
 
 TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheFieldInsideTheOpenList) {
     const int left = 100, fieldY = 500, width = 250, count = 3;
-    auto rowAt = [&](int x, int y) { return dropDownRowAt(left, fieldY, width, count, {x, y}); };
-    EXPECT_EQ(rowAt(200, 499), 0);
-    EXPECT_EQ(rowAt(200, 468), 0);
-    EXPECT_EQ(rowAt(200, 467), 1);
-    EXPECT_EQ(rowAt(200, 404), 2);
-    EXPECT_EQ(rowAt(200, 403), -1) << "below the last row";
-    EXPECT_EQ(rowAt(200, 500), -1) << "on the field";
-    EXPECT_EQ(rowAt(100, 480), 0);
-    EXPECT_EQ(rowAt(350, 480), 0);
-    EXPECT_EQ(rowAt(99, 480), -1);
-    EXPECT_EQ(rowAt(351, 480), -1);
-
-    // The open list spans the field and its rows.
-    auto inside = [&](int x, int y) { return insideOpenDropDown(left, fieldY, width, count, {x, y}); };
-    EXPECT_TRUE(inside(200, 531));
-    EXPECT_FALSE(inside(200, 532));
-    EXPECT_TRUE(inside(200, 404));
-    EXPECT_FALSE(inside(200, 403));
-    EXPECT_TRUE(inside(350, 450));
-    EXPECT_FALSE(inside(351, 450));
-    EXPECT_FALSE(inside(99, 510));
+    const struct {
+        int x, y, row;
+        bool inside; // the open list spans the field and its rows
+    } cases[] = {{200, 532, -1, false}, {200, 531, -1, true}, {200, 500, -1, true}, {200, 499, 0, true},
+                 {200, 468, 0, true},   {200, 467, 1, true},  {200, 404, 2, true},  {200, 403, -1, false},
+                 {100, 480, 0, true},   {350, 450, 1, true},  {99, 510, -1, false}, {351, 480, -1, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(dropDownRowAt(left, fieldY, width, count, {c.x, c.y}), c.row) << c.x << ", " << c.y;
+        EXPECT_EQ(insideOpenDropDown(left, fieldY, width, count, {c.x, c.y}), c.inside) << c.x << ", " << c.y;
+    }
 }
 
 TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
