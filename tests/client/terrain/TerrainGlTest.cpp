@@ -122,12 +122,10 @@ protected:
 
     // Whether any pixel within two of the point is black: lines are one pixel wide.
     static bool blackNear(WindowPixel at) {
-        std::array<uint8_t, 5 * 5 * 3> area{};
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(at[0] - 2, at[1] - 2, 5, 5, GL_RGB, GL_UNSIGNED_BYTE, area.data());
-        for (std::size_t i = 0; i < area.size(); i += 3)
-            if (area[i] == 0 && area[i + 1] == 0 && area[i + 2] == 0)
-                return true;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (pixelColour({at[0] + dx, at[1] + dy}) == Rgb{0, 0, 0})
+                    return true;
         return false;
     }
 
