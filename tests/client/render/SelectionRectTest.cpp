@@ -1,5 +1,6 @@
 #include "client/render/SelectionRect.h"
 #include "core/Input.h"
+#include "core/VirtualKey.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -18,9 +19,7 @@ protected:
 
     static bool frame(int x, int y, bool leftDown) {
         fakeplatform::cursor = {x, ClientHeight - y};
-        fakeplatform::heldKeys.clear();
-        if (leftDown)
-            fakeplatform::heldKeys.insert(0x01);
+        fakeplatform::heldKeys = leftDown ? std::set<int>{KeyLeftButton} : std::set<int>{};
         return updateSelectionRect();
     }
 };
