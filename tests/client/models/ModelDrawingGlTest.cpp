@@ -80,7 +80,6 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
         setTickSource([this] { return now; });
-        now = Now0;
     }
 
     static std::vector<float> drawnXs(ModelInstance& instance) {

@@ -45,17 +45,13 @@ protected:
         world = World{}; // grid (x, z) lies at world (3.75 x, 0, 3.75 z)
         presentation = std::make_unique<BoxPresentation>();
         setPresentation(presentation.get());
-        const platform::Rect client = platform::clientRect();
-        ClientWidth = client.right;
-        ClientHeight = client.bottom;
+        ClientWidth = platform::clientRect().right;
+        ClientHeight = platform::clientRect().bottom;
         hidden = std::make_shared<Marker>(-2.0, 0.0); // behind a wall in the normal frame
         front = std::make_shared<Marker>(0.0, 2.0);
         back = std::make_shared<Marker>(0.4, 0.0); // behind the front one, sticking out to its right
     }
     void TearDown() override {
-        hidden.reset();
-        front.reset();
-        back.reset();
         setPresentation(nullptr);
         PlayerManager::destroyInstance();
         ObjectManager::destroyInstance();
