@@ -212,7 +212,6 @@ TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {
 TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartPoseOncePerPress) {
     camera.moveSpeed = 40.0f;
     frames(1, 2);
-    EXPECT_LT(distance(camera), distance(start));
     fakeplatform::heldKeys = {KeyRight};
     frames(1);
     camera.upX = 0.1f; // as the free camera may leave it

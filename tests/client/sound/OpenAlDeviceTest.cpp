@@ -34,9 +34,8 @@ TEST(WaveBackend, EmptyRecordsPlayNothing) {
     EXPECT_FALSE(loadSound(missing, (folder / "missing.wav").string()));
     EXPECT_EQ(missing.source, 0u);
 
-    const int barracks = TypeBarracks;
-    playSelectResponse(barracks);
-    playMoveAcknowledgement(barracks);
+    playSelectResponse(TypeBarracks);
+    playMoveAcknowledgement(TypeBarracks);
     playSelectResponse(-1);
     playSelectResponse(1000);
     playClick();

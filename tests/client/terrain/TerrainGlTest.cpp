@@ -87,7 +87,6 @@ TEST_F(WorldLoaderTest, EachTextureGetsALayerOfItsCellsTheObjectsArePlacedAndARe
     ASSERT_EQ(recordedMessageBoxes.size(), 1u);
     EXPECT_EQ(recordedMessageBoxes[0].text, "Map " + truncated + " wasn't found or is corrupted!");
     EXPECT_EQ(recordedMessageBoxes[0].caption, "Map Unavailable");
-    EXPECT_EQ(world.columns, 0);
     EXPECT_TRUE(world.cornerHeights.empty());
     EXPECT_TRUE(terrainGpu.layerCellCounts.empty());
     EXPECT_TRUE(terrainGpu.textures.empty());
@@ -137,10 +136,7 @@ protected:
 TEST_F(TerrainTest, GroundPointFollowsThePlaneOfTheCellsCornersAndStaysOnTheMap) {
     world.cornerHeights[1 * 4 + 2] = 0.2f; // corner (1, 2)
     world.cornerHeights[1 * 4 + 3] = 0.4f; // corner (1, 3)
-    const WorldPoint corner = groundPoint(1.0, 2.0);
-    EXPECT_DOUBLE_EQ(corner.x, 3.75 * 2 - 7.5);
-    EXPECT_NEAR(corner.y, 20.0, 1e-4);
-    EXPECT_DOUBLE_EQ(corner.z, 3.75 * 1 - 5.625);
+    EXPECT_NEAR(groundPoint(1.0, 2.0).y, 20.0, 1e-4);
     EXPECT_NEAR(groundPoint(1.0, 2.5).y, 30.0, 1e-4) << "half way along the edge: the mean height";
 
     EXPECT_NEAR(groundPoint(-1.0, 2.0).y, 0.0, 1e-4) << "outside the map the nearest cell's height";
