@@ -43,14 +43,6 @@ const bool Recording = std::getenv("ORVALEN_RECORD_FRAMES") != nullptr;
 
 using Pixels = std::vector<unsigned char>; // RGB, rows from the bottom, as GL reads them
 
-Pixels readWindow(GLenum buffer) {
-    Pixels pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(buffer);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 // PNG through ImageMagick, as the end-to-end tests compare pictures; `-flip` turns GL's row order.
 void writePng(const Pixels& pixels, const std::string& path) {
     FILE* out = popen(("convert -flip ppm:- png:" + path).c_str(), "w");
@@ -77,7 +69,11 @@ Pixels drawnFrame() {
     frameToggles.showPickingPass = true;
     drawFrame();
     glFinish();
-    return readWindow(GL_BACK);
+    Pixels pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_BACK);
+    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
 }
 
 void expectPicture(const std::string& name, const Pixels& drawn) {
@@ -176,9 +172,9 @@ TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
         std::ofstream(picksFile) << answers;
         return;
     }
-    std::ifstream in(picksFile);
-    const std::string expected((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    EXPECT_EQ(answers, expected);
+    std::ostringstream expected;
+    expected << std::ifstream(picksFile).rdbuf();
+    EXPECT_EQ(answers, expected.str());
 }
 
 } // namespace

@@ -10,26 +10,10 @@
 
 namespace {
 
-class KeyPressTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        fakeplatform::reset();
-        std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
-    }
-};
-
-TEST_F(KeyPressTest, HeldKeyActsOnceUntilReleased) {
-    fakeplatform::heldKeys = {'U'};
-    EXPECT_TRUE(keyPressed('U'));
-    EXPECT_FALSE(keyPressed('U'));
-    EXPECT_FALSE(keyPressed('U'));
-    fakeplatform::heldKeys.clear();
-    EXPECT_FALSE(keyPressed('U'));
-    fakeplatform::heldKeys = {'U'};
-    EXPECT_TRUE(keyPressed('U'));
-}
-
-TEST_F(KeyPressTest, LatchIsSharedSoTheFirstUserTakesTheEdge) {
+// A held key acting once until released is the camera's Home case.
+TEST(KeyPressTest, TheLatchIsSharedSoTheFirstUserTakesTheEdge) {
+    fakeplatform::reset();
+    std::fill(std::begin(KeyLatch), std::end(KeyLatch), 0);
     fakeplatform::heldKeys = {KeyLeftButton};
     EXPECT_TRUE(keyPressed(KeyLeftButton));
     EXPECT_FALSE(latchPress(KeyLeftButton, true));

@@ -11,8 +11,6 @@ struct RecordedQuad {
     float right = 0.0f;
     float top = 0.0f;
 
-    float width() const { return right - left; }
-    float height() const { return top - bottom; }
     bool operator==(const RecordedQuad&) const = default;
 };
 

@@ -17,16 +17,14 @@ TEST(SliderRulesTest, ValueIsTheIntegerShareOfTheRange) {
 }
 
 TEST(SliderRulesTest, ReleasedKnobSettlesAtTheLowestPositionOfItsValue) {
-    EXPECT_EQ(settledSliderPosition(0, 100, 1), 0);   // 0 for positions 0 and 1
-    EXPECT_EQ(settledSliderPosition(0, 100, 12), 11); // 10 for positions 11 and 12
-    EXPECT_EQ(settledSliderPosition(0, 100, 55), 55); // 50 first reached at 55
-    EXPECT_EQ(settledSliderPosition(0, 10, 64), 55);  // 5 from 55 to 65
-    EXPECT_EQ(settledSliderPosition(0, 10, 110), 110);
-    for (int position = 0; position <= Slider::Travel; ++position) {
-        const int settled = settledSliderPosition(0, 7, position);
-        EXPECT_EQ(sliderValue(0, 7, settled), sliderValue(0, 7, position));
-        EXPECT_TRUE(settled == 0 || sliderValue(0, 7, settled - 1) != sliderValue(0, 7, settled));
-    }
+    for (const auto& [min, max] : {std::pair(0, 100), std::pair(0, 10), std::pair(0, 7), std::pair(20, 30)})
+        for (int position = 0; position <= Slider::Travel; ++position) {
+            const int settled = settledSliderPosition(min, max, position);
+            EXPECT_EQ(sliderValue(min, max, settled), sliderValue(min, max, position))
+                << max << " " << position;
+            EXPECT_TRUE(settled == 0 || sliderValue(min, max, settled - 1) != sliderValue(min, max, settled))
+                << max << " " << position;
+        }
 }
 
 TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
@@ -36,31 +34,18 @@ TEST(SliderRulesTest, DragNeverTakesTheKnobOffItsTrack) {
     EXPECT_EQ(sliderDragOffset(0, 100, 400), 0);
 }
 
-TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheField) {
+TEST(DropDownRowsTest, RowsOfThirtyTwoPixelsHangBelowTheFieldInsideTheOpenList) {
     const int left = 100, fieldY = 500, width = 250, count = 3;
-    auto rowAt = [&](int x, int y) { return dropDownRowAt(left, fieldY, width, count, {x, y}); };
-    EXPECT_EQ(rowAt(200, 499), 0);
-    EXPECT_EQ(rowAt(200, 468), 0);
-    EXPECT_EQ(rowAt(200, 467), 1);
-    EXPECT_EQ(rowAt(200, 404), 2);
-    EXPECT_EQ(rowAt(200, 403), -1) << "below the last row";
-    EXPECT_EQ(rowAt(200, 500), -1) << "on the field";
-    EXPECT_EQ(rowAt(100, 480), 0);
-    EXPECT_EQ(rowAt(350, 480), 0);
-    EXPECT_EQ(rowAt(99, 480), -1);
-    EXPECT_EQ(rowAt(351, 480), -1);
-}
-
-TEST(DropDownRowsTest, OpenListSpansTheFieldAndItsRows) {
-    const int left = 100, fieldY = 500, width = 250, count = 3;
-    auto inside = [&](int x, int y) { return insideOpenDropDown(left, fieldY, width, count, {x, y}); };
-    EXPECT_TRUE(inside(200, 531));
-    EXPECT_FALSE(inside(200, 532));
-    EXPECT_TRUE(inside(200, 404));
-    EXPECT_FALSE(inside(200, 403));
-    EXPECT_TRUE(inside(350, 450));
-    EXPECT_FALSE(inside(351, 450));
-    EXPECT_FALSE(inside(99, 510));
+    const struct {
+        int x, y, row;
+        bool inside; // the open list spans the field and its rows
+    } cases[] = {{200, 532, -1, false}, {200, 531, -1, true}, {200, 500, -1, true}, {200, 499, 0, true},
+                 {200, 468, 0, true},   {200, 467, 1, true},  {200, 404, 2, true},  {200, 403, -1, false},
+                 {100, 480, 0, true},   {350, 450, 1, true},  {99, 510, -1, false}, {351, 480, -1, false}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(dropDownRowAt(left, fieldY, width, count, {c.x, c.y}), c.row) << c.x << ", " << c.y;
+        EXPECT_EQ(insideOpenDropDown(left, fieldY, width, count, {c.x, c.y}), c.inside) << c.x << ", " << c.y;
+    }
 }
 
 TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
@@ -74,16 +59,15 @@ TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
     EXPECT_EQ(main.buttons()[2].x, -456.0f);
     EXPECT_EQ(main.buttons()[2].y, 800.0f - 108.0f - 216.0f);
 
-    std::vector<float> xs;
     int swishes = 0;
-    for (float x = -356.0f; x < 0.0f;) {
+    float x = -356.0f;
+    while (x < 0.0f) {
         const MenuButtonSlide slide = slideMenuButton(x, true, 1000.0f, 60.0f);
         swishes += slide.enteredView;
         x = slide.x;
-        xs.push_back(x);
     }
     EXPECT_EQ(swishes, 1);
-    EXPECT_EQ(xs.back(), 0.0f) << "clamped at the left edge";
+    EXPECT_EQ(x, 0.0f) << "clamped at the left edge";
     EXPECT_FALSE(slideMenuButton(-256.0f, true, 1000.0f, 0.0f).enteredView);
     EXPECT_TRUE(slideMenuButton(-256.0f, true, 1000.0f, 1.0f).enteredView);
 

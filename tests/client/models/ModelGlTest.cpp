@@ -6,6 +6,8 @@
 #include <FreeImage.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 
 namespace {
@@ -25,69 +27,44 @@ ModelFileContents texturedTriangle() {
     return c;
 }
 
-class ModelLoaderTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(openGlWindow());
-        recordedMessageBoxes.clear();
-    }
-
-    std::string write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        const std::string path = prefix_ + name;
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        return path;
-    }
-
-    void writeSkin() {
-        FIBITMAP* image = FreeImage_Allocate(2, 2, 24);
-        ASSERT_TRUE(FreeImage_Save(FIF_PNG, image, (prefix_ + "skin.png").c_str(), 0));
-        FreeImage_Unload(image);
-    }
-
-    const ScratchFolder folder_;
-    const std::string prefix_ = folder_.path().string() + "/";
-};
-
-TEST_F(ModelLoaderTest, LoadsTexturesAfterThePrefixAndMakesTheQuery) {
-    writeSkin();
-    const std::string path = write("hull.ktqm", writeModelFile(texturedTriangle()));
-    Model model;
-    const ModelGpu gpu = loadModel(model, path, prefix_);
-    ASSERT_EQ(model.meshes.size(), 1u);
-    ASSERT_EQ(gpu.textures.size(), 2u);
-    EXPECT_NE(gpu.textures[0].id, 0u);
-    EXPECT_EQ(gpu.textures[0].path, prefix_ + "skin.png");
-    EXPECT_EQ(gpu.textures[1].id, 0u) << "a missing texture keeps id 0 and the model loads on";
-    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
-    EXPECT_EQ(recordedMessageBoxes[0].text, "Couldn't load texture " + prefix_ + "absent.png!");
-    EXPECT_NE(gpu.occlusionQuery, 0u);
-    EXPECT_EQ(model.boundingBox.maxY, 2.0f);
+// The first `size` bytes (all by default) written to the file.
+std::string write(const std::string& path, const std::vector<uint8_t>& bytes, std::size_t size = SIZE_MAX) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(std::min(size, bytes.size())));
+    return path;
 }
 
-TEST_F(ModelLoaderTest, MissingWrongOrTruncatedFileGivesOneMessageAndAnEmptyModel) {
-    std::vector<uint8_t> crlf = writeModelFile(texturedTriangle());
-    crlf.insert(crlf.begin() + 9, '\r');
-    std::vector<uint8_t> cut = writeModelFile(texturedTriangle());
-    cut.resize(cut.size() / 2);
-    const std::vector<std::string> paths = {prefix_ + "absent.ktqm", write("crlf.ktqm", crlf),
-                                            write("cut.ktqm", cut)};
-    for (const std::string& path : paths) {
-        writeSkin();
-        Model model;
-        loadModel(model, write("good.ktqm", writeModelFile(texturedTriangle())), prefix_);
-        recordedMessageBoxes.clear();
+TEST(ModelLoaderTest, LoadsTexturesAfterThePrefixAndARefusedFileLeavesAnEmptyModel) {
+    ASSERT_TRUE(openGlWindow());
+    recordedMessageBoxes.clear();
+    const ScratchFolder folder;
+    const std::string prefix = folder.path().string() + "/";
+    FIBITMAP* skin = FreeImage_Allocate(2, 2, 24);
+    ASSERT_TRUE(FreeImage_Save(FIF_PNG, skin, (prefix + "skin.png").c_str(), 0));
+    FreeImage_Unload(skin);
 
-        const ModelGpu gpu = loadModel(model, path, prefix_);
-        ASSERT_EQ(recordedMessageBoxes.size(), 1u) << path;
-        EXPECT_EQ(recordedMessageBoxes[0].text, "Model " + path + " wasn't found or is corrupted!");
-        EXPECT_EQ(recordedMessageBoxes[0].caption, "Model Unavailable");
-        EXPECT_TRUE(model.meshes.empty());
-        EXPECT_TRUE(gpu.textures.empty());
-        EXPECT_TRUE(model.materials.empty());
-        EXPECT_EQ(model.colourSeparator, -1);
-        EXPECT_EQ(model.boundingBox, BoundingBox{});
-    }
+    const std::vector<uint8_t> bytes = writeModelFile(texturedTriangle());
+    Model model;
+    const ModelGpu gpu = loadModel(model, write(prefix + "hull.ktqm", bytes), prefix);
+    ASSERT_EQ(gpu.textures.size(), 2u);
+    EXPECT_NE(gpu.textures[0].id, 0u);
+    EXPECT_EQ(gpu.textures[0].path, prefix + "skin.png");
+    EXPECT_EQ(gpu.textures[1].id, 0u) << "a missing texture keeps id 0 and the model loads on";
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+    EXPECT_EQ(recordedMessageBoxes[0].text, "Couldn't load texture " + prefix + "absent.png!");
+
+    // Any file the reader refuses (the registry's test has a missing one): what was loaded goes.
+    const std::string cut = write(prefix + "cut.ktqm", bytes, bytes.size() / 2);
+    const ModelGpu none = loadModel(model, cut, prefix);
+    ASSERT_EQ(recordedMessageBoxes.size(), 2u);
+    EXPECT_EQ(recordedMessageBoxes[1].text, "Model " + cut + " wasn't found or is corrupted!");
+    EXPECT_EQ(recordedMessageBoxes[1].caption, "Model Unavailable");
+    EXPECT_TRUE(model.meshes.empty());
+    EXPECT_TRUE(none.textures.empty());
+    EXPECT_TRUE(model.materials.empty());
+    EXPECT_EQ(model.colourSeparator, -1);
+    EXPECT_EQ(model.boundingBox, BoundingBox{});
 }
 
 } // namespace

@@ -5,44 +5,34 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// The baked models without their textures and without the scout's model.
+// The baked models and textures without the scout's model.
 TEST(ModelRegistryTest, LoadsTheModelsOnceAndAMissingOneStillGivesInstances) {
     ASSERT_TRUE(openGlWindow());
-    const fs::path baked = fs::current_path() / "data" / "models";
-    ASSERT_TRUE(fs::exists(baked / "marine.ktqm")) << "the build bakes the data folder";
+    const fs::path baked = fs::current_path() / "data";
+    ASSERT_TRUE(fs::exists(baked / "models" / "marine.ktqm")) << "the build bakes the data folder";
     const ScratchFolder folder;
     fs::create_directories("data/models");
-    for (const auto& file : fs::directory_iterator(baked))
-        if (file.path().extension() == ".ktqm" && file.path().filename() != "scout.ktqm")
+    fs::create_directory_symlink(baked / "textures", "data/textures");
+    for (const auto& file : fs::directory_iterator(baked / "models"))
+        if (file.path().filename() != "scout.ktqm")
             fs::copy_file(file.path(), fs::path("data/models") / file.path().filename());
     recordedMessageBoxes.clear();
 
     const ModelRegistry& registry = ModelRegistry::instance();
-    const auto boxes = recordedMessageBoxes;
-    EXPECT_EQ(std::count_if(boxes.begin(), boxes.end(),
-                            [](const RecordedBox& box) {
-                                return box.text ==
-                                       "Model data/models/scout.ktqm wasn't found or is corrupted!";
-                            }),
-              1);
-    EXPECT_EQ(&ModelRegistry::instance(), &registry);
-    EXPECT_EQ(recordedMessageBoxes.size(), boxes.size()) << "the models load once";
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+    EXPECT_EQ(recordedMessageBoxes[0].text, "Model data/models/scout.ktqm wasn't found or is corrupted!");
+    ModelRegistry::instance();
+    EXPECT_EQ(recordedMessageBoxes.size(), 1u) << "the models load once";
 
-    for (int type : {TypeBarracks, TypeMarine, TypeMetalPile, TypeOilPile, TypeOilRafinery, TypeWorker,
-                     TypeBaseCenter}) {
-        const auto instance = registry.createInstance(type);
-        ASSERT_NE(instance, nullptr) << type;
-        EXPECT_FALSE(instance->model->meshes.empty()) << type;
-        EXPECT_TRUE(instance->animationState.empty());
-        EXPECT_EQ(instance->direction[0], 0.0f);
-    }
+    const auto marine = registry.createInstance(TypeMarine);
+    ASSERT_NE(marine, nullptr);
+    EXPECT_FALSE(marine->model->meshes.empty());
     const auto scout = registry.createInstance(TypeScout);
     ASSERT_NE(scout, nullptr) << "a model that failed to load still gives instances";
     EXPECT_TRUE(scout->model->meshes.empty());

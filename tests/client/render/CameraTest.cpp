@@ -1,4 +1,6 @@
 #include "client/render/Camera.h"
+#include "client/render/CameraMoves.h"
+#include "client/render/CameraSteering.h"
 #include "core/FrameClock.h"
 #include "support/ExpectNear.h"
 #include "support/FakePlatform.h"
@@ -11,13 +13,18 @@ namespace {
 
 constexpr float Pi = 3.14159265f;
 
+float distance(const Camera& camera) {
+    return length(camera.center() - camera.eye());
+}
+
+const GroundArea Map{-375.0f, 375.0f, -375.0f, 375.0f};
+
 class CameraTest : public ::testing::Test {
 protected:
     const Camera start{};
 
     void SetUp() override {
-        fakeplatform::reset();
-        fakeplatform::client = {0, 0, 800, 600};
+        fakeplatform::reset();             // an 800 x 600 window
         fakeplatform::cursor = {400, 300}; // the window centre: no mouse-look
     }
 
@@ -40,7 +47,56 @@ protected:
     }
 };
 
-TEST_F(CameraTest, OneSecondOfForwardFlightCoversTheSpeedAlongTheViewWhateverTheFrameLengths) {
+TEST_F(CameraTest, PanningSlidesOverTheGroundKeepingHeightAndAngle) {
+    Camera camera; // looks toward -z, steeply down: forward on the ground is -z, right is +x
+    panCamera(camera, 10.0f, 0.0f, Map);
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, 0.0f});
+    panCamera(camera, 0.0f, 20.0f, Map);
+    expectNear(camera.eye(), start.eye() + Vec3{10.0f, 0.0f, -20.0f});
+    expectNear(camera.center() - camera.eye(), start.center() - start.eye());
+
+    Camera turned; // looking toward +x, forward follows the view
+    turned.setCenter({turned.eyeX + 20.0f, 30.0f, turned.eyeZ});
+    panCamera(turned, 0.0f, 5.0f, Map);
+    expectNear(turned.eye(), start.eye() + Vec3{5.0f, 0.0f, 0.0f});
+}
+
+TEST_F(CameraTest, ThePointLookedAtStaysOnTheMapWhileTheViewKeepsItsShape) {
+    Camera camera;
+    const Vec3 view = camera.center() - camera.eye();
+    for (int i = 0; i < 100; ++i)
+        panCamera(camera, -30.0f, 30.0f, Map);
+    EXPECT_FLOAT_EQ(camera.centerX, Map.minX);
+    EXPECT_FLOAT_EQ(camera.centerZ, Map.minZ);
+    expectNear(camera.center() - camera.eye(), view);
+
+    for (int i = 0; i < 100; ++i)
+        panCamera(camera, 30.0f, -30.0f, Map);
+    EXPECT_FLOAT_EQ(camera.centerX, Map.maxX);
+    EXPECT_FLOAT_EQ(camera.centerZ, Map.maxZ);
+
+    Camera unbounded; // no map loaded: nothing to hold it to
+    panCamera(unbounded, 1000.0f, 0.0f, std::nullopt);
+    EXPECT_FLOAT_EQ(unbounded.centerX, start.centerX + 1000.0f);
+}
+
+TEST_F(CameraTest, ZoomingMovesTheEyeAlongTheViewBetweenTheLimits) {
+    Camera camera;
+    zoomCamera(camera, 1);
+    EXPECT_LT(distance(camera), distance(start));
+    expectNear(normalise(camera.center() - camera.eye()), normalise(start.center() - start.eye()));
+    expectNear(camera.center(), start.center());
+    zoomCamera(camera, -1);
+    EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
+
+    zoomCamera(camera, 50);
+    EXPECT_NEAR(distance(camera), NearestZoom, 1e-3f);
+    zoomCamera(camera, -50);
+    EXPECT_NEAR(distance(camera), FarthestZoom, 1e-3f);
+    expectNear(normalise(camera.center() - camera.eye()), normalise(start.center() - start.eye()));
+}
+
+TEST_F(CameraTest, FlightCoversTheSpeedAlongTheViewOrItsRightWhateverTheFramesAndOppositeKeysCancel) {
     for (auto frames : {std::initializer_list<float>{1.0f}, {0.016f, 0.3f, 0.184f, 0.5f}}) {
         Camera camera;
         fly(camera, {'W'}, frames);
@@ -48,9 +104,7 @@ TEST_F(CameraTest, OneSecondOfForwardFlightCoversTheSpeedAlongTheViewWhateverThe
         expectNear(camera.eye(), start.eye() + normalise(view) * 25.0f);
         expectNear(camera.center() - camera.eye(), view);
     }
-}
 
-TEST_F(CameraTest, SidewaysFlightFollowsTheRightOfTheViewAndOppositeKeysCancel) {
     Camera camera; // looking toward -z: right is +x
     fly(camera, {'D'}, {0.5f, 0.5f});
     expectNear(camera.eye(), start.eye() + Vec3{25.0f, 0.0f, 0.0f});
@@ -59,7 +113,7 @@ TEST_F(CameraTest, SidewaysFlightFollowsTheRightOfTheViewAndOppositeKeysCancel) 
     expectNear(camera.eye(), start.eye() + Vec3{25.0f, 0.0f, 0.0f});
 }
 
-TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
+TEST_F(CameraTest, MouseLookTurnsTheViewStoppingShortOfVerticalAndPutsTheCursorBackAtTheCentre) {
     fakeplatform::client = {100, 50, 901, 651}; // odd sizes: the centre (500, 350) rounds down
     Camera camera = pitchedCamera(0.0f);
     fakeplatform::cursor = {550, 350};
@@ -74,20 +128,107 @@ TEST_F(CameraTest, MouseLookTurnsTheViewAndPutsTheCursorBackAtTheWindowCentre) {
     EXPECT_EQ(fakeplatform::cursor.y, 350);
     EXPECT_NEAR(cameraPitch(camera), 2.0f, 1e-3f);
     EXPECT_NEAR(length(camera.center() - camera.eye()), 10.0f, 1e-3f);
+
+    // The pitch stops short of vertical but turns back toward level.
+    for (int sign : {1, -1}) {
+        Camera steep = pitchedCamera(89.5f * sign);
+        const Vec3 center = steep.center();
+        fakeplatform::cursor = {500, 350 - 10 * sign}; // one degree further out
+        updateCamera(steep);
+        expectNear(steep.center(), center);
+
+        fakeplatform::cursor = {500, 350 + 10 * sign}; // one degree back
+        updateCamera(steep);
+        EXPECT_NEAR(cameraPitch(steep), 88.5f * sign, 1e-2f);
+    }
 }
 
-TEST_F(CameraTest, PitchStopsShortOfVerticalButTurnsBackTowardLevel) {
-    for (int sign : {1, -1}) {
-        Camera camera = pitchedCamera(89.5f * sign);
-        const Vec3 center = camera.center();
-        fakeplatform::cursor = {400, 300 - 10 * sign}; // one degree further out
-        updateCamera(camera);
-        expectNear(camera.center(), center);
-
-        fakeplatform::cursor = {400, 300 + 10 * sign}; // one degree back
-        updateCamera(camera);
-        EXPECT_NEAR(cameraPitch(camera), 88.5f * sign, 1e-2f);
+class CameraSteeringTest : public CameraTest {
+protected:
+    void SetUp() override {
+        CameraTest::SetUp();
+        DeltaSeconds = 0.5f;
     }
+
+    void frames(int count, int wheelNotches = 0) {
+        for (int i = 0; i < count; ++i)
+            steering.steer(camera, i == 0 ? wheelNotches : 0);
+    }
+
+    CameraSteering steering;
+    Camera camera;
+};
+
+TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKeysCancel) {
+    fakeplatform::heldKeys = {KeyRight};
+    frames(2);
+    expectNear(camera.eye(), start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, 0.0f});
+    fakeplatform::heldKeys = {KeyUp};
+    frames(1);
+    expectNear(camera.eye(),
+               start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, -CameraSteering::PanSpeed / 2});
+    fakeplatform::heldKeys = {KeyDown, KeyUp, KeyLeft, KeyRight};
+    const Vec3 before = camera.eye();
+    frames(3);
+    expectNear(camera.eye(), before);
+}
+
+TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
+    const int edge = CameraSteering::EdgePixels;
+    const float step = CameraSteering::PanSpeed * DeltaSeconds;
+    const struct {
+        platform::Point cursor;
+        Vec3 move;
+    } cases[] = {
+        {{0, 300}, {-step, 0.0f, 0.0f}},
+        {{edge - 1, 300}, {-step, 0.0f, 0.0f}},
+        {{799, 300}, {step, 0.0f, 0.0f}},
+        {{400, 0}, {0.0f, 0.0f, -step}},
+        {{400, 599}, {0.0f, 0.0f, step}},
+        {{0, 0}, {-step, 0.0f, -step}},
+        {{edge, 300}, {}},
+        {{800 - edge - 1, 599 - edge}, {}},
+        {{-1, 300}, {}},
+        {{400, 600}, {}}, // outside the window
+    };
+    for (const auto& c : cases) {
+        camera = start;
+        fakeplatform::cursor = c.cursor;
+        frames(1);
+        SCOPED_TRACE(testing::Message() << "cursor at " << c.cursor.x << ", " << c.cursor.y);
+        expectNear(camera.eye(), start.eye() + c.move);
+    }
+}
+
+TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {
+    frames(1, -2);
+    const float zoomedOut = distance(camera) / distance(start);
+    const Vec3 before = camera.eye();
+    fakeplatform::heldKeys = {KeyLeft};
+    frames(1);
+    expectNear(camera.eye(), before - Vec3{CameraSteering::PanSpeed * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
+}
+
+TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartPoseOncePerPress) {
+    camera.moveSpeed = 40.0f;
+    frames(1, 2);
+    fakeplatform::heldKeys = {KeyRight};
+    frames(1);
+    camera.upX = 0.1f; // as the free camera may leave it
+    fakeplatform::heldKeys = {KeyHome};
+    frames(1);
+    expectNear(camera.eye(), start.eye(), 0.0f);
+    expectNear(camera.center(), start.center(), 0.0f);
+    expectNear(camera.up(), start.up(), 0.0f);
+    EXPECT_EQ(camera.moveSpeed, 40.0f) << "the settings are not part of the pose";
+
+    frames(1, -1); // Home still held: no second return
+    EXPECT_GT(distance(camera), distance(start));
+    fakeplatform::heldKeys.clear();
+    frames(1);
+    fakeplatform::heldKeys = {KeyHome};
+    frames(1);
+    EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "client/render/SelectionRect.h"
 #include "core/Input.h"
+#include "core/VirtualKey.h"
 #include "support/FakePlatform.h"
 
 #include <gtest/gtest.h>
@@ -18,32 +19,29 @@ protected:
 
     static bool frame(int x, int y, bool leftDown) {
         fakeplatform::cursor = {x, ClientHeight - y};
-        fakeplatform::heldKeys.clear();
-        if (leftDown)
-            fakeplatform::heldKeys.insert(0x01);
+        fakeplatform::heldKeys = leftDown ? std::set<int>{KeyLeftButton} : std::set<int>{};
         return updateSelectionRect();
     }
 };
 
-TEST_F(SelectionRectTest, ADragRunsFromThePressToTheReleaseAndEndsOnce) {
+TEST_F(SelectionRectTest, ADragRunsFromThePressInTheWindowToTheReleaseAndEndsOnce) {
+    EXPECT_FALSE(frame(-5, 300, true));
+    EXPECT_FALSE(frame(800, 300, true));
+    EXPECT_FALSE(selectionRect.dragging) << "a press outside the window starts nothing";
     EXPECT_FALSE(frame(100, 400, false));
     EXPECT_FALSE(frame(100, 400, true));
     EXPECT_TRUE(selectionRect.dragging);
     EXPECT_FALSE(frame(300, 250, true));
     EXPECT_TRUE(frame(320, 240, false));
     EXPECT_FALSE(selectionRect.dragging);
-    EXPECT_EQ(selectionRect.anchorX, 100);
-    EXPECT_EQ(selectionRect.anchorY, 400);
-    EXPECT_EQ(selectionRect.currentX, 320);
-    EXPECT_EQ(selectionRect.currentY, 240);
+    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(100, 400));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(320, 240));
     EXPECT_FALSE(frame(320, 240, false));
-}
 
-TEST_F(SelectionRectTest, APlainClickIsADragOfOnePoint) {
     EXPECT_FALSE(frame(50, 500, true));
-    EXPECT_TRUE(frame(50, 500, false));
-    EXPECT_EQ(selectionRect.anchorX, selectionRect.currentX);
-    EXPECT_EQ(selectionRect.anchorY, selectionRect.currentY);
+    EXPECT_TRUE(frame(50, 500, false)) << "a plain click is a drag of one point";
+    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY),
+              std::pair(selectionRect.currentX, selectionRect.currentY));
 }
 
 TEST_F(SelectionRectTest, NoDragStartsOverThePanelAndOneReleasedThereEndsAtItsTop) {
@@ -69,12 +67,6 @@ TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) 
     EXPECT_FALSE(frame(320, 420, false)) << "its release ends nothing";
     EXPECT_FALSE(frame(320, 420, true));
     EXPECT_TRUE(selectionRect.dragging) << "the next press starts a drag";
-}
-
-TEST_F(SelectionRectTest, APressOutsideTheWindowStartsNothing) {
-    EXPECT_FALSE(frame(-5, 300, true));
-    EXPECT_FALSE(frame(800, 300, true));
-    EXPECT_FALSE(selectionRect.dragging);
 }
 
 } // namespace

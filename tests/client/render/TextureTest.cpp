@@ -67,12 +67,6 @@ std::vector<Rgba> texels(const Texture& texture, int width, int height) {
     return pixels;
 }
 
-GLint textureParameter(GLenum name) {
-    GLint value = 0;
-    glGetTexParameteriv(GL_TEXTURE_2D, name, &value);
-    return value;
-}
-
 TEST_F(TextureTest, OddWidthImageUploadsEveryPixelInItsPlace) {
     const auto colour = [](int x, int y) {
         return Rgba{static_cast<uint8_t>(40 * x + 1), static_cast<uint8_t>(60 * y + 2), 200};
@@ -86,57 +80,34 @@ TEST_F(TextureTest, OddWidthImageUploadsEveryPixelInItsPlace) {
         for (int y = 0; y < 3; ++y)
             for (int x = 0; x < 5; ++x)
                 EXPECT_EQ(pixels[y * 5 + x], colour(x, y)) << "filter " << filter << " at " << x << ", " << y;
-        EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), filter == 0 ? GL_NEAREST : GL_LINEAR);
+        GLint minification = 0;
+        glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &minification);
+        EXPECT_EQ(minification, filter == 0 ? GL_NEAREST : GL_LINEAR);
     }
 }
 
-TEST_F(TextureTest, MipmapFilterBuildsTheWholeChain) {
-    const auto colour = [](int x, int y) {
-        return Rgba{static_cast<uint8_t>(x * 60), static_cast<uint8_t>(y * 60), 9};
-    };
-    Texture texture;
-    ASSERT_TRUE(texture.load(save("square.png", 4, 4, 24, colour), 2));
-    EXPECT_EQ(texels(texture, 4, 4)[3 * 4 + 1], colour(1, 3));
-    EXPECT_EQ(textureParameter(GL_TEXTURE_MIN_FILTER), GL_LINEAR_MIPMAP_NEAREST);
-    EXPECT_EQ(textureParameter(GL_TEXTURE_MAG_FILTER), GL_LINEAR);
-    GLint smallest = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 2, GL_TEXTURE_WIDTH, &smallest);
-    EXPECT_EQ(smallest, 1);
-}
-
-TEST_F(TextureTest, GreyImageKeepsGreyAsAlphaAndPaletteImageBecomesColour) {
-    const auto level = [](int x, int) { return Rgba{static_cast<uint8_t>(x * 100), 0, 0}; };
-    Texture grey;
-    ASSERT_TRUE(grey.load(save("grey.png", 3, 1, 8, level), 0));
-    EXPECT_EQ(grey.bitsPerPixel, 8);
-    GLint internalFormat = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &internalFormat);
-    EXPECT_EQ(internalFormat, GL_LUMINANCE_ALPHA);
-    // Luminance reads back as red.
-    EXPECT_EQ(texels(grey, 3, 1), (std::vector<Rgba>{{0, 0, 0, 0}, {100, 0, 0, 100}, {200, 0, 0, 200}}));
-
+TEST_F(TextureTest, GreyKeepsGreyAsAlphaPaletteBecomesColourAndThirtyTwoBitsKeepTheirAlpha) {
     const std::vector<Rgba> palette = {{255, 0, 0}, {0, 0, 255}, {10, 200, 30}};
-    Texture coloured;
-    ASSERT_TRUE(coloured.load(save(
-                                  "palette.png", 3, 1, 8,
-                                  [](int x, int) {
-                                      return Rgba{static_cast<uint8_t>(x), 0, 0};
-                                  },
-                                  FIF_PNG, palette),
-                              0));
-    EXPECT_EQ(coloured.bitsPerPixel, 24);
-    EXPECT_EQ(texels(coloured, 3, 1), (std::vector<Rgba>{palette[0], palette[1], palette[2]}));
-}
-
-TEST_F(TextureTest, ThirtyTwoBitImageKeepsItsAlpha) {
-    Texture texture;
-    ASSERT_TRUE(texture.load(save("alpha.png", 3, 1, 32,
-                                  [](int x, int) {
-                                      return Rgba{1, 2, 3, uint8_t(x * 120)};
-                                  }),
-                             0));
-    EXPECT_EQ(texture.bitsPerPixel, 32);
-    EXPECT_EQ(texels(texture, 3, 1), (std::vector<Rgba>{{1, 2, 3, 0}, {1, 2, 3, 120}, {1, 2, 3, 240}}));
+    const std::vector<Rgba> translucent = {{1, 2, 3, 0}, {1, 2, 3, 120}, {1, 2, 3, 240}};
+    const struct {
+        std::string name;
+        int bits;
+        std::vector<Rgba> row; // 8 bits: the red values are grey levels or palette indices
+        std::vector<Rgba> palette;
+        int bitsPerPixel;
+        std::vector<Rgba> texels; // luminance reads back as red
+    } cases[] = {
+        {"grey.png", 8, {{0}, {100}, {200}}, {}, 8, {{0, 0, 0, 0}, {100, 0, 0, 100}, {200, 0, 0, 200}}},
+        {"palette.png", 8, {{0}, {1}, {2}}, palette, 24, palette},
+        {"alpha.png", 32, translucent, {}, 32, translucent},
+    };
+    for (const auto& c : cases) {
+        Texture texture;
+        const auto colour = [&](int x, int) { return c.row[x]; };
+        ASSERT_TRUE(texture.load(save(c.name, 3, 1, c.bits, colour, FIF_PNG, c.palette), 0)) << c.name;
+        EXPECT_EQ(texture.bitsPerPixel, c.bitsPerPixel) << c.name;
+        EXPECT_EQ(texels(texture, 3, 1), c.texels) << c.name;
+    }
 }
 
 TEST_F(TextureTest, ColourKeyMakesExactlyThatColourTransparent) {
@@ -160,7 +131,7 @@ TEST_F(TextureTest, ColourKeyMakesExactlyThatColourTransparent) {
     EXPECT_EQ(texels(other, 2, 1), (std::vector<Rgba>{{0, 0, 0, 0}, {9, 9, 9, 255}}));
 }
 
-TEST_F(TextureTest, MissingFileShowsOneMessageAndKeepsTheRecord) {
+TEST_F(TextureTest, MissingOrRefusedImagesShowOneMessageEachAndKeepTheRecord) {
     Texture texture;
     texture.id = 77;
     EXPECT_FALSE(texture.load("data\\textures\\no_such_image.png", 2));
@@ -175,18 +146,7 @@ TEST_F(TextureTest, MissingFileShowsOneMessageAndKeepsTheRecord) {
     EXPECT_FALSE(loadColorKeyedTexture(texture, notAnImage, 0, 1));
     ASSERT_EQ(recordedMessageBoxes.size(), 2u);
     EXPECT_EQ(recordedMessageBoxes[1].text, "Couldn't load texture " + notAnImage + "!");
-}
 
-TEST_F(TextureTest, ImageOfAFormatOutsideBmpJpegAndPngIsRefusedWhateverItsName) {
-    const auto grey = [](int, int) { return Rgba{90, 90, 90}; };
-    Texture texture;
-    EXPECT_FALSE(texture.load(save("picture.tif", 2, 2, 24, grey, FIF_TIFF), 0));
-    EXPECT_FALSE(texture.load(save("tiff-inside.png", 2, 2, 24, grey, FIF_TIFF), 0));
-    EXPECT_EQ(recordedMessageBoxes.size(), 2u);
-    EXPECT_TRUE(texture.load(save("bitmap-inside.jpg", 2, 2, 24, grey, FIF_BMP), 0));
-}
-
-TEST_F(TextureTest, ImageBeyondTheSizeLimitIsRefusedWithItsMessage) {
     // 24-bit BMP headers that claim a picture but store none of its pixels.
     const auto claimed = [&](const std::string& name, int32_t width, int32_t height) {
         const std::string path = (folder_ / name).string();
@@ -201,16 +161,19 @@ TEST_F(TextureTest, ImageBeyondTheSizeLimitIsRefusedWithItsMessage) {
         out << std::string(24, '\0'); // no compression, sizes and palette left to the reader
         return path;
     };
+    const auto grey = [](int, int) { return Rgba{90, 90, 90}; };
     const int32_t side = static_cast<int32_t>(MaxImageSide);
-    for (const std::string& path : {claimed("wide.bmp", side + 1, 1), claimed("tall.bmp", 1, side + 1),
-                                    claimed("vast.bmp", 4097, 4097)}) {
-        Texture texture;
+    for (const std::string& path :
+         {save("picture.tif", 2, 2, 24, grey, FIF_TIFF), save("tiff-inside.png", 2, 2, 24, grey, FIF_TIFF),
+          claimed("wide.bmp", side + 1, 1), claimed("tall.bmp", 1, side + 1),
+          claimed("vast.bmp", 4097, 4097)})
         EXPECT_FALSE(texture.load(path, 0)) << path;
-    }
-    EXPECT_EQ(recordedMessageBoxes.size(), 3u);
+    EXPECT_EQ(recordedMessageBoxes.size(), 7u) << "images of other formats or beyond the size limit";
 
-    Texture longest;
-    EXPECT_TRUE(longest.load(save("longest.png", side, 1, 24, [](int, int) { return Rgba{}; }), 0));
+    Texture accepted;
+    EXPECT_TRUE(accepted.load(save("bitmap-inside.jpg", 2, 2, 24, grey, FIF_BMP), 0))
+        << "the content decides";
+    EXPECT_TRUE(accepted.load(save("longest.png", side, 1, 24, grey), 0));
 }
 
 } // namespace

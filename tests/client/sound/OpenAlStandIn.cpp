@@ -44,15 +44,14 @@ STAND_IN_STUB(alSourceUnqueueBuffers) STAND_IN_STUB(alDistanceModel) STAND_IN_ST
 STAND_IN_STUB(alDopplerVelocity) STAND_IN_STUB(alcProcessContext)
 STAND_IN_STUB(alcGetCurrentContext) STAND_IN_STUB(alcGetContextsDevice)
 STAND_IN_STUB(alcSuspendContext) STAND_IN_STUB(alcGetError) STAND_IN_STUB(alcGetProcAddress)
-// clang-format on
 #ifndef STAND_IN_WITHOUT_ALC_GET_ENUM_VALUE
-                                                        STAND_IN_STUB(alcGetEnumValue)
+STAND_IN_STUB(alcGetEnumValue)
 #endif
 
-                                                            int alcIsExtensionPresent(void*,
-                                                                                      const char* name) {
+int alcIsExtensionPresent(void*, const char* name) {
     return std::strcmp(name, "ALC_ENUMERATION_EXT") == 0 || std::strcmp(name, "ALC_EXT_EFX") == 0;
 }
+// clang-format on
 
 int alIsExtensionPresent(const char* name) {
     return std::strcmp(name, "AL_EXT_OFFSET") == 0;

@@ -16,30 +16,96 @@
 
 namespace {
 
-// 4 columns x 3 rows, untextured, flat at height 0 but for a few corners (row stride 4).
-WorldFile flatMap() {
-    WorldFile map;
-    map.rows = 3;
-    map.columns = 4;
-    map.cornerHeights.assign(20, 0.0f);
-    map.cellTextures.assign(12, -1);
-    return map;
+// 3 x 2 cells: two of texture 0, two untextured, one of texture 1 and a hole (index 5).
+WorldFile texturedMap() {
+    WorldFile m;
+    m.rows = 2;
+    m.columns = 3;
+    for (int i = 0; i < 12; ++i)
+        m.cornerHeights.push_back(0.01f * i);
+    m.cellTextures = {0, -1, 0, 1, -1, 5};
+    m.textureNames = {"orvalen_test_absent_a.png", "orvalen_test_absent_b.png"};
+    m.metalPiles = {{1, 2, 0}};
+    m.oilPiles = {{0, 1, 0}};
+    m.baseCentres = {{{0, 0}, {1, 2}}};
+    return m;
 }
 
-class TerrainTest : public ::testing::Test {
+class WorldLoaderTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
-        const std::vector<uint8_t> bytes = writeWorldFile(flatMap());
-        std::ofstream("map.ktqw", std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        ASSERT_TRUE(loadWorld("map.ktqw", [](const MapObject&) {}));
-        glClearColor(0.0f, 0.0f, 0.8f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        recordedMessageBoxes.clear();
     }
     void TearDown() override {
         world = World{};
         terrainGpu = TerrainGpu{};
+    }
+
+    // The map's file in the scratch folder, short of its last `cut` bytes.
+    std::string write(const WorldFile& map, std::size_t cut = 0) {
+        std::vector<uint8_t> bytes = writeWorldFile(map);
+        bytes.resize(bytes.size() - cut);
+        const std::string path = (folder_ / "test.ktqw").string();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        return path;
+    }
+
+    bool load(const std::string& path) {
+        placed_.clear();
+        return loadWorld(path, [this](const MapObject& object) { placed_.push_back(object); });
+    }
+
+    const ScratchFolder folder_;
+    std::vector<MapObject> placed_;
+};
+
+TEST_F(WorldLoaderTest, EachTextureGetsALayerOfItsCellsTheObjectsArePlacedAndARefusedMapEmptiesAll) {
+    ASSERT_TRUE(load(write(texturedMap())));
+    EXPECT_EQ(terrainGpu.layerCellCounts, (std::vector<int32_t>{2, 2, 1}));
+    EXPECT_EQ(placed_, mapObjects(texturedMap()));
+
+    // The terrain textures are looked up in the worlds folder, each reported once when missing.
+    ASSERT_EQ(terrainGpu.textures.size(), 2u);
+    ASSERT_EQ(recordedMessageBoxes.size(), 2u);
+    EXPECT_EQ(recordedMessageBoxes[0].text,
+              "Couldn't load texture data\\textures\\worlds\\orvalen_test_absent_a.png!");
+    EXPECT_EQ(recordedMessageBoxes[1].text,
+              "Couldn't load texture data\\textures\\worlds\\orvalen_test_absent_b.png!");
+
+    WorldFile untextured = texturedMap();
+    untextured.cellTextures.assign(6, -1);
+    ASSERT_TRUE(load(write(untextured)));
+    EXPECT_EQ(terrainGpu.layerCellCounts, (std::vector<int32_t>{6, 0, 0})) << "empty layers load too";
+
+    // A refused map leaves nothing of the last; what the game says of each kind of damage is the
+    // bad-input test's.
+    recordedMessageBoxes.clear();
+    const std::string truncated = write(texturedMap(), 1);
+    EXPECT_FALSE(load(truncated));
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+    EXPECT_EQ(recordedMessageBoxes[0].text, "Map " + truncated + " wasn't found or is corrupted!");
+    EXPECT_EQ(recordedMessageBoxes[0].caption, "Map Unavailable");
+    EXPECT_TRUE(world.cornerHeights.empty());
+    EXPECT_TRUE(terrainGpu.layerCellCounts.empty());
+    EXPECT_TRUE(terrainGpu.textures.empty());
+    EXPECT_TRUE(placed_.empty());
+}
+
+// 4 columns x 3 rows, untextured, flat at height 0 (row stride 4), loaded over a blue window.
+class TerrainTest : public WorldLoaderTest {
+protected:
+    void SetUp() override {
+        WorldLoaderTest::SetUp();
+        WorldFile map;
+        map.rows = 3;
+        map.columns = 4;
+        map.cornerHeights.assign(20, 0.0f);
+        map.cellTextures.assign(12, -1);
+        ASSERT_TRUE(load(write(map)));
+        glClearColor(0.0f, 0.0f, 0.8f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
 
     // Looking down on the map from the low-z side, with the horizon in the top of the window.
@@ -55,29 +121,22 @@ protected:
 
     // Whether any pixel within two of the point is black: lines are one pixel wide.
     static bool blackNear(WindowPixel at) {
-        std::array<uint8_t, 5 * 5 * 3> area{};
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(at[0] - 2, at[1] - 2, 5, 5, GL_RGB, GL_UNSIGNED_BYTE, area.data());
-        for (std::size_t i = 0; i < area.size(); i += 3)
-            if (area[i] == 0 && area[i + 1] == 0 && area[i + 2] == 0)
-                return true;
+        for (int dx = -2; dx <= 2; ++dx)
+            for (int dy = -2; dy <= 2; ++dy)
+                if (pixelColour({at[0] + dx, at[1] + dy}) == Rgb{0, 0, 0})
+                    return true;
         return false;
     }
 
     // World x of a column line and z of a row line.
     static double columnX(double column) { return 3.75 * column - world.worldWidth / 2.0; }
     static double rowZ(double row) { return 3.75 * row - world.worldDepth / 2.0; }
-
-    const ScratchFolder folder;
 };
 
 TEST_F(TerrainTest, GroundPointFollowsThePlaneOfTheCellsCornersAndStaysOnTheMap) {
     world.cornerHeights[1 * 4 + 2] = 0.2f; // corner (1, 2)
     world.cornerHeights[1 * 4 + 3] = 0.4f; // corner (1, 3)
-    const WorldPoint corner = groundPoint(1.0, 2.0);
-    EXPECT_DOUBLE_EQ(corner.x, 3.75 * 2 - 7.5);
-    EXPECT_NEAR(corner.y, 20.0, 1e-4);
-    EXPECT_DOUBLE_EQ(corner.z, 3.75 * 1 - 5.625);
+    EXPECT_NEAR(groundPoint(1.0, 2.0).y, 20.0, 1e-4);
     EXPECT_NEAR(groundPoint(1.0, 2.5).y, 30.0, 1e-4) << "half way along the edge: the mean height";
 
     EXPECT_NEAR(groundPoint(-1.0, 2.0).y, 0.0, 1e-4) << "outside the map the nearest cell's height";
