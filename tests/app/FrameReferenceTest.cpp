@@ -41,13 +41,13 @@ constexpr int CrowdPiles = 200;
 constexpr int PickStep = 40; // window pixels between clicked points
 const bool Recording = std::getenv("ORVALEN_RECORD_FRAMES") != nullptr;
 
-using Pixels = std::vector<unsigned char>; // RGB, rows from the bottom, as GL reads them
+using Pixels = std::vector<Rgb>; // rows from the bottom, as GL reads them
 
 // PNG through ImageMagick, as the end-to-end tests compare pictures; `-flip` turns GL's row order.
 void writePng(const Pixels& pixels, const std::string& path) {
     FILE* out = popen(("convert -flip ppm:- png:" + path).c_str(), "w");
     std::fprintf(out, "P6\n%d %d\n255\n", ClientWidth, ClientHeight);
-    std::fwrite(pixels.data(), 1, pixels.size(), out);
+    std::fwrite(pixels.data(), 3, pixels.size(), out);
     pclose(out);
 }
 
@@ -56,8 +56,8 @@ Pixels readPng(const std::string& path) {
     int width = 0, height = 0, maximum = 0;
     Pixels pixels;
     if (std::fscanf(in, "P6 %d %d %d", &width, &height, &maximum) == 3 && std::fgetc(in) != EOF) {
-        pixels.resize(static_cast<std::size_t>(width) * height * 3);
-        pixels.resize(std::fread(pixels.data(), 1, pixels.size(), in));
+        pixels.resize(static_cast<std::size_t>(width) * height);
+        pixels.resize(std::fread(pixels.data(), 3, pixels.size(), in));
     }
     pclose(in);
     return pixels;
@@ -68,12 +68,7 @@ Pixels readPng(const std::string& path) {
 Pixels drawnFrame() {
     frameToggles.showPickingPass = true;
     drawFrame();
-    glFinish();
-    Pixels pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight * 3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    return windowPixels();
 }
 
 void expectPicture(const std::string& name, const Pixels& drawn) {
@@ -83,8 +78,8 @@ void expectPicture(const std::string& name, const Pixels& drawn) {
     const Pixels expected = readPng(reference);
     ASSERT_EQ(drawn.size(), expected.size()) << name;
     std::size_t differing = 0;
-    for (std::size_t i = 0; i < drawn.size(); i += 3)
-        differing += !std::equal(drawn.begin() + i, drawn.begin() + i + 3, expected.begin() + i);
+    for (std::size_t i = 0; i < drawn.size(); ++i)
+        differing += drawn[i] != expected[i];
     EXPECT_EQ(differing, 0u) << name << ": the drawn frame is written to " << name << "-drawn.png";
     if (differing != 0)
         writePng(drawn, name + "-drawn.png");
@@ -138,9 +133,6 @@ void addCrowd() {
 
 TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
     ASSERT_TRUE(openGlWindow());
-    const platform::Rect client = platform::clientRect(); // as the window procedure keeps them
-    ClientWidth = client.right - client.left;
-    ClientHeight = client.bottom - client.top;
     const std::filesystem::path build = std::filesystem::current_path();
     const ScratchFolder game;
     std::filesystem::create_directory_symlink(build / "data", game / "data");

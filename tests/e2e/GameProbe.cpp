@@ -22,8 +22,6 @@
 
 #include <GL/glew.h>
 
-#include <algorithm>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -44,49 +42,28 @@ int whereOnScreen(double x, double z, double rise, const Camera& view) {
     return 0;
 }
 
-// The window's pixels, rows from the top.
-std::vector<unsigned char> panelPixels(float clearLevel) {
+// The window's pixels with the panel drawn over a plain background of this level.
+std::vector<Rgb> panelPixels(float clearLevel) {
     glClearColor(clearLevel, clearLevel, clearLevel, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     enterOrthoMode();
     drawPanel(PanelMouse{-1, -1, false, false});
     leaveOrthoMode();
-    glFinish();
-    const std::size_t row = static_cast<std::size_t>(ClientWidth) * 3;
-    std::vector<unsigned char> bottomUp(row * static_cast<std::size_t>(ClientHeight));
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, bottomUp.data());
-    std::vector<unsigned char> topDown;
-    for (int y = ClientHeight - 1; y >= 0; --y)
-        topDown.insert(topDown.end(), bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * y,
-                       bottomUp.begin() + static_cast<std::ptrdiff_t>(row) * (y + 1));
-    return topDown;
+    return windowPixels();
 }
 
 // Pixels through which the scene behind the panel shows (they differ between a black and a white
 // background) are painted magenta: they say nothing about the panel.
 int drawPanelTo(int metal, int oil, const std::string& file) {
-    const platform::Rect client = platform::clientRect();
-    ClientWidth = client.right;
-    ClientHeight = client.bottom;
     loadPanel();
     ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
     stock.amounts = {metal, oil};
-    std::vector<unsigned char> pixels = panelPixels(0.0f);
-    const std::vector<unsigned char> overWhite = panelPixels(1.0f);
-    for (std::size_t i = 0; i < pixels.size(); i += 3) {
-        if (std::equal(pixels.begin() + static_cast<std::ptrdiff_t>(i),
-                       pixels.begin() + static_cast<std::ptrdiff_t>(i) + 3,
-                       overWhite.begin() + static_cast<std::ptrdiff_t>(i)))
-            continue;
-        pixels[i] = 255;
-        pixels[i + 1] = 0;
-        pixels[i + 2] = 255;
-    }
-    std::ofstream out(file, std::ios::binary);
-    out << "P6\n" << ClientWidth << " " << ClientHeight << "\n255\n";
-    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
-    return out ? 0 : 1;
+    std::vector<Rgb> pixels = panelPixels(0.0f);
+    const std::vector<Rgb> overWhite = panelPixels(1.0f);
+    for (std::size_t i = 0; i < pixels.size(); ++i)
+        if (pixels[i] != overWhite[i])
+            pixels[i] = {255, 0, 255};
+    return writePpm(file, pixels) ? 0 : 1;
 }
 
 } // namespace

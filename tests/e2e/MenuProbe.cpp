@@ -23,12 +23,8 @@
 #include "core/FrameClock.h"
 #include "core/Input.h"
 #include "core/TextField.h"
-#include "platform/Platform.h"
+#include "support/GlWindow.h"
 
-#include <GL/glew.h>
-
-#include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -44,21 +40,6 @@ void menuFrames(int count, float seconds) {
 // Long frames: every menu and page reaches its resting place.
 void settle() {
     menuFrames(3, 10.0f);
-}
-
-bool writeWindow(const std::string& path) {
-    std::vector<unsigned char> pixels(static_cast<size_t>(ClientWidth) * static_cast<size_t>(ClientHeight) *
-                                      3);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    std::ofstream out(path, std::ios::binary);
-    out << "P6\n" << ClientWidth << " " << ClientHeight << "\n255\n";
-    const size_t row = static_cast<size_t>(ClientWidth) * 3;
-    for (int y = ClientHeight - 1; y >= 0; --y)
-        out.write(reinterpret_cast<const char*>(pixels.data() + static_cast<size_t>(y) * row),
-                  static_cast<std::streamsize>(row));
-    return static_cast<bool>(out);
 }
 
 void showAudioPage(int sound, int music, const std::string& soundLabel, const std::string& musicLabel) {
@@ -103,32 +84,14 @@ void showBox(size_t slot, int type, int halfHeight, const std::string& text) {
     menuFrames(1, 0.0f);
 }
 
-bool openWindow() {
-    std::string error;
-    if (!platform::createWindow("Orvalen menu probe", error) || !platform::createGlContext(error)) {
-        std::cerr << "orvalen_menu_probe: " << error << "\n";
-        return false;
-    }
-    renderContext.windowReady = true;
-    platform::setMessageBoxHandler([](const std::string& text, const std::string&, platform::MessageBoxIcon) {
-        std::cerr << "orvalen_menu_probe: " << text << "\n";
-    });
-    setInitialGlState();
-    glewExperimental = GL_TRUE;
-    glewInit();
-    const platform::Rect client = platform::clientRect();
-    ClientWidth = client.right - client.left;
-    ClientHeight = client.bottom - client.top;
-    resizeView();
-    return true;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || !openWindow())
+    if (args.empty() || !openGlWindow()) {
+        std::cerr << "orvalen_menu_probe: no window\n";
         return 2;
+    }
     setUpMenu();
     settle();
     const std::string folder = args[0];
@@ -156,7 +119,7 @@ int main(int argc, char** argv) {
             showBox(std::stoul(args[i + 2]), std::stoi(args[i + 3]), std::stoi(args[i + 4]), args[i + 5]);
         else
             menuFrames(1, 0.0f);
-        if (!writeWindow(folder + "/" + name + ".ppm"))
+        if (!writePpm(folder + "/" + name + ".ppm", windowPixels()))
             return 1;
         resetMessageBoxes();
         i += arity + 1;

@@ -22,11 +22,7 @@ std::vector<Rgb> drawOverWhite(GameOutcome::Result result) {
     enterOrthoMode();
     drawOutcomeBanner(result);
     leaveOrthoMode();
-    glFinish();
-    std::vector<Rgb> pixels(static_cast<std::size_t>(ClientWidth) * ClientHeight);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, ClientWidth, ClientHeight, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
+    return windowPixels();
 }
 
 int countWhere(const std::vector<Rgb>& pixels, auto test) {
@@ -36,8 +32,7 @@ int countWhere(const std::vector<Rgb>& pixels, auto test) {
 TEST(OutcomeBannerTest, VictoryAndDefeatShowOnABandAcrossTheMiddleAndPlayShowsNothing) {
     ASSERT_TRUE(openGlWindow());
     ASSERT_TRUE(loadFont(menuFont, SystemFont, 48));
-    ClientWidth = platform::clientRect().right;
-    ClientHeight = platform::clientRect().bottom;
+    fitClientSizeToWindow();
 
     const auto notWhite = [](const Rgb& p) { return p != Rgb{255, 255, 255}; };
     EXPECT_EQ(countWhere(drawOverWhite(GameOutcome::Playing), notWhite), 0);

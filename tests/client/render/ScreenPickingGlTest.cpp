@@ -45,8 +45,7 @@ protected:
         world = World{}; // grid (x, z) lies at world (3.75 x, 0, 3.75 z)
         presentation = std::make_unique<BoxPresentation>();
         setPresentation(presentation.get());
-        ClientWidth = platform::clientRect().right;
-        ClientHeight = platform::clientRect().bottom;
+        fitClientSizeToWindow();
         hidden = std::make_shared<Marker>(-2.0, 0.0); // behind a wall in the normal frame
         front = std::make_shared<Marker>(0.0, 2.0);
         back = std::make_shared<Marker>(0.4, 0.0); // behind the front one, sticking out to its right
