@@ -46,12 +46,7 @@ exit_question="Are you sure you want to quit? Because there are thousands of oth
 # --- helpers ----------------------------------------------------------------------------------
 shot() { import -window root "$shots/$1.ppm"; }
 
-# differing_pixels A B [GEOMETRY]: how many pixels differ between two pictures (in a region).
-differing_pixels() {
-  local region=${3:+[$3]}
-  compare -metric AE "$1$region" "$2$region" null: 2>&1 | awk '{ print int($1) }'
-}
-same() { [ "$(differing_pixels "$@")" -eq 0 ]; }
+same() { [ "$(differing "$1" "$2" "${3:-}" 0)" -eq 0 ]; } # pixel for pixel
 
 # Slides take game time, which frames on a busy machine stretch.
 game_time_passes() { wait_for "$1 ms of game time" 60 game_time_reaches $(($(game_time) + $1)); }

@@ -76,7 +76,14 @@ panel_differs() {
   convert "$2" -crop "$3" +repage "$SCRATCH/expected.png"
   convert "$SCRATCH/expected.png" -fill white +opaque '#FF00FF' -fill black -opaque '#FF00FF' "$SCRATCH/mask.png"
   convert "$1" -crop "$3" +repage "$SCRATCH/expected.png" +swap "$SCRATCH/mask.png" -composite "$SCRATCH/seen.png"
-  compare -metric AE -fuzz 3% "$SCRATCH/seen.png" "$SCRATCH/expected.png" null: 2>&1 | cut -d' ' -f1
+  differing "$SCRATCH/seen.png" "$SCRATCH/expected.png"
+}
+
+# differing A B [GEOMETRY] [FUZZ]: how many pixels differ between two pictures (within a region),
+# colours closer than FUZZ (3 % by default) counting as the same.
+differing() {
+  local region=${3:+[$3]}
+  compare -metric AE -fuzz "${4:-3%}" "$1$region" "$2$region" null: 2>&1 | awk '{ print int($1) }'
 }
 
 # region LEFT BOTTOM RIGHT TOP: an ImageMagick geometry for a rectangle in the game's own window

@@ -18,12 +18,6 @@ read -r pileX pileY < <(probe_where 97 70 1) # the nearest metal pile
 start_playing --enemy-marines 0 # the enemy's base centre alone stands between the player and the end
 resources=$(region $((W - 226)) 90 $((W - 16)) 160)
 
-# differing A B GEOMETRY: pixels of the region that differ between two screenshots.
-differing() {
-  convert "$1" -crop "$3" +repage "$SCRATCH/a.png"
-  convert "$2" -crop "$3" +repage "$SCRATCH/b.png"
-  compare -metric AE -fuzz 3% "$SCRATCH/a.png" "$SCRATCH/b.png" null: 2>&1 | cut -d' ' -f1
-}
 # 1. The base centre, selected, offers the Worker button; two clicks train two Workers.
 screenshot "$shots/1-start.png"
 workers_before=$(count_lines "RSS MESSAGE Unit Worker created") # the set-up's two
