@@ -1,12 +1,12 @@
 // docs/formats.md held to the game's loaders: its example files parse as it says, files built
 // from its tables alone (not by the project's writers) load field by field, and the reasons the
 // loaders give for the faults it lists are the reasons it quotes.
+#include "files/Bytes.h"
 #include "files/ModelFile.h"
 #include "files/WorldFile.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cctype>
 #include <fstream>
 #include <regex>
@@ -59,28 +59,6 @@ bool documented(const std::string& reason) {
     }
     return std::regex_search(formatsDocument(), std::regex(pattern));
 }
-
-// Little-endian bytes as the document's tables lay them out.
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& byte(uint8_t value) {
-        data.push_back(value);
-        return *this;
-    }
-    Bytes& u32(uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            byte(static_cast<uint8_t>(value >> shift));
-        return *this;
-    }
-    Bytes& i32(int32_t value) { return u32(static_cast<uint32_t>(value)); }
-    Bytes& f32(float value) { return u32(std::bit_cast<uint32_t>(value)); }
-    Bytes& line(const std::string& text) {
-        data.insert(data.end(), text.begin(), text.end());
-        return byte('\n');
-    }
-    Bytes& point(float x, float y, float z) { return f32(x).f32(y).f32(z); }
-};
 
 std::string mapReason(const std::vector<uint8_t>& bytes) {
     const auto result = parseWorldFile(bytes);
