@@ -91,7 +91,8 @@ TEST(DocumentedMapFormat, TheExampleMapReadsAsDescribed) {
     EXPECT_EQ(mapObjects(map).size(), 3u); // the pile and two base centres
 }
 
-// Every section of the table, each with values that tell its fields apart.
+// Every section of the table, each with values that tell its fields apart; cut anywhere before
+// its ignored last byte, it is refused.
 TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
     Bytes file;
     file.i32(2).i32(3); // H = 2 rows, W = 3 columns
@@ -112,6 +113,9 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
 
     const auto result = parseWorldFile(file.data);
     ASSERT_TRUE(result) << result.error;
+    for (std::size_t length = 0; length + 1 < file.data.size(); ++length)
+        EXPECT_FALSE(parseWorldFile(std::span(file.data).first(length)))
+            << "prefix of " << length << " bytes";
     const WorldFile& map = *result.value;
     EXPECT_EQ(map.rows, 2);
     EXPECT_EQ(map.columns, 3);
@@ -187,13 +191,13 @@ TEST(DocumentedModelFormat, TheExampleModelReadsAsDescribed) {
 
 // Two meshes, the second of ten faces so its face bits take two bytes; one texture, one
 // material, an animation whose second keyframe moves one face of the second mesh only, and an
-// animation without keyframes.
+// animation without keyframes. Cut anywhere, it is refused.
 TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     Bytes file;
     file.line("KTQMV1.30").i32(2).i32(1).i32(1).i32(2);
     file.line("hull").byte(0).byte(1).i32(1);
     file.point(0, 0, 0).point(1, 0, 0).point(0, 1, 0).f32(0).f32(0).f32(1).f32(0).f32(0).f32(1);
-    file.line("color_separator").byte(5).byte(0).i32(10); // material 5 names nothing: none
+    file.line("color_separator").byte(1).byte(0).i32(10); // material 1 of one names nothing: none
     for (int face = 0; face < 10; ++face)
         file.point(face, 0, 0).point(face, 0, 1).point(face, 1, 0).f32(0).f32(0).f32(0).f32(1).f32(1).f32(0);
     file.line("skin.png\r"); // the carriage return is part of the name
@@ -202,7 +206,7 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
         file.byte(static_cast<uint8_t>(i));
     file.byte(7);
     file.line("run").i32(2);
-    file.u32(150).byte(0).byte(0).byte(0xFF); // keyframe 0: nothing moves; mesh 1 loses its material
+    file.u32(150).byte(0).byte(0).byte(0xFB); // keyframe 0: nothing moves; mesh 1 names material -5: none
     file.u32(250).byte(0b10).byte(0).byte(0); // keyframe 1: mesh 1 moves ...
     file.byte(0).byte(0b10);                  // ... face 9 only (bit 1 of the second byte)
     file.point(9, 5, 0).point(9, 5, 1).point(9, 6, 0);
@@ -210,6 +214,9 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
 
     const auto result = parseModelFile(file.data, "data\\textures\\models\\");
     ASSERT_TRUE(result) << result.error;
+    for (std::size_t length = 0; length < file.data.size(); ++length)
+        EXPECT_FALSE(parseModelFile(std::span(file.data).first(length), ""))
+            << "prefix of " << length << " bytes";
     const Model& model = *result.value;
     ASSERT_EQ(model.meshes.size(), 2u);
     EXPECT_EQ(model.meshes[0].materialIndex, 0);
@@ -248,6 +255,7 @@ TEST(DocumentedModelFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
         Bytes().line("KTQMV1.31").data,
         header(4097).data,
         Bytes().line("KTQMV1.30").i32(0).i32(5000).data,
+        header(-1).data,
         header(1).line("m").byte(0).byte(0).i32(2).data,                      // two faces, no bytes for them
         Bytes().line("KTQMV1.30").i32(0).byte(0).byte(0).data,                // a count cut short
         Bytes().line("KTQMV1.30").i32(0).i32(1).i32(0).i32(0).byte('x').data, // a line without its line feed
@@ -257,6 +265,7 @@ TEST(DocumentedModelFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
         "the first line is not KTQMV1.30",
         "mesh count 4097 at byte 10 is out of range",
         "texture count 5000 at byte 14 is out of range",
+        "mesh count -1 at byte 10 is out of range",
         "face count 2 at byte 30 is out of range",
         "the file ends early at byte 16 (4 bytes wanted at byte 14)",
         "the file ends inside a text line at byte 26",

@@ -40,15 +40,6 @@ TEST(WorldFileTest, LineWithoutLineFeedWithin254BytesLosesItsLastByte) {
     EXPECT_EQ(reparsed(bytes), map);
 }
 
-TEST(WorldFileTest, EveryTruncationIsRefused) {
-    const std::vector<uint8_t> bytes = writeWorldFile(smallMap());
-    for (std::size_t length = 0; length < bytes.size(); ++length) {
-        const auto result = parseWorldFile(std::span(bytes).first(length));
-        EXPECT_FALSE(result) << "prefix of " << length << " bytes";
-        EXPECT_FALSE(result.error.empty());
-    }
-}
-
 TEST(WorldFileTest, MissingFileIsAnError) {
     const auto result = readWorldFile("data\\maps\\no_such_map.ktqw");
     EXPECT_FALSE(result);
