@@ -100,7 +100,10 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
         file.f32(0.25f * i);
     for (const int32_t texture : {0, 1, -1, 1, 0, 9})
         file.i32(texture);
-    file.i32(2).line("grass.bmp").line("rock.png\r");
+    // A line of 253 characters reads as written; a longer one loses its 254th byte and the rest
+    // starts the next line.
+    file.i32(5).line("grass.bmp").line("rock.png\r").line(std::string(253, 'a'));
+    file.text(std::string(253, 'b') + "c").line("d");
     file.i32(1).u32(1).u32(2).u32(3).u32(0xFFFFFFFF).line("an entry");
     file.i32(1);
     for (uint8_t b = 0; b < 16; ++b)
@@ -122,7 +125,8 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
     ASSERT_EQ(map.cornerHeights.size(), 12u);
     EXPECT_EQ(map.cornerHeights[11], 2.75f);
     EXPECT_EQ(map.cellTextures, (std::vector<int32_t>{0, 1, -1, 1, 0, 9}));
-    EXPECT_EQ(map.textureNames, (std::vector<std::string>{"grass.bmp", "rock.png\r"}));
+    EXPECT_EQ(map.textureNames, (std::vector<std::string>{"grass.bmp", "rock.png\r", std::string(253, 'a'),
+                                                          std::string(253, 'b'), "d"}));
     EXPECT_EQ(map.entries, (std::vector<MapEntry>{{{1, 2, 3, 0xFFFFFFFF}, "an entry"}}));
     ASSERT_EQ(map.records.size(), 1u);
     EXPECT_EQ(map.records[0][15], 15);
@@ -189,19 +193,21 @@ TEST(DocumentedModelFormat, TheExampleModelReadsAsDescribed) {
     EXPECT_EQ(run.frames[0].meshes[0].shape->positions, (std::vector<Vec3>{{0, 1, 0}, {1, 1, 0}, {0, 2, 0}}));
 }
 
-// Two meshes, the second of ten faces so its face bits take two bytes; one texture, one
+// Two meshes, the second of ten faces so its face bits take two bytes; three textures, one
 // material, an animation whose second keyframe moves one face of the second mesh only, and an
 // animation without keyframes. Cut anywhere, it is refused.
 TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     Bytes file;
-    file.line("KTQMV1.30").i32(2).i32(1).i32(1).i32(2);
+    file.line("KTQMV1.30").i32(2).i32(3).i32(1).i32(2);
     file.line("hull").byte(0).byte(1).i32(1);
     file.point(0, 0, 0).point(1, 0, 0).point(0, 1, 0).f32(0).f32(0).f32(1).f32(0).f32(0).f32(1);
     file.line("color_separator").byte(1).byte(0).i32(10); // material 1 of one names nothing: none
     for (int face = 0; face < 10; ++face)
         file.point(face, 0, 0).point(face, 0, 1).point(face, 1, 0).f32(0).f32(0).f32(0).f32(1).f32(1).f32(0);
-    file.line("skin.png\r"); // the carriage return is part of the name
-    file.line("paint").byte(0);
+    file.line("skin.png\r");                        // the carriage return is part of the name
+    file.line(std::string(254, 't'));               // the longest line that reads whole
+    file.text(std::string(254, 'u')).line("paint"); // cut after 254: the rest is the material's name
+    file.byte(0);
     for (int i = 0; i < 16; ++i)
         file.byte(static_cast<uint8_t>(i));
     file.byte(7);
@@ -225,7 +231,10 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     EXPECT_EQ(model.meshes[1].flat, 0);
     EXPECT_EQ(model.meshes[1].faceCount, 10);
     EXPECT_EQ(model.colourSeparator, 1);
-    EXPECT_EQ(model.textureNames, std::vector<std::string>{"data\\textures\\models\\skin.png\r"});
+    const std::string prefix = "data\\textures\\models\\";
+    EXPECT_EQ(model.textureNames,
+              (std::vector<std::string>{prefix + "skin.png\r", prefix + std::string(254, 't'),
+                                        prefix + std::string(254, 'u')}));
     ASSERT_EQ(model.materials.size(), 1u);
     EXPECT_EQ(model.materials[0].textureIndex, 0);
     EXPECT_FLOAT_EQ(model.materials[0].colours[1][2], 6 / 255.0f);

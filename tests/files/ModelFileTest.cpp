@@ -111,15 +111,4 @@ TEST(ModelFileTest, ATextureIndexOutOfRangeCountsAsNone) {
     EXPECT_EQ(parsed(writeModelFile(c)).materials[0].textureIndex, -1);
 }
 
-TEST(ModelFileTest, LongLinesContinueAsTheNextLine) {
-    ModelFileContents c;
-    c.textureNames = {std::string(254, 'a'), "b"};
-    std::vector<uint8_t> bytes = writeModelFile(c);
-    EXPECT_EQ(parsed(bytes).textureNames[0], Prefix + std::string(254, 'a'));
-    // Without its line feed the 255-character line is cut after 254; the rest is the next line.
-    bytes.erase(std::find(bytes.begin() + 26, bytes.end(), '\n'));
-    const Model model = parsed(bytes);
-    EXPECT_EQ(model.textureNames, (std::vector<std::string>{Prefix + std::string(254, 'a'), Prefix + "b"}));
-}
-
 } // namespace
