@@ -60,14 +60,8 @@ bool documented(const std::string& reason) {
     return std::regex_search(formatsDocument(), std::regex(pattern));
 }
 
-std::string mapReason(const std::vector<uint8_t>& bytes) {
-    const auto result = parseWorldFile(bytes);
-    EXPECT_FALSE(result);
-    return result.error;
-}
-
-std::string modelReason(const std::vector<uint8_t>& bytes) {
-    const auto result = parseModelFile(bytes, "");
+// The reason a loader gives for refusing a file.
+template <typename Result> std::string reasonOf(const Result& result) {
     EXPECT_FALSE(result);
     return result.error;
 }
@@ -140,31 +134,22 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
 }
 
 TEST(DocumentedMapFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
-    const std::vector<std::vector<uint8_t>> faults = {
-        Bytes().i32(1025).i32(1).data,                                    // too many rows
-        Bytes().i32(1).i32(-1).data,                                      // negative columns
-        Bytes().i32(1).i32(1).f32(0.0f).data,                             // heights cut short
-        Bytes().i32(0).i32(0).f32(0.0f).i32(3).line("a").data,            // more texture lines than bytes
-        Bytes().i32(0).i32(0).f32(0.0f).i32(1).byte('a').data,            // a line without its line feed
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(1).line("x").data,     // entries
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(1).data,        // records
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(0).i32(1).data, // metal piles
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(0).i32(0).i32(2).i32(0).data, // oil piles
+    const auto empty = [] { return Bytes().i32(0).i32(0).f32(0.0f); }; // 0 x 0: one corner height
+    const std::vector<std::pair<std::vector<uint8_t>, std::string>> faults = {
+        {Bytes().i32(1025).i32(1).data, "row count 1025 at byte 0 is out of range"},
+        {Bytes().i32(1).i32(-1).data, "column count -1 at byte 4 is out of range"},
+        {Bytes().i32(1).i32(1).f32(0.0f).data, "the file ends early at byte 12 (16 bytes wanted at byte 8)"},
+        // More texture lines than bytes left.
+        {empty().i32(3).line("a").data, "texture count 3 at byte 12 is out of range"},
+        {empty().i32(1).byte('a').data, "the file ends inside a text line at byte 16"},
+        {empty().i32(0).i32(1).line("x").data, "entry count 1 at byte 16 is out of range"},
+        {empty().i32(0).i32(0).i32(1).data, "record count 1 at byte 20 is out of range"},
+        {empty().i32(0).i32(0).i32(0).i32(1).data, "metal pile count 1 at byte 24 is out of range"},
+        {empty().i32(0).i32(0).i32(0).i32(0).i32(2).i32(0).data,
+         "oil pile count 2 at byte 28 is out of range"},
     };
-    const std::vector<std::string> expected = {
-        "row count 1025 at byte 0 is out of range",
-        "column count -1 at byte 4 is out of range",
-        "the file ends early at byte 12 (16 bytes wanted at byte 8)",
-        "texture count 3 at byte 12 is out of range",
-        "the file ends inside a text line at byte 16",
-        "entry count 1 at byte 16 is out of range",
-        "record count 1 at byte 20 is out of range",
-        "metal pile count 1 at byte 24 is out of range",
-        "oil pile count 2 at byte 28 is out of range",
-    };
-    for (std::size_t i = 0; i < faults.size(); ++i) {
-        const std::string reason = mapReason(faults[i]);
-        EXPECT_EQ(reason, expected[i]);
+    for (const auto& [bytes, reason] : faults) {
+        EXPECT_EQ(reasonOf(parseWorldFile(bytes)), reason);
         EXPECT_TRUE(documented(reason)) << reason;
     }
     EXPECT_TRUE(documented(mapUnavailableMessage("data\\maps\\motac.ktqw")));
@@ -257,32 +242,22 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
 }
 
 TEST(DocumentedModelFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
-    const auto header = [](int32_t meshes) {
-        return Bytes().line("KTQMV1.30").i32(meshes).i32(0).i32(0).i32(0);
+    const auto magic = [] { return Bytes().line("KTQMV1.30"); };
+    const auto header = [&](int32_t meshes) { return magic().i32(meshes).i32(0).i32(0).i32(0); };
+    const std::vector<std::pair<std::vector<uint8_t>, std::string>> faults = {
+        {Bytes().line("KTQMV1.31").data, "the first line is not KTQMV1.30"},
+        {header(4097).data, "mesh count 4097 at byte 10 is out of range"},
+        {header(-1).data, "mesh count -1 at byte 10 is out of range"},
+        {magic().i32(0).i32(5000).data, "texture count 5000 at byte 14 is out of range"},
+        // Two faces, no bytes for them.
+        {header(1).line("m").byte(0).byte(0).i32(2).data, "face count 2 at byte 30 is out of range"},
+        {magic().i32(0).byte(0).byte(0).data, "the file ends early at byte 16 (4 bytes wanted at byte 14)"},
+        {magic().i32(0).i32(1).i32(0).i32(0).byte('x').data, "the file ends inside a text line at byte 26"},
+        {magic().i32(0).i32(0).i32(0).i32(1).line("run").i32(3).data,
+         "frame count 3 at byte 30 is out of range"},
     };
-    const std::vector<std::vector<uint8_t>> faults = {
-        Bytes().line("KTQMV1.31").data,
-        header(4097).data,
-        Bytes().line("KTQMV1.30").i32(0).i32(5000).data,
-        header(-1).data,
-        header(1).line("m").byte(0).byte(0).i32(2).data,                      // two faces, no bytes for them
-        Bytes().line("KTQMV1.30").i32(0).byte(0).byte(0).data,                // a count cut short
-        Bytes().line("KTQMV1.30").i32(0).i32(1).i32(0).i32(0).byte('x').data, // a line without its line feed
-        Bytes().line("KTQMV1.30").i32(0).i32(0).i32(0).i32(1).line("run").i32(3).data,
-    };
-    const std::vector<std::string> expected = {
-        "the first line is not KTQMV1.30",
-        "mesh count 4097 at byte 10 is out of range",
-        "texture count 5000 at byte 14 is out of range",
-        "mesh count -1 at byte 10 is out of range",
-        "face count 2 at byte 30 is out of range",
-        "the file ends early at byte 16 (4 bytes wanted at byte 14)",
-        "the file ends inside a text line at byte 26",
-        "frame count 3 at byte 30 is out of range",
-    };
-    for (std::size_t i = 0; i < faults.size(); ++i) {
-        const std::string reason = modelReason(faults[i]);
-        EXPECT_EQ(reason, expected[i]);
+    for (const auto& [bytes, reason] : faults) {
+        EXPECT_EQ(reasonOf(parseModelFile(bytes, "")), reason);
         EXPECT_TRUE(documented(reason)) << reason;
     }
     EXPECT_TRUE(documented(modelUnavailableMessage("data/models/<file>.ktqm")));
@@ -305,7 +280,7 @@ TEST(DocumentedModelFormat, FacesAreCountedAgainForEveryChangedKeyframeMesh) {
         for (int32_t b = 0; b < (Faces + 7) / 8; ++b)
             file.byte(0);
     }
-    const std::string reason = modelReason(file.data);
+    const std::string reason = reasonOf(parseModelFile(file.data, ""));
     EXPECT_EQ(reason, "the model holds more than 2000000 faces");
     EXPECT_TRUE(documented(reason)) << reason;
 }
