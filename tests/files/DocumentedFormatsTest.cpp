@@ -1,12 +1,12 @@
 // docs/formats.md held to the game's loaders: its example files parse as it says, files built
 // from its tables alone (not by the project's writers) load field by field, and the reasons the
 // loaders give for the faults it lists are the reasons it quotes.
+#include "files/Bytes.h"
 #include "files/ModelFile.h"
 #include "files/WorldFile.h"
 
 #include <gtest/gtest.h>
 
-#include <bit>
 #include <cctype>
 #include <fstream>
 #include <regex>
@@ -60,36 +60,8 @@ bool documented(const std::string& reason) {
     return std::regex_search(formatsDocument(), std::regex(pattern));
 }
 
-// Little-endian bytes as the document's tables lay them out.
-struct Bytes {
-    std::vector<uint8_t> data;
-
-    Bytes& byte(uint8_t value) {
-        data.push_back(value);
-        return *this;
-    }
-    Bytes& u32(uint32_t value) {
-        for (int shift = 0; shift < 32; shift += 8)
-            byte(static_cast<uint8_t>(value >> shift));
-        return *this;
-    }
-    Bytes& i32(int32_t value) { return u32(static_cast<uint32_t>(value)); }
-    Bytes& f32(float value) { return u32(std::bit_cast<uint32_t>(value)); }
-    Bytes& line(const std::string& text) {
-        data.insert(data.end(), text.begin(), text.end());
-        return byte('\n');
-    }
-    Bytes& point(float x, float y, float z) { return f32(x).f32(y).f32(z); }
-};
-
-std::string mapReason(const std::vector<uint8_t>& bytes) {
-    const auto result = parseWorldFile(bytes);
-    EXPECT_FALSE(result);
-    return result.error;
-}
-
-std::string modelReason(const std::vector<uint8_t>& bytes) {
-    const auto result = parseModelFile(bytes, "");
+// The reason a loader gives for refusing a file.
+template <typename Result> std::string reasonOf(const Result& result) {
     EXPECT_FALSE(result);
     return result.error;
 }
@@ -113,7 +85,8 @@ TEST(DocumentedMapFormat, TheExampleMapReadsAsDescribed) {
     EXPECT_EQ(mapObjects(map).size(), 3u); // the pile and two base centres
 }
 
-// Every section of the table, each with values that tell its fields apart.
+// Every section of the table, each with values that tell its fields apart; cut anywhere before
+// its ignored last byte, it is refused.
 TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
     Bytes file;
     file.i32(2).i32(3); // H = 2 rows, W = 3 columns
@@ -121,7 +94,10 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
         file.f32(0.25f * i);
     for (const int32_t texture : {0, 1, -1, 1, 0, 9})
         file.i32(texture);
-    file.i32(2).line("grass.bmp").line("rock.png\r");
+    // A line of 253 characters reads as written; a longer one loses its 254th byte and the rest
+    // starts the next line.
+    file.i32(5).line("grass.bmp").line("rock.png\r").line(std::string(253, 'a'));
+    file.text(std::string(253, 'b') + "c").line("d");
     file.i32(1).u32(1).u32(2).u32(3).u32(0xFFFFFFFF).line("an entry");
     file.i32(1);
     for (uint8_t b = 0; b < 16; ++b)
@@ -134,13 +110,17 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
 
     const auto result = parseWorldFile(file.data);
     ASSERT_TRUE(result) << result.error;
+    for (std::size_t length = 0; length + 1 < file.data.size(); ++length)
+        EXPECT_FALSE(parseWorldFile(std::span(file.data).first(length)))
+            << "prefix of " << length << " bytes";
     const WorldFile& map = *result.value;
     EXPECT_EQ(map.rows, 2);
     EXPECT_EQ(map.columns, 3);
     ASSERT_EQ(map.cornerHeights.size(), 12u);
     EXPECT_EQ(map.cornerHeights[11], 2.75f);
     EXPECT_EQ(map.cellTextures, (std::vector<int32_t>{0, 1, -1, 1, 0, 9}));
-    EXPECT_EQ(map.textureNames, (std::vector<std::string>{"grass.bmp", "rock.png\r"}));
+    EXPECT_EQ(map.textureNames, (std::vector<std::string>{"grass.bmp", "rock.png\r", std::string(253, 'a'),
+                                                          std::string(253, 'b'), "d"}));
     EXPECT_EQ(map.entries, (std::vector<MapEntry>{{{1, 2, 3, 0xFFFFFFFF}, "an entry"}}));
     ASSERT_EQ(map.records.size(), 1u);
     EXPECT_EQ(map.records[0][15], 15);
@@ -154,31 +134,22 @@ TEST(DocumentedMapFormat, AMapBuiltFromTheTableLoadsFieldByField) {
 }
 
 TEST(DocumentedMapFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
-    const std::vector<std::vector<uint8_t>> faults = {
-        Bytes().i32(1025).i32(1).data,                                    // too many rows
-        Bytes().i32(1).i32(-1).data,                                      // negative columns
-        Bytes().i32(1).i32(1).f32(0.0f).data,                             // heights cut short
-        Bytes().i32(0).i32(0).f32(0.0f).i32(3).line("a").data,            // more texture lines than bytes
-        Bytes().i32(0).i32(0).f32(0.0f).i32(1).byte('a').data,            // a line without its line feed
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(1).line("x").data,     // entries
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(1).data,        // records
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(0).i32(1).data, // metal piles
-        Bytes().i32(0).i32(0).f32(0.0f).i32(0).i32(0).i32(0).i32(0).i32(2).i32(0).data, // oil piles
+    const auto empty = [] { return Bytes().i32(0).i32(0).f32(0.0f); }; // 0 x 0: one corner height
+    const std::vector<std::pair<std::vector<uint8_t>, std::string>> faults = {
+        {Bytes().i32(1025).i32(1).data, "row count 1025 at byte 0 is out of range"},
+        {Bytes().i32(1).i32(-1).data, "column count -1 at byte 4 is out of range"},
+        {Bytes().i32(1).i32(1).f32(0.0f).data, "the file ends early at byte 12 (16 bytes wanted at byte 8)"},
+        // More texture lines than bytes left.
+        {empty().i32(3).line("a").data, "texture count 3 at byte 12 is out of range"},
+        {empty().i32(1).byte('a').data, "the file ends inside a text line at byte 16"},
+        {empty().i32(0).i32(1).line("x").data, "entry count 1 at byte 16 is out of range"},
+        {empty().i32(0).i32(0).i32(1).data, "record count 1 at byte 20 is out of range"},
+        {empty().i32(0).i32(0).i32(0).i32(1).data, "metal pile count 1 at byte 24 is out of range"},
+        {empty().i32(0).i32(0).i32(0).i32(0).i32(2).i32(0).data,
+         "oil pile count 2 at byte 28 is out of range"},
     };
-    const std::vector<std::string> expected = {
-        "row count 1025 at byte 0 is out of range",
-        "column count -1 at byte 4 is out of range",
-        "the file ends early at byte 12 (16 bytes wanted at byte 8)",
-        "texture count 3 at byte 12 is out of range",
-        "the file ends inside a text line at byte 16",
-        "entry count 1 at byte 16 is out of range",
-        "record count 1 at byte 20 is out of range",
-        "metal pile count 1 at byte 24 is out of range",
-        "oil pile count 2 at byte 28 is out of range",
-    };
-    for (std::size_t i = 0; i < faults.size(); ++i) {
-        const std::string reason = mapReason(faults[i]);
-        EXPECT_EQ(reason, expected[i]);
+    for (const auto& [bytes, reason] : faults) {
+        EXPECT_EQ(reasonOf(parseWorldFile(bytes)), reason);
         EXPECT_TRUE(documented(reason)) << reason;
     }
     EXPECT_TRUE(documented(mapUnavailableMessage("data\\maps\\motac.ktqw")));
@@ -207,24 +178,26 @@ TEST(DocumentedModelFormat, TheExampleModelReadsAsDescribed) {
     EXPECT_EQ(run.frames[0].meshes[0].shape->positions, (std::vector<Vec3>{{0, 1, 0}, {1, 1, 0}, {0, 2, 0}}));
 }
 
-// Two meshes, the second of ten faces so its face bits take two bytes; one texture, one
+// Two meshes, the second of ten faces so its face bits take two bytes; three textures, one
 // material, an animation whose second keyframe moves one face of the second mesh only, and an
-// animation without keyframes.
+// animation without keyframes. Cut anywhere, it is refused.
 TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     Bytes file;
-    file.line("KTQMV1.30").i32(2).i32(1).i32(1).i32(2);
+    file.line("KTQMV1.30").i32(2).i32(3).i32(1).i32(2);
     file.line("hull").byte(0).byte(1).i32(1);
     file.point(0, 0, 0).point(1, 0, 0).point(0, 1, 0).f32(0).f32(0).f32(1).f32(0).f32(0).f32(1);
-    file.line("color_separator").byte(5).byte(0).i32(10); // material 5 names nothing: none
+    file.line("color_separator").byte(1).byte(0).i32(10); // material 1 of one names nothing: none
     for (int face = 0; face < 10; ++face)
         file.point(face, 0, 0).point(face, 0, 1).point(face, 1, 0).f32(0).f32(0).f32(0).f32(1).f32(1).f32(0);
-    file.line("skin.png\r"); // the carriage return is part of the name
-    file.line("paint").byte(0);
+    file.line("skin.png\r");                        // the carriage return is part of the name
+    file.line(std::string(254, 't'));               // the longest line that reads whole
+    file.text(std::string(254, 'u')).line("paint"); // cut after 254: the rest is the material's name
+    file.byte(0);
     for (int i = 0; i < 16; ++i)
         file.byte(static_cast<uint8_t>(i));
     file.byte(7);
     file.line("run").i32(2);
-    file.u32(150).byte(0).byte(0).byte(0xFF); // keyframe 0: nothing moves; mesh 1 loses its material
+    file.u32(150).byte(0).byte(0).byte(0xFB); // keyframe 0: nothing moves; mesh 1 names material -5: none
     file.u32(250).byte(0b10).byte(0).byte(0); // keyframe 1: mesh 1 moves ...
     file.byte(0).byte(0b10);                  // ... face 9 only (bit 1 of the second byte)
     file.point(9, 5, 0).point(9, 5, 1).point(9, 6, 0);
@@ -232,6 +205,9 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
 
     const auto result = parseModelFile(file.data, "data\\textures\\models\\");
     ASSERT_TRUE(result) << result.error;
+    for (std::size_t length = 0; length < file.data.size(); ++length)
+        EXPECT_FALSE(parseModelFile(std::span(file.data).first(length), ""))
+            << "prefix of " << length << " bytes";
     const Model& model = *result.value;
     ASSERT_EQ(model.meshes.size(), 2u);
     EXPECT_EQ(model.meshes[0].materialIndex, 0);
@@ -240,7 +216,10 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
     EXPECT_EQ(model.meshes[1].flat, 0);
     EXPECT_EQ(model.meshes[1].faceCount, 10);
     EXPECT_EQ(model.colourSeparator, 1);
-    EXPECT_EQ(model.textureNames, std::vector<std::string>{"data\\textures\\models\\skin.png\r"});
+    const std::string prefix = "data\\textures\\models\\";
+    EXPECT_EQ(model.textureNames,
+              (std::vector<std::string>{prefix + "skin.png\r", prefix + std::string(254, 't'),
+                                        prefix + std::string(254, 'u')}));
     ASSERT_EQ(model.materials.size(), 1u);
     EXPECT_EQ(model.materials[0].textureIndex, 0);
     EXPECT_FLOAT_EQ(model.materials[0].colours[1][2], 6 / 255.0f);
@@ -263,30 +242,22 @@ TEST(DocumentedModelFormat, AModelBuiltFromTheTablesLoadsFieldByField) {
 }
 
 TEST(DocumentedModelFormat, TheReasonsForTheListedFaultsAreTheDocumentedOnes) {
-    const auto header = [](int32_t meshes) {
-        return Bytes().line("KTQMV1.30").i32(meshes).i32(0).i32(0).i32(0);
+    const auto magic = [] { return Bytes().line("KTQMV1.30"); };
+    const auto header = [&](int32_t meshes) { return magic().i32(meshes).i32(0).i32(0).i32(0); };
+    const std::vector<std::pair<std::vector<uint8_t>, std::string>> faults = {
+        {Bytes().line("KTQMV1.31").data, "the first line is not KTQMV1.30"},
+        {header(4097).data, "mesh count 4097 at byte 10 is out of range"},
+        {header(-1).data, "mesh count -1 at byte 10 is out of range"},
+        {magic().i32(0).i32(5000).data, "texture count 5000 at byte 14 is out of range"},
+        // Two faces, no bytes for them.
+        {header(1).line("m").byte(0).byte(0).i32(2).data, "face count 2 at byte 30 is out of range"},
+        {magic().i32(0).byte(0).byte(0).data, "the file ends early at byte 16 (4 bytes wanted at byte 14)"},
+        {magic().i32(0).i32(1).i32(0).i32(0).byte('x').data, "the file ends inside a text line at byte 26"},
+        {magic().i32(0).i32(0).i32(0).i32(1).line("run").i32(3).data,
+         "frame count 3 at byte 30 is out of range"},
     };
-    const std::vector<std::vector<uint8_t>> faults = {
-        Bytes().line("KTQMV1.31").data,
-        header(4097).data,
-        Bytes().line("KTQMV1.30").i32(0).i32(5000).data,
-        header(1).line("m").byte(0).byte(0).i32(2).data,                      // two faces, no bytes for them
-        Bytes().line("KTQMV1.30").i32(0).byte(0).byte(0).data,                // a count cut short
-        Bytes().line("KTQMV1.30").i32(0).i32(1).i32(0).i32(0).byte('x').data, // a line without its line feed
-        Bytes().line("KTQMV1.30").i32(0).i32(0).i32(0).i32(1).line("run").i32(3).data,
-    };
-    const std::vector<std::string> expected = {
-        "the first line is not KTQMV1.30",
-        "mesh count 4097 at byte 10 is out of range",
-        "texture count 5000 at byte 14 is out of range",
-        "face count 2 at byte 30 is out of range",
-        "the file ends early at byte 16 (4 bytes wanted at byte 14)",
-        "the file ends inside a text line at byte 26",
-        "frame count 3 at byte 30 is out of range",
-    };
-    for (std::size_t i = 0; i < faults.size(); ++i) {
-        const std::string reason = modelReason(faults[i]);
-        EXPECT_EQ(reason, expected[i]);
+    for (const auto& [bytes, reason] : faults) {
+        EXPECT_EQ(reasonOf(parseModelFile(bytes, "")), reason);
         EXPECT_TRUE(documented(reason)) << reason;
     }
     EXPECT_TRUE(documented(modelUnavailableMessage("data/models/<file>.ktqm")));
@@ -309,7 +280,7 @@ TEST(DocumentedModelFormat, FacesAreCountedAgainForEveryChangedKeyframeMesh) {
         for (int32_t b = 0; b < (Faces + 7) / 8; ++b)
             file.byte(0);
     }
-    const std::string reason = modelReason(file.data);
+    const std::string reason = reasonOf(parseModelFile(file.data, ""));
     EXPECT_EQ(reason, "the model holds more than 2000000 faces");
     EXPECT_TRUE(documented(reason)) << reason;
 }

@@ -13,8 +13,9 @@ namespace {
 
 const std::vector<uint8_t> Samples = tone(8);
 
-std::vector<uint8_t> monoFile() {
-    return riff({{"fmt ", pcmFormat(1, 16)}, {"data", Samples}});
+// A file of the given format body and the tone's samples.
+std::vector<uint8_t> fileOf(const std::vector<uint8_t>& format) {
+    return riff({{"fmt ", format}, {"data", Samples}});
 }
 
 // What getAlBufferFormat asks of OpenAL: the name it looks up.
@@ -31,10 +32,10 @@ protected:
         return waves.loadWaveFile((folder / "sound.wav").string(), id);
     }
 
-    // The OpenAL format name of a file, or "" when there is none.
-    std::string formatName(const std::vector<uint8_t>& bytes) {
+    // The OpenAL format name of a file of this format body, or "" when there is none.
+    std::string formatName(const std::vector<uint8_t>& body) {
         int id = -1;
-        EXPECT_EQ(load(bytes, id), WaveOk);
+        EXPECT_EQ(load(fileOf(body), id), WaveOk);
         int32_t format = 0;
         askedName.clear();
         WaveResult result = waves.getAlBufferFormat(id, knownEnum, format);
@@ -63,18 +64,7 @@ TEST(WaveFile, TagsAreCaseInsensitive) {
               WaveBadFile);
 }
 
-TEST(WaveFile, FormatBodiesOver40BytesAreSkipped) {
-    std::vector<uint8_t> longFormat = pcmFormat(1, 16);
-    longFormat.resize(50);
-    WaveInfo info;
-    EXPECT_EQ(parseFile(riff({{"fmt ", longFormat}, {"data", Samples}}), info), WaveBadFile);
-    // The earlier format stands.
-    ASSERT_EQ(parseFile(riff({{"fmt ", pcmFormat(2, 8)}, {"fmt ", longFormat}, {"data", Samples}}), info),
-              WaveOk);
-    EXPECT_EQ(info.format.channels, 2);
-}
-
-TEST(WaveFile, LaterChunksReplaceEarlierOnes) {
+TEST(WaveFile, LaterChunksReplaceEarlierOnesUnlessUnusable) {
     auto bytes = riff({{"data", {9, 9}},
                        {"fmt ", pcmFormat(2, 16, 44100)},
                        {"fmt ", pcmFormat(1, 8, 11025)},
@@ -86,18 +76,24 @@ TEST(WaveFile, LaterChunksReplaceEarlierOnes) {
     EXPECT_EQ(info.format.samplesPerSec, 11025u);
     EXPECT_EQ(info.dataSize, Samples.size());
 
-    // A format the game does not know leaves the earlier one in place.
+    // A format body over 40 bytes, or of a format the game does not know, is skipped: the earlier
+    // format stands.
+    std::vector<uint8_t> longFormat = pcmFormat(1, 16);
+    longFormat.resize(50);
     std::vector<uint8_t> floatFormat = pcmFormat(2, 32);
     floatFormat[0] = 3;
-    ASSERT_EQ(parseFile(riff({{"fmt ", pcmFormat(1, 8)}, {"fmt ", floatFormat}, {"data", Samples}}), info),
-              WaveOk);
-    EXPECT_EQ(info.format.bitsPerSample, 8);
-    EXPECT_EQ(parseFile(riff({{"fmt ", floatFormat}, {"data", Samples}}), info), WaveBadFile);
+    for (const auto& skipped : {longFormat, floatFormat}) {
+        ASSERT_EQ(parseFile(riff({{"fmt ", pcmFormat(2, 8)}, {"fmt ", skipped}, {"data", Samples}}), info),
+                  WaveOk);
+        EXPECT_EQ(info.format.channels, 2);
+        EXPECT_EQ(info.format.bitsPerSample, 8);
+        EXPECT_EQ(parseFile(fileOf(skipped), info), WaveBadFile);
+    }
     EXPECT_EQ(parseFile(riff({{"fmt ", pcmFormat(1, 8)}, {"data", {}}}), info), WaveBadFile);
 }
 
 TEST(WaveFile, SizesThatRunPastTheEndStopTheWalk) {
-    auto bytes = monoFile();
+    auto bytes = fileOf(pcmFormat(1, 16));
     bytes.insert(bytes.end(), {'j', 'u', 'n', 'k', 0xFF, 0xFF, 0xFF, 0xFF, 1});
     WaveInfo info;
     EXPECT_EQ(parseFile(bytes, info), WaveOk);
@@ -119,7 +115,7 @@ TEST_F(WaveSlots, LoadsTheSamplesPastOddChunksAndTheirPadByte) {
 }
 
 TEST_F(WaveSlots, RefusesEveryPrefixOfAValidFile) {
-    const std::vector<uint8_t> file = monoFile();
+    const std::vector<uint8_t> file = fileOf(pcmFormat(1, 16));
     for (size_t length = 0; length < file.size(); ++length) {
         int id = -1;
         EXPECT_EQ(load({file.begin(), file.begin() + static_cast<std::ptrdiff_t>(length)}, id), WaveBadFile)
@@ -131,7 +127,7 @@ TEST_F(WaveSlots, RefusesEveryPrefixOfAValidFile) {
 }
 
 TEST_F(WaveSlots, HoldsAtMost1024Waves) {
-    writeFile(folder / "sound.wav", monoFile());
+    writeFile(folder / "sound.wav", fileOf(pcmFormat(1, 16)));
     const std::string path = (folder / "sound.wav").string();
     for (int expected = 0; expected < CWaves::SlotCount; ++expected) {
         int id = -1;
@@ -150,20 +146,16 @@ TEST_F(WaveSlots, HoldsAtMost1024Waves) {
 }
 
 TEST_F(WaveSlots, FindsTheOpenAlFormatByName) {
-    EXPECT_EQ(formatName(riff({{"fmt ", pcmFormat(1, 8)}, {"data", Samples}})), "AL_FORMAT_MONO8");
-    EXPECT_EQ(formatName(riff({{"fmt ", pcmFormat(2, 16)}, {"data", Samples}})), "AL_FORMAT_STEREO16");
-    EXPECT_EQ(formatName(riff({{"fmt ", pcmFormat(4, 16)}, {"data", Samples}})), "AL_FORMAT_QUAD16");
-    EXPECT_EQ(formatName(riff({{"fmt ", pcmFormat(3, 16)}, {"data", Samples}})), "");
+    EXPECT_EQ(formatName(pcmFormat(1, 8)), "AL_FORMAT_MONO8");
+    EXPECT_EQ(formatName(pcmFormat(2, 16)), "AL_FORMAT_STEREO16");
+    EXPECT_EQ(formatName(pcmFormat(4, 16)), "AL_FORMAT_QUAD16");
+    EXPECT_EQ(formatName(pcmFormat(3, 16)), "");
 
-    EXPECT_EQ(formatName(riff({{"fmt ", extensibleFormat(2, 16, 0x30)}, {"data", Samples}})),
-              "AL_FORMAT_REAR16");
-    EXPECT_EQ(formatName(riff({{"fmt ", extensibleFormat(2, 8, 3)}, {"data", Samples}})),
-              "AL_FORMAT_STEREO8");
-    EXPECT_EQ(formatName(riff({{"fmt ", extensibleFormat(1, 16, 4)}, {"data", Samples}})),
-              "AL_FORMAT_MONO16");
-    EXPECT_EQ(formatName(riff({{"fmt ", extensibleFormat(6, 16, 0x3F)}, {"data", Samples}})),
-              "AL_FORMAT_51CHN16");
-    EXPECT_EQ(formatName(riff({{"fmt ", extensibleFormat(2, 16, 0x33)}, {"data", Samples}})), "");
+    EXPECT_EQ(formatName(extensibleFormat(2, 16, 0x30)), "AL_FORMAT_REAR16");
+    EXPECT_EQ(formatName(extensibleFormat(2, 8, 3)), "AL_FORMAT_STEREO8");
+    EXPECT_EQ(formatName(extensibleFormat(1, 16, 4)), "AL_FORMAT_MONO16");
+    EXPECT_EQ(formatName(extensibleFormat(6, 16, 0x3F)), "AL_FORMAT_51CHN16");
+    EXPECT_EQ(formatName(extensibleFormat(2, 16, 0x33)), "");
 
     int32_t format = 7;
     EXPECT_EQ(waves.getAlBufferFormat(0, knownEnum, format), WaveBadId);

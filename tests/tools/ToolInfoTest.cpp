@@ -1,4 +1,4 @@
-// orvalen-tool info run as a program on files written by the format writers.
+// orvalen-tool info run as a program, in a scratch folder, on files written by the format writers.
 #include "files/WaveBytes.h"
 #include "formats/MapWriter.h"
 #include "formats/ModelWriter.h"
@@ -7,11 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
+#include <tuple>
 
 namespace {
-
-namespace fs = std::filesystem;
 
 struct ToolRun {
     int exitCode = -1;
@@ -19,9 +17,9 @@ struct ToolRun {
 };
 
 // The tool's standard output and exit code; the shell appends the code as a last line.
-ToolRun info(const fs::path& file) {
+ToolRun info(const std::string& file) {
     const std::string command =
-        std::string(ORVALEN_TOOL) + " info '" + file.string() + "' 2>/dev/null; echo \"exit $?\"";
+        std::string(ORVALEN_TOOL) + " info '" + file + "' 2>/dev/null; echo \"exit $?\"";
     ToolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
@@ -37,16 +35,6 @@ ToolRun info(const fs::path& file) {
     }
     return run;
 }
-
-class ToolInfoTest : public ::testing::Test {
-protected:
-    fs::path write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        wavebytes::writeFile(folder_ / name, bytes);
-        return folder_ / name;
-    }
-
-    const ScratchFolder folder_;
-};
 
 WorldFile map() {
     WorldFile m;
@@ -75,56 +63,49 @@ std::vector<uint8_t> wav() {
     return wavebytes::riff({{"fmt ", wavebytes::pcmFormat(1, 16)}, {"data", {1, 0, 2, 0}}});
 }
 
-TEST_F(ToolInfoTest, MapReportsItsContentsOrTheGamesMessage) {
-    const std::vector<uint8_t> bytes = writeWorldFile(map());
-    const ToolRun good = info(write("motac.ktqw", bytes));
-    EXPECT_EQ(good.exitCode, 0);
-    EXPECT_NE(good.output.find("grid: 2 columns x 1 rows"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("\"grass.png\", 1 cells"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("type 4, owner 0, at x 1, z 0"), std::string::npos) << good.output;
-
-    const fs::path cut = write("cut.ktqw", std::vector<uint8_t>(bytes.begin(), bytes.end() - 1));
-    const ToolRun bad = info(cut);
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.output, "Map " + cut.string() + " wasn't found or is corrupted!\n");
+TEST(ToolInfoTest, ReportsEachKindOfFileThroughTheGamesReader) {
+    const ScratchFolder folder;
+    const std::vector<std::pair<std::string, std::vector<std::string>>> reports = {
+        {"motac.ktqw",
+         {"grid: 2 columns x 1 rows", "\"grass.png\", 1 cells", "type 4, owner 0, at x 1, z 0"}},
+        {"marine.ktqm",
+         {"colour separator: 0", "\"run\": 2 frames, durations 100 150 ms",
+          "bounding box: x 0 to 1, y 0 to 1, z 0 to 0"}},
+        {"click.wav", {"result: WaveOk", "sample rate: 22050 Hz", "OpenAL format: AL_FORMAT_MONO16"}},
+    };
+    wavebytes::writeFile("motac.ktqw", writeWorldFile(map()));
+    wavebytes::writeFile("marine.ktqm", writeModelFile(model()));
+    wavebytes::writeFile("click.wav", wav());
+    for (const auto& [file, lines] : reports) {
+        const ToolRun run = info(file);
+        EXPECT_EQ(run.exitCode, 0) << file;
+        for (const std::string& line : lines)
+            EXPECT_NE(run.output.find(line), std::string::npos) << run.output;
+    }
 }
 
-TEST_F(ToolInfoTest, ModelReportsItsContentsOrTheGamesMessage) {
-    const ToolRun good = info(write("marine.ktqm", writeModelFile(model())));
-    EXPECT_EQ(good.exitCode, 0);
-    EXPECT_NE(good.output.find("colour separator: 0"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("\"run\": 2 frames, durations 100 150 ms"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("bounding box: x 0 to 1, y 0 to 1, z 0 to 0"), std::string::npos)
-        << good.output;
-
-    std::vector<uint8_t> crlf = writeModelFile(model());
-    crlf.insert(crlf.begin() + 9, '\r');
-    const fs::path rejected = write("crlf.ktqm", crlf);
-    const ToolRun bad = info(rejected);
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.output, "Model " + rejected.string() + " wasn't found or is corrupted!\n");
-    EXPECT_EQ(info(folder_ / "missing.ktqm").exitCode, 1);
-}
-
-TEST_F(ToolInfoTest, WavIsReportedThroughTheGameReader) {
-    const ToolRun good = info(write("click.wav", wav()));
-    EXPECT_EQ(good.exitCode, 0);
-    EXPECT_NE(good.output.find("result: WaveOk"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("sample rate: 22050 Hz"), std::string::npos) << good.output;
-    EXPECT_NE(good.output.find("OpenAL format: AL_FORMAT_MONO16"), std::string::npos) << good.output;
-    std::vector<uint8_t> cut = wav();
-    cut.resize(30);
-    const ToolRun bad = info(write("cut.wav", cut));
-    EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.output, "sound: WaveBadFile\n");
-    EXPECT_EQ(info(write("text.wav", {'h', 'i'})).exitCode, 1);
-}
-
-TEST_F(ToolInfoTest, UnreadableImageGivesTheTextureMessage) {
-    const fs::path path = write("broken.png", {'n', 'o', 't', ' ', 'p', 'n', 'g'});
-    const ToolRun run = info(path);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "Couldn't load texture " + path.string() + "!\n");
+// A file the game cannot read is reported with the game's own message.
+TEST(ToolInfoTest, AnUnreadableFileGetsTheGamesMessage) {
+    const ScratchFolder folder;
+    std::vector<uint8_t> cutMap = writeWorldFile(map());
+    cutMap.pop_back();
+    std::vector<uint8_t> crlfModel = writeModelFile(model());
+    crlfModel.insert(crlfModel.begin() + 9, '\r');
+    std::vector<uint8_t> cutWav = wav();
+    cutWav.resize(30);
+    const std::vector<std::tuple<std::string, std::vector<uint8_t>, std::string>> refusals = {
+        {"cut.ktqw", cutMap, "Map cut.ktqw wasn't found or is corrupted!\n"},
+        {"crlf.ktqm", crlfModel, "Model crlf.ktqm wasn't found or is corrupted!\n"},
+        {"cut.wav", cutWav, "sound: WaveBadFile\n"},
+        {"broken.png", {'n', 'o', 't', ' ', 'p', 'n', 'g'}, "Couldn't load texture broken.png!\n"},
+    };
+    for (const auto& [file, bytes, message] : refusals) {
+        wavebytes::writeFile(file, bytes);
+        const ToolRun run = info(file);
+        EXPECT_EQ(run.exitCode, 1) << file;
+        EXPECT_EQ(run.output, message);
+    }
+    EXPECT_EQ(info("missing.ktqm").exitCode, 1);
 }
 
 } // namespace
