@@ -50,21 +50,6 @@ TEST_F(InputTest, PrintableCharactersReachTheFieldAndControlAndHighOnesDoNot) {
     EXPECT_EQ(field.asked, "%' 7Z");
 }
 
-TEST_F(InputTest, TheCaretStaysWithinTheTextAndDeleteNeedsACharacterAtIt) {
-    TestField field("ab", 0);
-    FocusedTextField = &field;
-    textEntryKeyDown(KeyLeft);
-    EXPECT_EQ(field.caret(), 0);
-    textEntryCharacter(KeyBackspace);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyDelete);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyDelete);
-    EXPECT_EQ(field.caret(), 2);
-    EXPECT_EQ(field.asked, "<erase before><erase at>");
-}
-
 TEST(WheelTravelTest, WholeNotchesAreTakenOnceAndPartsWaitForTheRest) {
     takeWheelNotches();
     addWheelTravel(WheelNotch);
