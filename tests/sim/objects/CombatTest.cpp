@@ -50,14 +50,6 @@ TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLate
     EXPECT_EQ(world().projectileCount(), 1u);
 }
 
-TEST_F(CombatTest, AnIdleUnitNextToAnEnemyDoesNotAcquireIt) {
-    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
-    auto enemy = add<Fighter>(TypeMarine, 2, 2.0, 0.0);
-    runFor(20000, 100);
-    EXPECT_EQ(marine->getTarget(), nullptr);
-    EXPECT_EQ(enemy->getHp(), 60);
-}
-
 // Hit points read never below zero; the log keeps the true value.
 TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     MessageRecorder messages(player(2));
