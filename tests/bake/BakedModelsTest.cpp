@@ -1,3 +1,4 @@
+#include "client/models/ModelRegistry.h"
 #include "core/FilePath.h"
 #include "files/ImageFile.h"
 #include "files/ModelFile.h"
@@ -5,34 +6,28 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <map>
+#include <filesystem>
 
 namespace {
 
 constexpr double CellSize = 3.75;
 
-// The registry's models and the texture folder each is loaded with.
-const std::map<std::string, std::string> Registry = {
-    {"data/models/barracks.ktqm", "data\\textures\\models\\"},
-    {"data/models/scout.ktqm", "data/models/"},
-    {"data/models/marine.ktqm", "data\\textures\\models\\"},
-    {"data/models/metal_resource.ktqm", "data\\textures\\models\\"},
-    {"data/models/verion_oil.ktqm", "data\\textures\\models\\"},
-    {"data/models/oilfactory.ktqm", "data/models/"},
-    {"data/models/villager.ktqm", "data/models/"},
-    {"data/models/base_center.ktqm", "data\\textures\\models\\"},
-    {"data/models/bullet.ktqm", "data/models/"},
-    {"data/models/bullet_splash.ktqm", "data/models/"},
-};
-
+// The model with the texture folder the game loads it with.
 Model load(const std::string& path) {
-    auto result = readModelFile(path, Registry.at(path));
+    const auto prefix = ModelRegistry::texturePrefixFor(std::filesystem::path(path).filename().string());
+    EXPECT_TRUE(prefix) << path << " is no model the game loads";
+    auto result = readModelFile(path, prefix.value_or(""));
     EXPECT_TRUE(result) << path << ": " << result.error;
     return result ? std::move(*result.value) : Model{};
 }
 
 TEST(BakedModels, EveryModelLoadsWithSkinsThePlainLoaderReads) {
-    for (const auto& [path, prefix] : Registry) {
+    int models = 0;
+    for (const auto& file : std::filesystem::directory_iterator("data/models")) {
+        if (file.path().extension() != ".ktqm")
+            continue;
+        ++models;
+        const std::string path = "data/models/" + file.path().filename().string();
         const Model model = load(path);
         EXPECT_FALSE(model.meshes.empty()) << path;
         ASSERT_FALSE(model.textureNames.empty()) << path;
@@ -49,6 +44,7 @@ TEST(BakedModels, EveryModelLoadsWithSkinsThePlainLoaderReads) {
             EXPECT_NEAR(model.boundingBox.minY, 0.0f, 0.05f) << path << " stands on the ground";
         }
     }
+    EXPECT_EQ(models, 10) << "one file for each model the game draws";
 }
 
 double surfaceArea(const ModelMesh& mesh) {

@@ -29,19 +29,15 @@ TEST_F(FrameClockTest, TickCounterWrapAroundGivesTheSmallElapsedTime) {
     EXPECT_EQ(TotalMilliseconds, 32);
 }
 
-TEST_F(FrameClockTest, FrameUnderOneMillisecondLeavesTheGameClock) {
-    startFrameClock(500);
-    advanceFrameClock(500);
-    EXPECT_EQ(FrameMilliseconds, 0);
-    EXPECT_EQ(TotalMilliseconds, 0);
-    EXPECT_FLOAT_EQ(DeltaSeconds, 0.0f);
-}
-
-TEST_F(FrameClockTest, StartingDoesNotAdvanceTheGameClock) {
+TEST_F(FrameClockTest, NeitherAStartNorAFrameUnderOneMillisecondMovesTheGameClock) {
     TotalMilliseconds = 1234;
-    startFrameClock(77);
+    startFrameClock(500);
     EXPECT_EQ(TotalMilliseconds, 1234);
     EXPECT_EQ(DeltaSeconds, 0.0f);
+    advanceFrameClock(500);
+    EXPECT_EQ(FrameMilliseconds, 0);
+    EXPECT_EQ(TotalMilliseconds, 1234);
+    EXPECT_FLOAT_EQ(DeltaSeconds, 0.0f);
 }
 
 } // namespace

@@ -32,37 +32,19 @@ protected:
     void TearDown() override { FocusedTextField = nullptr; }
 };
 
-TEST_F(InputTest, TypingWithoutFocusChangesNothing) {
-    TestField field("abc", 3);
+TEST_F(InputTest, OnlyTheFocusedFieldTakesPrintableCharactersAndNotControlOrHighOnes) {
+    TestField field("ab", 2);
     textEntryCharacter('x');
     textEntryCharacter(KeyBackspace);
     textEntryKeyDown(KeyLeft);
-    EXPECT_EQ(field.asked, "");
-    EXPECT_EQ(field.caret(), 3);
-}
+    EXPECT_EQ(field.asked, "") << "typing without focus changes nothing";
+    EXPECT_EQ(field.caret(), 2);
 
-TEST_F(InputTest, PrintableCharactersReachTheFieldAndControlAndHighOnesDoNot) {
-    TestField field("ab", 2);
     FocusedTextField = &field;
     const unsigned int codes[] = {'%', 0x01, '\'', 0x0D, ' ', 0x1B, '7', 0x7F, 'Z', 0xE9, 0x100};
     for (unsigned int code : codes)
         textEntryCharacter(code);
     EXPECT_EQ(field.asked, "%' 7Z");
-}
-
-TEST_F(InputTest, TheCaretStaysWithinTheTextAndDeleteNeedsACharacterAtIt) {
-    TestField field("ab", 0);
-    FocusedTextField = &field;
-    textEntryKeyDown(KeyLeft);
-    EXPECT_EQ(field.caret(), 0);
-    textEntryCharacter(KeyBackspace);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyDelete);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyRight);
-    textEntryKeyDown(KeyDelete);
-    EXPECT_EQ(field.caret(), 2);
-    EXPECT_EQ(field.asked, "<erase before><erase at>");
 }
 
 TEST(WheelTravelTest, WholeNotchesAreTakenOnceAndPartsWaitForTheRest) {

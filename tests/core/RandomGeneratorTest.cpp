@@ -14,17 +14,12 @@ std::vector<int32_t> firstNumbers(RandomGenerator& generator, int count) {
     return numbers;
 }
 
-// The starting Marines of a game depend on these numbers: a change here moves them.
-TEST(RandomGeneratorTest, SeedsGiveTheirPinnedSequences) {
+// A generator nobody seeds gives the C library's unseeded numbers. What a seed gives is pinned
+// by the reference replays, whose starting Marines come from the seeded simulation's generator.
+TEST(RandomGeneratorTest, AnUnseededGeneratorGivesItsPinnedSequence) {
     RandomGenerator unseeded;
     EXPECT_EQ(firstNumbers(unseeded, 5),
               (std::vector<int32_t>{1804289383, 846930886, 1681692777, 1714636915, 1957747793}));
-    RandomGenerator seven(7);
-    EXPECT_EQ(firstNumbers(seven, 5),
-              (std::vector<int32_t>{1045618677, 1863967299, 1272579899, 461085871, 21961325}));
-    seven.seed(1765000000);
-    EXPECT_EQ(firstNumbers(seven, 5),
-              (std::vector<int32_t>{1900611870, 521997320, 1797095618, 332559791, 150548659}));
 }
 
 // Drawn in turn with the C library's and another generator's numbers: each keeps its own sequence.

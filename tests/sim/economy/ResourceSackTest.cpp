@@ -1,5 +1,6 @@
-#include "sim/economy/PlayerResourceSack.h"
-#include "support/SimulationTest.h"
+#include "sim/economy/ResourceSack.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -44,20 +45,6 @@ TEST(ResourceSackTest, ANewCapacityTrimsMetalFirst) {
     EXPECT_FALSE(setCapacity(oily, 10));
     EXPECT_EQ(describe(oily), "(0,10)");
     EXPECT_TRUE(setCapacity(oily, 10));
-}
-
-using PlayerResourceSackTest = SimulationTest;
-
-TEST_F(PlayerResourceSackTest, ARefusalTellsThePlayerEachShortKindMetalFirst) {
-    MessageRecorder messages(player(1));
-    EXPECT_FALSE(player(1).getResources().pay({1000, 600, 105}));
-    EXPECT_EQ(describe(player(1).getResources()), "(500,100)");
-    ASSERT_EQ(messages.messages.size(), 2u);
-    EXPECT_EQ(messages.messages[0], std::make_pair(std::string("Not enough Metal (have 500, needed 600)"),
-                                                   Player::NotEnoughResources));
-    EXPECT_EQ(messages.messages[1],
-              std::make_pair(std::string("Not enough Vermilion Oil (have 100, needed 105)"),
-                             Player::NotEnoughResources));
 }
 
 } // namespace

@@ -36,20 +36,4 @@ TEST_F(ObjectManagerTest, TheManagerHoldsTheLastReferenceOfAnObjectNobodyElseKee
     EXPECT_EQ(logCount(" deleted.\n"), 1);
 }
 
-TEST_F(ObjectManagerTest, EveryAdditionIsAnnouncedInOrder) {
-    std::vector<IWorldObject*> added;
-    boost::signals2::scoped_connection connection =
-        world().objectAdded.connect([&](IWorldObject* object) { added.push_back(object); });
-    auto first = add<Scout>(TypeScout, 1, 0.0, 0.0);
-    auto second = add<Scout>(TypeScout, 2, 0.0, 0.0);
-    EXPECT_EQ(added, (std::vector<IWorldObject*>{first.get(), second.get()}));
-}
-
-TEST_F(ObjectManagerTest, DestroyingTheManagerReleasesTheWorld) {
-    add<Scout>(TypeScout, 1, 0.0, 0.0);
-    ObjectManager::destroyInstance();
-    EXPECT_EQ(logCount(" deleted.\n"), 1);
-    EXPECT_TRUE(world().getObjects().empty()) << "the next use makes a new manager";
-}
-
 } // namespace

@@ -30,14 +30,6 @@ TEST_F(ObjectSelecterTest, NearestMayReturnADeadFirstEntry) {
     EXPECT_EQ(ObjectSelecter().selectNearest({0.0, 0.0}), nullptr);
 }
 
-TEST_F(ObjectSelecterTest, TheRadiusIsStrict) {
-    add<Scout>(TypeScout, 1, 3.0, 4.0);
-    auto inside = add<Scout>(TypeScout, 2, 3.0, 3.9);
-    const auto found = world().selectInRadius(0.0, 0.0, 5.0);
-    ASSERT_EQ(found->size(), 1u);
-    EXPECT_EQ(found->front(), inside);
-}
-
 TEST_F(ObjectSelecterTest, QueriesNarrowByOwnerAndClassAndSkipTheDead) {
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     auto deadWorker = add<Worker>(TypeWorker, 1, 0.0, 0.0);

@@ -26,27 +26,12 @@ TEST_F(CombatTest, AMarineChasesItsTargetAndFiresOneCooldownAfterTheFirstStepInR
     EXPECT_EQ(victim->getHp(), 40);
     runFrame(10);
     EXPECT_EQ(victim->getHp(), 35) << "the first shot comes 300 ms after the first step in range";
-    EXPECT_EQ(logCount(") took 5 damage to ("), 1);
-    EXPECT_EQ(logCount(" hp:40)"), 1);
 
     // The next shot waits for the pause after the shot (strictly) and the cooldown.
     runFor(300, 10);
     EXPECT_EQ(victim->getHp(), 35);
     runFrame(10);
     EXPECT_EQ(victim->getHp(), 30);
-}
-
-TEST_F(CombatTest, EveryShotIsAnnouncedToTheTargetsOwner) {
-    auto marine = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
-    auto victim = add<Worker>(TypeWorker, 1, 5.0, 0.0);
-    MessageRecorder attacked(player(1));
-    MessageRecorder attacker(player(2));
-    marine->actOn(victim);
-    runFor(700, 10); // shots at 310 and 620 ms
-    ASSERT_EQ(attacked.messages.size(), 2u);
-    EXPECT_EQ(attacked.messages[0].first, "You are attacked by Rudmarel");
-    EXPECT_EQ(attacked.messages[0].second, Player::Attacked);
-    EXPECT_TRUE(attacker.messages.empty());
 }
 
 TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLater) {
@@ -63,14 +48,6 @@ TEST_F(CombatTest, MarinesShootBulletsThatHurtAtOnceAndWorkersShellsThatLandLate
     runFor(2010, 10);
     EXPECT_EQ(target->getHp(), 55) << "a shell deals nothing in flight";
     EXPECT_EQ(world().projectileCount(), 1u);
-}
-
-TEST_F(CombatTest, AnIdleUnitNextToAnEnemyDoesNotAcquireIt) {
-    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
-    auto enemy = add<Fighter>(TypeMarine, 2, 2.0, 0.0);
-    runFor(20000, 100);
-    EXPECT_EQ(marine->getTarget(), nullptr);
-    EXPECT_EQ(enemy->getHp(), 60);
 }
 
 // Hit points read never below zero; the log keeps the true value.

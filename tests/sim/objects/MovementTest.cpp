@@ -9,12 +9,17 @@ namespace {
 
 using MovementTest = SimulationTest;
 
-TEST_F(MovementTest, ALongFrameWalksInShortStepsAndStopsShortOfTheGoal) {
+TEST_F(MovementTest, AWalkEndsShortOfItsGoalInALongFrameAndAtOnceOnItsOwnSpot) {
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     worker->moveTo(10.0, 0.0);
     runFrame(600);
     // Steps of 40 ms (0.8 cells): twelve of them, and the thirteenth would pass the goal.
     EXPECT_NEAR(worker->getPosition().x, 9.6, 1e-9);
+    EXPECT_FALSE(worker->fighterLegs().isMoving());
+
+    // An order to the own position ends at the first step.
+    worker->moveTo(worker->getPosition().x, worker->getPosition().z);
+    runFrame(16);
     EXPECT_FALSE(worker->fighterLegs().isMoving());
 }
 
@@ -26,13 +31,6 @@ TEST_F(MovementTest, AWorkerReachesItsSiteEvenWhenFramesAreSlow) {
     builder->actOn(site);
     runFor(3000, 150);
     EXPECT_GT(site->getProgress(), 1) << "the builder came within reach of the site";
-}
-
-TEST_F(MovementTest, AnOrderToTheOwnPositionEndsAtTheFirstStep) {
-    auto worker = add<Worker>(TypeWorker, 1, 4.0, 4.0);
-    worker->moveTo(4.0, 4.0);
-    runFrame(16);
-    EXPECT_FALSE(worker->fighterLegs().isMoving());
 }
 
 TEST_F(MovementTest, AWorkerStepsTwoCellsInA100MillisecondFrameAndItsModelFacesTheStep) {

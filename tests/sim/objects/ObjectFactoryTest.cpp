@@ -16,14 +16,6 @@ TEST_F(ObjectFactoryTest, TypesWithoutAFactoryAreRefusedWithALogLine) {
     }
 }
 
-TEST_F(ObjectFactoryTest, ModelsWearTheirOwnersColour) {
-    recording.withModels = true;
-    EXPECT_EQ(ObjectFactory::createObject(TypeMetalPile, 0, 0, 0)->getModel()->colour, 0xFFFFFFu);
-    EXPECT_EQ(ObjectFactory::createObject(TypeWorker, 1, 0, 0)->getModel()->colour, 0xFF0000u);
-    EXPECT_EQ(ObjectFactory::createObject(TypeWorker, 2, 0, 0)->getModel()->colour, 0x0000FFu);
-    EXPECT_EQ(teamColour(7), 0u);
-}
-
 TEST(IntervalTimerTest, NeverAndZeroIntervalsNeverFire) {
     IntervalTimer never{-1, 2147483647};
     EXPECT_FALSE(never.due(5));

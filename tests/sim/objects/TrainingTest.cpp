@@ -64,7 +64,7 @@ TEST_F(TrainingTest, MarinesWalkToTheRallyPointAndWorkersStayAtTheirBuilding) {
     EXPECT_DOUBLE_EQ(secondMarine->getDestinationZ(), 80.0);
 }
 
-TEST_F(TrainingTest, AnOrderThatCannotBePaidIsRefusedWithTheMessages) {
+TEST_F(TrainingTest, AnOrderThatCannotBePaidOrFindsTheQueueFullIsRefused) {
     auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
     MessageRecorder messages(player(1));
     player(1).getResources().amounts = {100, 10};
@@ -73,10 +73,8 @@ TEST_F(TrainingTest, AnOrderThatCannotBePaidIsRefusedWithTheMessages) {
     ASSERT_EQ(messages.messages.size(), 1u);
     EXPECT_EQ(messages.messages[0].first, "Not enough Vermilion Oil (have 10, needed 20)");
     EXPECT_EQ(logCount(" added to construction queue: "), 0);
-}
 
-TEST_F(TrainingTest, AFullQueueRefusesTheSixteenthOrderWithoutChargingForIt) {
-    auto barracks = add<Barracks>(TypeBarracks, 1, 50.0, 50.0);
+    // A full queue refuses the sixteenth order without charging for it.
     player(1).getResources().amounts = {10000, 10000};
     for (int i = 0; i < 15; ++i)
         ASSERT_TRUE(barracks->addToQueue(marine()));

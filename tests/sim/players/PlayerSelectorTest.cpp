@@ -8,7 +8,7 @@ namespace {
 
 using PlayerSelectorTest = SimulationTest;
 
-TEST_F(PlayerSelectorTest, OnlyTheFirstOwnObjectAnswersASelection) {
+TEST_F(PlayerSelectorTest, OwnObjectsOutrankAForeignOneWhichIsSelectedOnlyAlone) {
     auto first = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
     auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
     auto second = add<Worker>(TypeWorker, 1, 0.0, 0.0);
@@ -20,6 +20,14 @@ TEST_F(PlayerSelectorTest, OnlyTheFirstOwnObjectAnswersASelection) {
     EXPECT_EQ(selection.getEntries()[1], first);
     EXPECT_EQ(recording.selectResponses, std::vector<int>{TypeWorker});
     EXPECT_TRUE(recording.panelButtons.empty());
+
+    // A click on a foreign object alone selects it, and answers.
+    const ObjectList foreign{enemy};
+    player(1).selectObjects(&foreign);
+    EXPECT_EQ(player(1).getSelection().size(), 1u);
+    EXPECT_EQ(recording.selectResponses, (std::vector<int>{TypeWorker, TypeMarine}));
+    player(1).selectObjects(nullptr);
+    EXPECT_EQ(player(1).getSelection().size(), 0u);
 }
 
 TEST_F(PlayerSelectorTest, ASelectionHoldsAtMostThirtyObjects) {
@@ -30,16 +38,6 @@ TEST_F(PlayerSelectorTest, ASelectionHoldsAtMostThirtyObjects) {
     const SelectedObjects selection = player(1).getSelection();
     ASSERT_EQ(selection.size(), 30u);
     EXPECT_EQ(selection.getEntries().back(), *std::next(picked.begin(), 29));
-}
-
-TEST_F(PlayerSelectorTest, AClickOnAForeignObjectSelectsItAlone) {
-    auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
-    const ObjectList picked{enemy};
-    player(1).selectObjects(&picked);
-    EXPECT_EQ(player(1).getSelection().size(), 1u);
-    EXPECT_EQ(recording.selectResponses, std::vector<int>{TypeMarine});
-    player(1).selectObjects(nullptr);
-    EXPECT_EQ(player(1).getSelection().size(), 0u);
 }
 
 TEST_F(PlayerSelectorTest, ASingleTrainingBuildingShowsItsButton) {
@@ -56,19 +54,12 @@ TEST_F(PlayerSelectorTest, ASingleTrainingBuildingShowsItsButton) {
     EXPECT_EQ(recording.panelButtons, (std::vector<int>{5, 6}));
 }
 
-TEST_F(PlayerSelectorTest, OnlyTheFirstOrderedObjectAcknowledges) {
+// One acknowledgement for a group is sound_play_test's; a dead first entry neither acts nor
+// answers, and the others stay silent.
+TEST_F(PlayerSelectorTest, ADeadFirstOrderedObjectLeavesTheOrderUnacknowledged) {
     auto dead = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
-    ObjectList picked{marine, worker};
-    player(1).selectObjects(&picked);
-    player(1).orderMove(30.0, 30.0);
-    EXPECT_EQ(recording.moveAcknowledgements, std::vector<int>{TypeMarine});
-    EXPECT_TRUE(worker->fighterLegs().isMoving());
-
-    // A dead first entry neither acts nor answers, and the others stay silent.
-    recording.moveAcknowledgements.clear();
-    picked = ObjectList{dead, worker};
+    const ObjectList picked{dead, worker};
     player(1).selectObjects(&picked);
     dead->takeDamage(100);
     player(1).orderMove(10.0, 10.0);
