@@ -59,18 +59,13 @@ launch "$SCRATCH/home1" -unset
 [ -f "$SCRATCH/home2/.local/state/orvalen/started-in" ] || fail "a relative XDG_STATE_HOME was not ignored"
 [ ! -e "$SCRATCH/relative" ] || fail "a relative XDG_STATE_HOME was used"
 
-# A link left by an install elsewhere is renewed; a real folder there is the user's own and stays.
+# A link left by an install elsewhere is renewed (a real folder there is the user's own and stays:
+# the package test plays the installed game with one).
 folder="$SCRATCH/home3/.local/state/orvalen"
 mkdir -p "$folder"
 ln -s /nonexistent/data "$folder/data"
 launch "$SCRATCH/home3" -unset
 [ "$(readlink "$folder/data")" = "$data" ] || fail "a stale data link was not renewed"
-rm "$folder/data"
-mkdir "$folder/data"
-echo mine >"$folder/data/own-file"
-launch "$SCRATCH/home3" -unset
-[ -d "$folder/data" ] && [ ! -L "$folder/data" ] && [ "$(cat "$folder/data/own-file")" = mine ] ||
-  fail "the user's own data folder was replaced"
 
 # Started through a link elsewhere (a menu's or the user's own), it still finds its prefix.
 ln -s "$prefix/games/orvalen" "$SCRATCH/orvalen-link"
