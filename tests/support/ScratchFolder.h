@@ -1,8 +1,12 @@
 #pragma once
 
+#include <algorithm>
+#include <cstdint>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
+#include <vector>
 
 // A fresh, empty working folder for the life of the object; the previous working folder is
 // restored and the scratch folder removed afterwards.
@@ -30,3 +34,12 @@ private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };
+
+// The first `size` bytes (all by default) written to the file; returns its path.
+inline std::string writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes,
+                              std::size_t size = SIZE_MAX) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(std::min(size, bytes.size())));
+    return path.string();
+}

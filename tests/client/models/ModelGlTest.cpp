@@ -6,10 +6,6 @@
 #include <FreeImage.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstdint>
-#include <fstream>
-
 namespace {
 
 ModelFileContents texturedTriangle() {
@@ -27,14 +23,6 @@ ModelFileContents texturedTriangle() {
     return c;
 }
 
-// The first `size` bytes (all by default) written to the file.
-std::string write(const std::string& path, const std::vector<uint8_t>& bytes, std::size_t size = SIZE_MAX) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()),
-               static_cast<std::streamsize>(std::min(size, bytes.size())));
-    return path;
-}
-
 TEST(ModelLoaderTest, LoadsTexturesAfterThePrefixAndARefusedFileLeavesAnEmptyModel) {
     ASSERT_TRUE(openGlWindow());
     recordedMessageBoxes.clear();
@@ -46,7 +34,7 @@ TEST(ModelLoaderTest, LoadsTexturesAfterThePrefixAndARefusedFileLeavesAnEmptyMod
 
     const std::vector<uint8_t> bytes = writeModelFile(texturedTriangle());
     Model model;
-    const ModelGpu gpu = loadModel(model, write(prefix + "hull.ktqm", bytes), prefix);
+    const ModelGpu gpu = loadModel(model, writeBytes(prefix + "hull.ktqm", bytes), prefix);
     ASSERT_EQ(gpu.textures.size(), 2u);
     EXPECT_NE(gpu.textures[0].id, 0u);
     EXPECT_EQ(gpu.textures[0].path, prefix + "skin.png");
@@ -55,7 +43,7 @@ TEST(ModelLoaderTest, LoadsTexturesAfterThePrefixAndARefusedFileLeavesAnEmptyMod
     EXPECT_EQ(recordedMessageBoxes[0].text, "Couldn't load texture " + prefix + "absent.png!");
 
     // Any file the reader refuses (the registry's test has a missing one): what was loaded goes.
-    const std::string cut = write(prefix + "cut.ktqm", bytes, bytes.size() / 2);
+    const std::string cut = writeBytes(prefix + "cut.ktqm", bytes, bytes.size() / 2);
     const ModelGpu none = loadModel(model, cut, prefix);
     ASSERT_EQ(recordedMessageBoxes.size(), 2u);
     EXPECT_EQ(recordedMessageBoxes[1].text, "Model " + cut + " wasn't found or is corrupted!");

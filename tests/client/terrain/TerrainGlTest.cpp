@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <fstream>
 
 namespace {
 
@@ -44,12 +43,8 @@ protected:
 
     // The map's file in the scratch folder, short of its last `cut` bytes.
     std::string write(const WorldFile& map, std::size_t cut = 0) {
-        std::vector<uint8_t> bytes = writeWorldFile(map);
-        bytes.resize(bytes.size() - cut);
-        const std::string path = (folder_ / "test.ktqw").string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-        return path;
+        const std::vector<uint8_t> bytes = writeWorldFile(map);
+        return writeBytes(folder_ / "test.ktqw", bytes, bytes.size() - cut);
     }
 
     bool load(const std::string& path) {
