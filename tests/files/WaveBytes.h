@@ -3,8 +3,6 @@
 #include "files/Bytes.h"
 
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 
 // RIFF WAVE files built byte by byte for the tests.
 namespace wavebytes {
@@ -48,11 +46,6 @@ inline std::vector<uint8_t> tone(int sampleCount) {
     for (int i = 0; i < sampleCount; ++i)
         samples.u16(static_cast<uint16_t>(static_cast<int16_t>(20000 * std::sin(i * 0.2))));
     return samples.data;
-}
-
-inline void writeFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace wavebytes

@@ -28,7 +28,7 @@ int32_t knownEnum(const char* name) {
 class WaveSlots : public testing::Test {
 protected:
     WaveResult load(const std::vector<uint8_t>& bytes, int& id) {
-        writeFile(folder / "sound.wav", bytes);
+        writeBytes(folder / "sound.wav", bytes);
         return waves.loadWaveFile((folder / "sound.wav").string(), id);
     }
 
@@ -127,7 +127,7 @@ TEST_F(WaveSlots, RefusesEveryPrefixOfAValidFile) {
 }
 
 TEST_F(WaveSlots, HoldsAtMost1024Waves) {
-    writeFile(folder / "sound.wav", fileOf(pcmFormat(1, 16)));
+    writeBytes(folder / "sound.wav", fileOf(pcmFormat(1, 16)));
     const std::string path = (folder / "sound.wav").string();
     for (int expected = 0; expected < CWaves::SlotCount; ++expected) {
         int id = -1;

@@ -73,9 +73,9 @@ TEST(ToolInfoTest, ReportsEachKindOfFileThroughTheGamesReader) {
           "bounding box: x 0 to 1, y 0 to 1, z 0 to 0"}},
         {"click.wav", {"result: WaveOk", "sample rate: 22050 Hz", "OpenAL format: AL_FORMAT_MONO16"}},
     };
-    wavebytes::writeFile("motac.ktqw", writeWorldFile(map()));
-    wavebytes::writeFile("marine.ktqm", writeModelFile(model()));
-    wavebytes::writeFile("click.wav", wav());
+    writeBytes("motac.ktqw", writeWorldFile(map()));
+    writeBytes("marine.ktqm", writeModelFile(model()));
+    writeBytes("click.wav", wav());
     for (const auto& [file, lines] : reports) {
         const ToolRun run = info(file);
         EXPECT_EQ(run.exitCode, 0) << file;
@@ -100,7 +100,7 @@ TEST(ToolInfoTest, AnUnreadableFileGetsTheGamesMessage) {
         {"broken.png", {'n', 'o', 't', ' ', 'p', 'n', 'g'}, "Couldn't load texture broken.png!\n"},
     };
     for (const auto& [file, bytes, message] : refusals) {
-        wavebytes::writeFile(file, bytes);
+        writeBytes(file, bytes);
         const ToolRun run = info(file);
         EXPECT_EQ(run.exitCode, 1) << file;
         EXPECT_EQ(run.output, message);

@@ -66,7 +66,7 @@ TEST(StandInLibrary, WithoutTheLibraryOrOneOfItsEntryPointsSoundStaysSilent) {
 
     EXPECT_FALSE(startSound(STAND_IN_WITHOUT_ALC_GET_ENUM_VALUE));
     ScratchFolder folder;
-    writeFile(folder / "click.wav", riff({{"fmt ", pcmFormat(1, 16)}, {"data", tone(100)}}));
+    writeBytes(folder / "click.wav", riff({{"fmt ", pcmFormat(1, 16)}, {"data", tone(100)}}));
     EXPECT_FALSE(loadSound(clickSound, (folder / "click.wav").string()));
     EXPECT_EQ(clickSound.source, 0u);
     playClick();
