@@ -40,6 +40,8 @@ const std::string References = ORVALEN_FRAME_REFERENCES;
 constexpr int CrowdPiles = 200;
 constexpr int PickStep = 40; // window pixels between clicked points
 const bool Recording = std::getenv("ORVALEN_RECORD_FRAMES") != nullptr;
+// The folder the test starts in, which outlives the scratch folder it plays in.
+const std::filesystem::path StartFolder = std::filesystem::current_path();
 
 using Pixels = std::vector<Rgb>; // rows from the bottom, as GL reads them
 
@@ -80,9 +82,10 @@ void expectPicture(const std::string& name, const Pixels& drawn) {
     std::size_t differing = 0;
     for (std::size_t i = 0; i < drawn.size(); ++i)
         differing += drawn[i] != expected[i];
-    EXPECT_EQ(differing, 0u) << name << ": the drawn frame is written to " << name << "-drawn.png";
+    const std::string written = (StartFolder / (name + "-drawn.png")).string();
+    EXPECT_EQ(differing, 0u) << name << ": the drawn frame is written to " << written;
     if (differing != 0)
-        writePng(drawn, name + "-drawn.png");
+        writePng(drawn, written);
 }
 
 // Each clicked point's front object as its place in the object list, "." for none, left to right
