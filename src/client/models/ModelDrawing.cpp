@@ -70,6 +70,23 @@ void drawMesh(const Model& model, const ModelGpu& gpu, int index, const MeshPose
     glEnd();
 }
 
+void drawRestPose(const Model& model, const ModelGpu& gpu, int index, uint32_t colour) {
+    const ModelMesh& mesh = model.meshes[index];
+    setMeshColour(model, index, colour);
+    bindMaterial(model, gpu, mesh.materialIndex);
+    const GLsizei corners = mesh.faceCount * 3;
+    glBindBuffer(GL_ARRAY_BUFFER, gpu.restPoseBuffers[index]);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glVertexPointer(3, GL_FLOAT, 0, nullptr);
+    glTexCoordPointer(2, GL_FLOAT, 0, reinterpret_cast<const void*>(corners * 3 * sizeof(float)));
+    glDrawArrays(GL_TRIANGLES, 0, corners);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_VERTEX_ARRAY);
+    // Later client-side arrays must not be read as offsets into this buffer.
+    glBindBuffer(GL_ARRAY_BUFFER, 0);
+}
+
 // Catches the entry up with `now` frame by frame, looping, and returns how far the current frame
 // has run (0 to 1). Whole cycles are skipped at once, which ends on the same frame as stepping
 // through them, so a long pause or a clock that jumps costs no time. An animation whose frames all
@@ -133,10 +150,8 @@ void drawModel(const Model& model, const ModelGpu& gpu, ModelAnimationState* sta
         for (ModelAnimationEntry& entry : *state)
             drawAnimated(model, gpu, entry, colour, drawn);
     for (std::size_t i = 0; i < model.meshes.size(); ++i)
-        if (!drawn[i]) {
-            const ModelMesh& mesh = model.meshes[i];
-            drawMesh(model, gpu, static_cast<int>(i), {mesh.materialIndex, mesh.shape.get()}, colour);
-        }
+        if (!drawn[i])
+            drawRestPose(model, gpu, static_cast<int>(i), colour);
 }
 
 bool startVisibilityTest(const Model& model, const ModelGpu& gpu, uint32_t query) {
