@@ -46,6 +46,8 @@ void setCameraView() {
 }
 
 // The terrain must be the only thing in the depth buffer when the ground under the cursor is read.
+// Only a right press uses that cell, and reading it makes the renderer finish everything drawn so
+// far, so the other frames leave it out.
 void pickGroundUnderCursor() {
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     const platform::Rect client = platform::clientRect();
@@ -56,10 +58,11 @@ void drawSky() {
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 }
 
-void drawScene(Player& human) {
+void drawScene(Player& human, bool rightPress) {
     drawTerrain();
     drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
-    pickGroundUnderCursor();
+    if (rightPress)
+        pickGroundUnderCursor();
     drawSelectionCircles(human.getSelection());
     moveMarker.draw(TotalMilliseconds);
     glPushMatrix();
@@ -129,7 +132,8 @@ void drawFrame() {
         return;
     }
 
-    drawScene(human);
+    const bool rightPress = keyPressed(KeyRightButton);
+    drawScene(human, rightPress);
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
     drawSelectionInfo(human);
@@ -145,7 +149,6 @@ void drawFrame() {
     if (takePanelClick(PlayerSelector::TrainMarine))
         human.train(PlayerSelector::TrainMarine);
 
-    const bool rightPress = keyPressed(KeyRightButton);
     if (!rightPress && !selectionDone)
         return;
     pickAndOrder(human, selectionDone);
