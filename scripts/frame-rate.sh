@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
 # Measures the game's start-up time and frame rate from its own log, under an X server:
-#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS]
+#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS] [CLICKS]
 # PILES > 0 plays a copy of the map with that many more piles in the start view (made with
 # orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, the mean
 # frame length over SECONDS (20 by default) of play after it, and the same for orvalen-frame-floor,
 # a minimal program in the same window, with the game's frame rate as a share of that floor: on a
-# shared machine the share is the figure to compare between runs.
+# shared machine the share is the figure to compare between runs. CLICKS > 0 right-clicks that many
+# times over the ground, evenly through the stretch, and prints the longest frames beside the median:
+# each click's frame runs the picking pass.
 set -eu
 build=$(cd "$1" && pwd)
 piles=${2:-0}
 seconds=${3:-20}
+clicks=${4:-0}
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 export XDG_RUNTIME_DIR="$game/runtime"
@@ -33,7 +36,15 @@ until grep -q '^LOOP (' "$game/log.log" 2>/dev/null; do
   sleep 0.005
 done
 first_frame=$(date +%s%N)
-sleep "$seconds"
+if [ "$clicks" -gt 0 ]; then
+  pause=$(awk -v s="$seconds" -v n="$clicks" 'BEGIN { print s / n }')
+  for i in $(seq "$clicks"); do
+    sleep "$pause"
+    xdotool mousemove $((300 + i * 20)) 450 click 3 # the game's window fills the screen
+  done
+else
+  sleep "$seconds"
+fi
 kill -TERM "$pid"
 wait "$pid"
 
@@ -49,3 +60,10 @@ awk -v floor="$floor" '/^LOOP \(/ { gsub(/[()]/, "", $2); if (n == 0) first = $2
            split(floor, words, ", ")
            floorRate = words[2] + 0
            printf "the game at %.2f of the floor\n", (1000 / mean) / floorRate }' "$game/log.log"
+if [ "$clicks" -gt 0 ]; then
+  awk '/^LOOP \(/ && n++ > 0 { print $3 }' "$game/log.log" | sort -n |
+    awk -v clicks="$clicks" '{ frame[NR] = $1 }
+         END { printf "median frame %d ms; the %d longest:", frame[int((NR + 1) / 2)], clicks
+               for (i = NR - clicks + 1; i <= NR; i++) printf " %d", frame[i]
+               print " ms" }'
+fi
