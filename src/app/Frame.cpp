@@ -83,6 +83,7 @@ void drawFeedback() {
 // selection acts on the object under the cursor, or walks to the cell under it.
 void pickAndOrder(Player& human, bool selectionDone) {
     hidePanelButtons();
+    testVisibilityForPicking();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setCameraView();
@@ -106,6 +107,20 @@ void pickAndOrder(Player& human, bool selectionDone) {
 }
 
 } // namespace
+
+// The depth the objects' boxes met while the frame was drawn: the ground's, then the selection
+// circles' and the move marker's, which write depth too.
+void testVisibilityForPicking() {
+    Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    setCameraView();
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    drawTerrain();
+    drawSelectionCircles(human.getSelection());
+    moveMarker.draw(TotalMilliseconds);
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    testSceneObjectVisibility();
+}
 
 void drawFrame() {
     Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);

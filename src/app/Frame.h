@@ -12,3 +12,7 @@ extern FrameToggles frameToggles;
 // The in-game frame, the render context's scene function, called once per active pass: the
 // scene, the 2-D overlay, the buffer swap, and the mouse turned into selections and orders.
 void drawFrame();
+
+// Sets whether each object the frame drew is visible for picking, as a frame that picks does before
+// its picking pass: its box's occlusion test against the ground's depth, drawn again.
+void testVisibilityForPicking();

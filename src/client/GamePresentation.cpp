@@ -41,6 +41,10 @@ void GamePresentation::drawObjects() {
     objects.drawAll();
 }
 
+void GamePresentation::testObjectVisibility() {
+    objects.testVisibility();
+}
+
 namespace {
 GamePresentation game;
 } // namespace
@@ -51,4 +55,8 @@ void installGamePresentation() {
 
 void drawSceneObjects() {
     game.drawObjects();
+}
+
+void testSceneObjectVisibility() {
+    game.testObjectVisibility();
 }

@@ -17,6 +17,7 @@ public:
     void showPanelButton(int slot) override;
 
     void drawObjects();
+    void testObjectVisibility();
 
 private:
     ObjectBatch objects;
@@ -28,3 +29,6 @@ void installGamePresentation();
 
 // Draws what the simulation drew through the game's presentation since the last call.
 void drawSceneObjects();
+// Sets whether each object drawSceneObjects drew is visible for picking, against the depth buffer
+// as it is now (ObjectBatch::testVisibility).
+void testSceneObjectVisibility();

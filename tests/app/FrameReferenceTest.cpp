@@ -119,6 +119,7 @@ std::string picks() {
 // The frame at the camera's pose, and the picks after it, as the game picks after its frame.
 std::string viewAndPicks(const std::string& name) {
     expectPicture(name, drawnFrame());
+    testVisibilityForPicking();
     return name + ": " + picks() + "\n";
 }
 

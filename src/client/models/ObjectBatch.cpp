@@ -22,40 +22,32 @@ WorldBox boxAtAnyTurn(const BoundingBox& box, double x, double y, double z) {
 } // namespace
 
 void ObjectBatch::add(ModelInstance& instance, double x, double y, double z) {
-    addEntry({&instance, x, y, z, yawDegrees(instance.direction), 1.0, false, false, 0});
+    addEntry({&instance, x, y, z, yawDegrees(instance.direction), 1.0, false, false});
 }
 
 void ObjectBatch::addRising(ModelInstance& instance, double x, double y, double z, double rise) {
-    addEntry({&instance, x, y, z, 0.0, rise, true, false, 0});
+    addEntry({&instance, x, y, z, 0.0, rise, true, false});
 }
 
 void ObjectBatch::addEntry(Entry entry) {
     if (!entry.instance->model || !entry.instance->gpu)
         return;
+    if (drawn) {
+        entries.clear();
+        drawn = false;
+    }
     if (entries.empty())
         view = ViewFrustum::current();
-    entry.query = entries.size();
-    if (entry.query == queries.size()) {
-        GLuint query = 0;
-        glGenQueries(1, &query);
-        queries.push_back(query);
-    }
-    glPushMatrix();
-    glTranslated(entry.x, entry.y, entry.z);
-    glRotated(entry.yaw, 0.0, 1.0, 0.0);
     const Model& model = *entry.instance->model;
-    entry.tested = view.mayShow(boxAtAnyTurn(model.boundingBox, entry.x, entry.y, entry.z)) &&
-                   startVisibilityTest(model, gpuOf(*entry.instance), queries[entry.query]);
-    glPopMatrix();
+    entry.inView = view.mayShow(boxAtAnyTurn(model.boundingBox, entry.x, entry.y, entry.z));
     entries.push_back(entry);
 }
 
 void ObjectBatch::drawAll() {
     for (const Entry& entry : entries) {
-        ModelInstance& instance = *entry.instance;
-        instance.visible = entry.tested && passedVisibilityTest(queries[entry.query]);
-        if (!instance.visible && !entry.alwaysDrawn)
+        if (!entry.inView && !entry.alwaysDrawn)
             continue;
+        ModelInstance& instance = *entry.instance;
         glPushMatrix();
         glTranslated(entry.x, entry.y, entry.z);
         glRotated(entry.yaw, 0.0, 1.0, 0.0);
@@ -63,5 +55,27 @@ void ObjectBatch::drawAll() {
         drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
         glPopMatrix();
     }
-    entries.clear();
+    drawn = true;
+}
+
+// Every test is started before any answer is read, so no test waits for the one before it.
+void ObjectBatch::testVisibility() {
+    while (queries.size() < entries.size()) {
+        GLuint query = 0;
+        glGenQueries(1, &query);
+        queries.push_back(query);
+    }
+    std::vector<bool> tested(entries.size(), false);
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const Entry& entry = entries[i];
+        if (!entry.inView)
+            continue;
+        glPushMatrix();
+        glTranslated(entry.x, entry.y, entry.z);
+        glRotated(entry.yaw, 0.0, 1.0, 0.0);
+        tested[i] = startVisibilityTest(*entry.instance->model, gpuOf(*entry.instance), queries[i]);
+        glPopMatrix();
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i].instance->visible = tested[i] && passedVisibilityTest(queries[i]);
 }

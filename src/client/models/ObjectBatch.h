@@ -6,21 +6,27 @@
 #include <cstdint>
 #include <vector>
 
-// The scene's objects, tested first and drawn after. Each instance's bounding box is first held
-// against the view (a box wholly outside it takes no test and is not visible), then takes its
-// occlusion test as it is added, against the depth the terrain left, and nothing waits for the
-// answer; `drawAll` then reads the answers in order and draws. So the terrain hides objects from
-// picking, other objects hide them only in the picture (a drag still takes a Worker standing behind
-// another), and no test stalls the next.
+// The scene's objects, drawn after the ground. Each instance's bounding box is held against the
+// view: a box wholly outside it is neither drawn nor visible. Whether an object in view is visible
+// for picking is an occlusion test of its box against the depth the ground left, which only a frame
+// that picks needs: `testVisibility` runs it then. So the terrain hides objects from picking, other
+// objects hide them only in the picture (a drag still takes a Worker standing behind another), and
+// the other frames test nothing. Drawing an object the terrain hides wholly changes no pixel: its
+// model lies inside its box, whose every pixel failed the depth test.
 class ObjectBatch {
 public:
-    // An instance at world point (x, y, z), turned to its direction, drawn if it passes its test.
+    // An instance at world point (x, y, z), turned to its direction, drawn if it is in view.
     void add(ModelInstance& instance, double x, double y, double z);
     // A building rising from the ground at world point (x, y, z), scaled to `rise` in height: always
     // drawn; its full-height box takes the test, which makes it pickable.
     void addRising(ModelInstance& instance, double x, double y, double z, double rise);
-    // Sets each instance's visibility from its test and draws, in the order added; empties the batch.
+    // Draws, in the order added. The batch keeps its entries for `testVisibility` until the next
+    // frame's first `add`.
     void drawAll();
+    // Sets the visibility of each instance drawn by the last `drawAll` from its box's occlusion
+    // test against the depth buffer as it is now: call it with the ground's depth alone there, as
+    // the frame had it when its objects were added. The instances must still exist.
+    void testVisibility();
 
 private:
     struct Entry {
@@ -29,13 +35,13 @@ private:
         double yaw;
         double rise; // 1 for a whole object
         bool alwaysDrawn;
-        bool tested; // false for a model without geometry
-        std::size_t query;
+        bool inView;
     };
 
     void addEntry(Entry entry);
 
     ViewFrustum view; // taken as the frame's first entry is added
     std::vector<Entry> entries;
-    std::vector<uint32_t> queries; // grows to the most objects a frame has drawn
+    bool drawn = false;            // entries are the last frame's, kept for testVisibility
+    std::vector<uint32_t> queries; // grows to the most objects a frame has tested
 };

@@ -62,12 +62,8 @@ protected:
         gluLookAt(0.0, 1.0, 30.0, 0.0, 1.0, 0.0, 0.0, 1.0, 0.0);
     }
 
-    // The normal frame decides what is visible: a wall stands in front of the hidden object, as
-    // a hill might. The picking frame starts white and has no wall.
-    void drawThenPrepareToPick(const std::vector<std::shared_ptr<IWorldObject>>& objects) {
-        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        setView();
+    // A wall in front of the hidden object, as a hill might stand.
+    static void drawWall() {
         glDisable(GL_TEXTURE_2D);
         glBegin(GL_QUADS);
         glVertex3d(-11.0, -1.0, 3.0);
@@ -75,9 +71,21 @@ protected:
         glVertex3d(-4.0, 4.0, 3.0);
         glVertex3d(-11.0, 4.0, 3.0);
         glEnd();
+    }
+
+    // The normal frame draws the wall and the objects; as a frame that picks, their boxes are then
+    // tested against the wall's depth alone. The picking frame starts white and has no wall.
+    void drawThenPrepareToPick(const std::vector<std::shared_ptr<IWorldObject>>& objects) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        setView();
+        drawWall();
         for (const auto& object : objects)
             object->render();
         presentation->drawObjects();
+        glClear(GL_DEPTH_BUFFER_BIT);
+        drawWall();
+        presentation->testObjectVisibility();
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         setView();
