@@ -32,10 +32,7 @@ void ObjectBatch::addRising(ModelInstance& instance, double x, double y, double 
 void ObjectBatch::addEntry(Entry entry) {
     if (!entry.instance->model || !entry.instance->gpu)
         return;
-    if (drawn) {
-        entries.clear();
-        drawn = false;
-    }
+    dropDrawnEntries();
     if (entries.empty())
         view = ViewFrustum::current();
     const Model& model = *entry.instance->model;
@@ -43,7 +40,16 @@ void ObjectBatch::addEntry(Entry entry) {
     entries.push_back(entry);
 }
 
+// The last frame's entries give way to this frame's; a frame that added none draws none of them,
+// as their objects may be gone.
+void ObjectBatch::dropDrawnEntries() {
+    if (drawn)
+        entries.clear();
+    drawn = false;
+}
+
 void ObjectBatch::drawAll() {
+    dropDrawnEntries();
     for (const Entry& entry : entries) {
         if (!entry.inView && !entry.alwaysDrawn)
             continue;

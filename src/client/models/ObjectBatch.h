@@ -39,6 +39,7 @@ private:
     };
 
     void addEntry(Entry entry);
+    void dropDrawnEntries();
 
     ViewFrustum view; // taken as the frame's first entry is added
     std::vector<Entry> entries;

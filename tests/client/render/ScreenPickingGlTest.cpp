@@ -13,6 +13,7 @@
 #include <GL/glu.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -141,6 +142,16 @@ TEST_F(ScreenPickingTest, ADragTakesObjectsStandingOnOneSpotAndAClickTheFrontOne
     EXPECT_EQ(pick(list, lowLeft, highRight), (Picked{front, twin}));
     EXPECT_TRUE(pick(list, gridPixel(-3.0, 0.5, 0.0), gridPixel(-1.0, 1.5, 0.0)).empty())
         << "a hidden object stays unpicked, centre inside or not";
+}
+
+TEST_F(ScreenPickingTest, AFrameThatDrawsNoObjectDrawsNoneOfTheLastFramesOnesWhichMayBeGone) {
+    drawThenPrepareToPick({front, back});
+    front.reset();
+    back.reset();
+    presentation->drawObjects();
+    const std::vector<Rgb> pixels = windowPixels();
+    EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Rgb{255, 255, 255}),
+              static_cast<std::ptrdiff_t>(pixels.size()));
 }
 
 } // namespace
