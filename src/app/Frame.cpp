@@ -58,13 +58,18 @@ void drawSky() {
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 }
 
+// The selection circles and the move marker, which write depth like the ground they lie on.
+void drawGroundMarks(Player& human) {
+    drawSelectionCircles(human.getSelection());
+    moveMarker.draw(TotalMilliseconds);
+}
+
 void drawScene(Player& human, bool rightPress) {
     drawTerrain();
     drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
     if (rightPress)
         pickGroundUnderCursor();
-    drawSelectionCircles(human.getSelection());
-    moveMarker.draw(TotalMilliseconds);
+    drawGroundMarks(human);
     glPushMatrix();
     ObjectManager* objects = ObjectManager::getInstance();
     objects->render();
@@ -108,16 +113,14 @@ void pickAndOrder(Player& human, bool selectionDone) {
 
 } // namespace
 
-// The depth the objects' boxes met while the frame was drawn: the ground's, then the selection
-// circles' and the move marker's, which write depth too.
+// The depth the objects' boxes met while the frame was drawn: the ground's and its marks'.
 void testVisibilityForPicking() {
     Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
     glClear(GL_DEPTH_BUFFER_BIT);
     setCameraView();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     drawTerrain();
-    drawSelectionCircles(human.getSelection());
-    moveMarker.draw(TotalMilliseconds);
+    drawGroundMarks(human);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     testSceneObjectVisibility();
 }

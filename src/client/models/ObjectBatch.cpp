@@ -21,6 +21,11 @@ WorldBox boxAtAnyTurn(const BoundingBox& box, double x, double y, double z) {
 
 } // namespace
 
+void ObjectBatch::place(const Entry& entry) {
+    glTranslated(entry.x, entry.y, entry.z);
+    glRotated(entry.yaw, 0.0, 1.0, 0.0);
+}
+
 void ObjectBatch::add(ModelInstance& instance, double x, double y, double z) {
     addEntry({&instance, x, y, z, yawDegrees(instance.direction), 1.0, false, false});
 }
@@ -55,8 +60,7 @@ void ObjectBatch::drawAll() {
             continue;
         ModelInstance& instance = *entry.instance;
         glPushMatrix();
-        glTranslated(entry.x, entry.y, entry.z);
-        glRotated(entry.yaw, 0.0, 1.0, 0.0);
+        place(entry);
         glScaled(1.0, entry.rise, 1.0);
         drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
         glPopMatrix();
@@ -77,8 +81,7 @@ void ObjectBatch::testVisibility() {
         if (!entry.inView)
             continue;
         glPushMatrix();
-        glTranslated(entry.x, entry.y, entry.z);
-        glRotated(entry.yaw, 0.0, 1.0, 0.0);
+        place(entry); // the box at full height, whatever its rise
         tested[i] = startVisibilityTest(*entry.instance->model, gpuOf(*entry.instance), queries[i]);
         glPopMatrix();
     }

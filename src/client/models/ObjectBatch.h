@@ -40,6 +40,8 @@ private:
 
     void addEntry(Entry entry);
     void dropDrawnEntries();
+    // Moves and turns the model-view to the entry's place.
+    static void place(const Entry& entry);
 
     ViewFrustum view; // taken as the frame's first entry is added
     std::vector<Entry> entries;
