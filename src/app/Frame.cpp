@@ -5,6 +5,7 @@
 #include "client/menu/MenuScene.h"
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
+#include "client/render/BackdropCache.h"
 #include "client/render/Camera.h"
 #include "client/render/CameraSteering.h"
 #include "client/render/HealthBars.h"
@@ -64,9 +65,13 @@ void drawGroundMarks(Player& human) {
     moveMarker.draw(TotalMilliseconds);
 }
 
-void drawScene(Player& human, bool rightPress) {
+void drawBackdrop() {
     drawTerrain();
     drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
+}
+
+void drawScene(Player& human, bool rightPress) {
+    backdropCache.begin(drawBackdrop, rightPress);
     if (rightPress)
         pickGroundUnderCursor();
     drawGroundMarks(human);
@@ -127,7 +132,6 @@ void testVisibilityForPicking() {
 
 void drawFrame() {
     Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
     // must not switch the camera, mouse-look would hold the cursor at the window centre, and the
@@ -144,6 +148,7 @@ void drawFrame() {
 
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSky();
         drawMenuScene();
         platform::swapBuffers();
@@ -157,6 +162,7 @@ void drawFrame() {
     drawSelectionInfo(human);
     drawFeedback();
     leaveOrthoMode();
+    backdropCache.end();
 
     toggleOnPress('K', frameToggles.showPickingPass);
     if (!frameToggles.showPickingPass)

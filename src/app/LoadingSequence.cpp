@@ -4,6 +4,7 @@
 #include "client/menu/MenuSetup.h"
 #include "client/models/ModelRegistry.h"
 #include "client/panel/Panel.h"
+#include "client/render/BackdropCache.h"
 #include "client/render/Camera.h"
 #include "client/render/RenderContext.h"
 #include "client/render/SelectionCircles.h"
@@ -45,6 +46,7 @@ void runLoadingSequence() {
 
     showLoadingProgress("Loading skybox...", 91);
     loadSkybox(SkyboxFaces);
+    backdropCache.forget(); // a backdrop kept before is not the loaded world's
 
     showLoadingProgress("Loading unit sounds...", 95);
     loadUnitResponses();

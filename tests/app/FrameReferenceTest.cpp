@@ -73,7 +73,8 @@ Pixels drawnFrame() {
     return windowPixels();
 }
 
-void expectPicture(const std::string& name, const Pixels& drawn) {
+// `frame` tells apart the frames of one view compared with the same reference.
+void expectPicture(const std::string& name, const Pixels& drawn, const std::string& frame = "") {
     const std::string reference = References + "/" + name + ".png";
     if (Recording)
         return writePng(drawn, reference);
@@ -82,8 +83,8 @@ void expectPicture(const std::string& name, const Pixels& drawn) {
     std::size_t differing = 0;
     for (std::size_t i = 0; i < drawn.size(); ++i)
         differing += drawn[i] != expected[i];
-    const std::string written = (StartFolder / (name + "-drawn.png")).string();
-    EXPECT_EQ(differing, 0u) << name << ": the drawn frame is written to " << written;
+    const std::string written = (StartFolder / (name + frame + "-drawn.png")).string();
+    EXPECT_EQ(differing, 0u) << name << frame << ": the drawn frame is written to " << written;
     if (differing != 0)
         writePng(drawn, written);
 }
@@ -116,9 +117,12 @@ std::string picks() {
     return answers.str();
 }
 
-// The frame at the camera's pose, and the picks after it, as the game picks after its frame.
+// The frame at the camera's pose, and the picks after it, as the game picks after its frame. The
+// view's first frame draws its backdrop in the window, the second keeps it, the third copies it.
 std::string viewAndPicks(const std::string& name) {
     expectPicture(name, drawnFrame());
+    drawnFrame();
+    expectPicture(name, drawnFrame(), "-copied");
     testVisibilityForPicking();
     return name + ": " + picks() + "\n";
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+
+// The picture behind the objects (the cleared window, the ground and the sky) stays the same from
+// frame to frame while the camera holds still, and drawing it is most of a frame in a software
+// renderer. Once a view has lasted two frames its backdrop is drawn into a framebuffer of ours and
+// kept; while the view stays, each frame copies it onto a canvas of the same formats, draws the rest
+// of the frame there and copies the canvas's colours to the window. Copies between our framebuffers
+// are cheap, copies to the window dearer, so a moving camera draws into the window as before. A
+// different view, window size or clear colour draws the backdrop afresh; the picture is the same to
+// the pixel either way.
+class BackdropCache {
+public:
+    using DrawBackdrop = void (*)();
+
+    // Starts the frame's 3-D scene with the backdrop in place, colours and depth, and leaves bound the
+    // framebuffer the rest of the frame draws into: the canvas or the window. A frame that reads
+    // pixels before `end` (the ground under the cursor) draws in the window, whose rows it expects.
+    void begin(DrawBackdrop draw, bool readsPixels);
+
+    // Ends the frame's drawing: the canvas's colours go to the window, which is bound again.
+    void end();
+
+    // Drops the kept backdrop, once what it shows has changed (a map or a sky loaded).
+    void forget();
+
+private:
+    struct View {
+        float modelView[16];
+        float projection[16];
+        int32_t viewport[4];
+        float clearColour[4];
+        int32_t windowSize[2];
+    };
+    struct Framebuffer {
+        uint32_t name = 0;
+        uint32_t colours = 0;
+        uint32_t depth = 0;
+    };
+
+    static View currentView();
+    static bool sameView(const View& a, const View& b);
+    bool makeFramebuffers(int32_t width, int32_t height);
+
+    View lastView_{};
+    View keptView_{};
+    bool kept_ = false;
+    bool onCanvas_ = false;
+    bool unusable_ = false; // no framebuffer of ours matches the window: draw into it every frame
+    Framebuffer backdrop_;
+    Framebuffer canvas_;
+    int32_t width_ = 0;
+    int32_t height_ = 0;
+};
+
+extern BackdropCache backdropCache;
