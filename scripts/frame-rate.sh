@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Measures the game's start-up time and frame rate from its own log, under an X server:
-#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS] [CLICKS]
+#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS] [CLICKS] [SCROLL]
 # PILES > 0 plays a copy of the map with that many more piles in the start view (made with
 # orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, the mean
 # frame length over SECONDS (20 by default) of play after it, and the same for orvalen-frame-floor,
 # a minimal program in the same window, with the game's frame rate as a share of that floor: on a
 # shared machine the share is the figure to compare between runs. CLICKS > 0 right-clicks that many
 # times over the ground, evenly through the stretch, and prints the longest frames beside the median:
-# each click's frame runs the picking pass.
+# each click's frame runs the picking pass. SCROLL=1 holds the arrow keys instead, left then right a
+# second each, so the camera never rests: a still camera's frames copy the ground kept from the last.
 set -eu
 build=$(cd "$1" && pwd)
 piles=${2:-0}
 seconds=${3:-20}
 clicks=${4:-0}
+scroll=${5:-0}
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 export XDG_RUNTIME_DIR="$game/runtime"
@@ -41,6 +43,14 @@ if [ "$clicks" -gt 0 ]; then
   for i in $(seq "$clicks"); do
     sleep "$pause"
     xdotool mousemove $((300 + i * 20)) 450 click 3 # the game's window fills the screen
+  done
+elif [ "$scroll" = 1 ]; then
+  for _ in $(seq "$(((seconds + 1) / 2))"); do
+    for key in Left Right; do
+      xdotool keydown "$key"
+      sleep 1
+      xdotool keyup "$key"
+    done
   done
 else
   sleep "$seconds"
