@@ -27,6 +27,10 @@
 
 #include <GL/glew.h>
 
+#include <bit>
+#include <optional>
+#include <vector>
+
 FrameToggles frameToggles;
 
 namespace {
@@ -47,8 +51,8 @@ void setCameraView() {
 }
 
 // The terrain must be the only thing in the depth buffer when the ground under the cursor is read.
-// Only a right press uses that cell, and reading it makes the renderer finish everything drawn so
-// far, so the other frames leave it out.
+// Only a frame that picks uses that cell, and reading it makes the renderer finish everything drawn
+// so far, so the other frames leave it out.
 void pickGroundUnderCursor() {
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     const platform::Rect client = platform::clientRect();
@@ -65,21 +69,54 @@ void drawGroundMarks(Player& human) {
     moveMarker.draw(TotalMilliseconds);
 }
 
-void drawBackdrop() {
-    drawTerrain();
-    drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
+// What the ground marks draw: the selected objects' places, then the move marker's size while it
+// shows. Its length comes first, so that no run of objects' words reads as marks.
+std::vector<uint64_t> groundMarksLook(Player& human) {
+    std::vector<uint64_t> look{0};
+    const SelectedObjects selection = human.getSelection(); // a copy
+    for (const auto& object : selection.getEntries()) {
+        const GridPosition place = object->getPosition();
+        look.push_back(std::bit_cast<uint64_t>(place.x));
+        look.push_back(std::bit_cast<uint64_t>(place.z));
+    }
+    if (const std::optional<double> radius = moveMarker.radius(TotalMilliseconds))
+        look.push_back(std::bit_cast<uint64_t>(*radius));
+    look.front() = look.size();
+    return look;
 }
 
-void drawScene(Player& human, bool rightPress) {
-    backdropCache.begin(drawBackdrop, rightPress);
-    if (rightPress)
-        pickGroundUnderCursor();
-    drawGroundMarks(human);
-    glPushMatrix();
+std::vector<uint64_t> lastGroundMarks;
+
+// The scene in its drawing order: the ground, the sky, the ground marks, the objects as listed,
+// their health bars. While the marks and the objects at the front of the list stand still, they
+// are kept with the ground and the sky in the backdrop.
+void drawScene(Player& human) {
     ObjectManager* objects = ObjectManager::getInstance();
-    objects->render();
-    drawSceneObjects();
+    ObjectBatch& batch = sceneObjects();
+    glPushMatrix();
+    objects->render(); // into the batch
     glPopMatrix();
+    std::vector<uint64_t> marks = groundMarksLook(human);
+    const std::size_t still = marks == lastGroundMarks ? batch.stillEntries() : 0;
+    lastGroundMarks = marks;
+    std::vector<uint64_t> contents;
+    if (still > 0) {
+        contents = std::move(marks);
+        batch.describe(still, contents);
+    }
+    backdropCache.begin(
+        [&] {
+            drawTerrain();
+            drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
+            if (still > 0) {
+                drawGroundMarks(human);
+                batch.drawFront(still);
+            }
+        },
+        contents);
+    if (still == 0)
+        drawGroundMarks(human);
+    batch.drawFrom(still);
     drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
 }
 
@@ -125,9 +162,10 @@ void testVisibilityForPicking() {
     setCameraView();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     drawTerrain();
+    pickGroundUnderCursor();
     drawGroundMarks(human);
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
-    testSceneObjectVisibility();
+    sceneObjects().testVisibility();
 }
 
 void drawFrame() {
@@ -156,7 +194,7 @@ void drawFrame() {
     }
 
     const bool rightPress = keyPressed(KeyRightButton);
-    drawScene(human, rightPress);
+    drawScene(human);
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
     drawSelectionInfo(human);

@@ -14,5 +14,6 @@ extern FrameToggles frameToggles;
 void drawFrame();
 
 // Sets whether each object the frame drew is visible for picking, as a frame that picks does before
-// its picking pass: its box's occlusion test against the ground's depth, drawn again.
+// its picking pass: its box's occlusion test against the ground's depth, drawn again. Finds the
+// ground cell under the cursor, which a move order goes to, on the way.
 void testVisibilityForPicking();

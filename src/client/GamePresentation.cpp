@@ -37,14 +37,6 @@ void GamePresentation::showPanelButton(int slot) {
     ::showPanelButton(slot);
 }
 
-void GamePresentation::drawObjects() {
-    objects.drawAll();
-}
-
-void GamePresentation::testObjectVisibility() {
-    objects.testVisibility();
-}
-
 namespace {
 GamePresentation game;
 } // namespace
@@ -53,10 +45,6 @@ void installGamePresentation() {
     setPresentation(&game);
 }
 
-void drawSceneObjects() {
-    game.drawObjects();
-}
-
-void testSceneObjectVisibility() {
-    game.testObjectVisibility();
+ObjectBatch& sceneObjects() {
+    return game.batch();
 }

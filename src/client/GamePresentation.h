@@ -5,7 +5,7 @@
 
 // The game's side of the simulation's seam: models from the registry, drawing in the 3-D scene,
 // the unit responses and the panel's command buttons. The simulation's draws are batched: they
-// show once `drawObjects` runs.
+// show once the batch is drawn.
 class GamePresentation : public Presentation {
 public:
     ModelInstance* createInstance(int type) override;
@@ -16,8 +16,7 @@ public:
     void playMoveAcknowledgement(int type) override;
     void showPanelButton(int slot) override;
 
-    void drawObjects();
-    void testObjectVisibility();
+    ObjectBatch& batch() { return objects; }
 
 private:
     ObjectBatch objects;
@@ -27,8 +26,6 @@ private:
 // while the world loads, so this comes before the loading sequence.
 void installGamePresentation();
 
-// Draws what the simulation drew through the game's presentation since the last call.
-void drawSceneObjects();
-// Sets whether each object drawSceneObjects drew is visible for picking, against the depth buffer
-// as it is now (ObjectBatch::testVisibility).
-void testSceneObjectVisibility();
+// What the simulation drew through the game's presentation since the last frame: drawn by
+// ObjectBatch::drawAll, or drawFront then drawFrom, and tested for picking by testVisibility.
+ObjectBatch& sceneObjects();

@@ -6,7 +6,9 @@
 #include <GL/glew.h>
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -35,13 +37,16 @@ void ObjectBatch::addRising(ModelInstance& instance, double x, double y, double 
 }
 
 void ObjectBatch::addEntry(Entry entry) {
-    if (!entry.instance->model || !entry.instance->gpu)
+    const ModelInstance& instance = *entry.instance;
+    if (!instance.model || !instance.gpu)
         return;
     dropDrawnEntries();
     if (entries.empty())
         view = ViewFrustum::current();
-    const Model& model = *entry.instance->model;
-    entry.inView = view.mayShow(boxAtAnyTurn(model.boundingBox, entry.x, entry.y, entry.z));
+    entry.inView = view.mayShow(boxAtAnyTurn(instance.model->boundingBox, entry.x, entry.y, entry.z));
+    entry.model = instance.model;
+    entry.gpu = instance.gpu;
+    entry.colour = instance.colour;
     entries.push_back(entry);
 }
 
@@ -49,23 +54,62 @@ void ObjectBatch::addEntry(Entry entry) {
 // as their objects may be gone.
 void ObjectBatch::dropDrawnEntries() {
     if (drawn)
-        entries.clear();
+        lastFrames = std::exchange(entries, {});
     drawn = false;
 }
 
+void ObjectBatch::draw(const Entry& entry) {
+    if (!entry.inView && !entry.alwaysDrawn)
+        return;
+    ModelInstance& instance = *entry.instance;
+    glPushMatrix();
+    place(entry);
+    glScaled(1.0, entry.rise, 1.0);
+    drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
+    glPopMatrix();
+}
+
 void ObjectBatch::drawAll() {
+    drawFrom(0);
+}
+
+void ObjectBatch::drawFront(std::size_t count) {
+    std::for_each(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count),
+                  [this](const Entry& entry) { draw(entry); });
+}
+
+void ObjectBatch::drawFrom(std::size_t first) {
     dropDrawnEntries();
-    for (const Entry& entry : entries) {
-        if (!entry.inView && !entry.alwaysDrawn)
-            continue;
-        ModelInstance& instance = *entry.instance;
-        glPushMatrix();
-        place(entry);
-        glScaled(1.0, entry.rise, 1.0);
-        drawModel(*instance.model, gpuOf(instance), &instance.animationState, instance.colour);
-        glPopMatrix();
-    }
+    for (std::size_t i = first; i < entries.size(); ++i)
+        draw(entries[i]);
     drawn = true;
+}
+
+std::size_t ObjectBatch::stillEntries() const {
+    if (drawn)
+        return 0; // no entry added this frame
+    std::size_t count = 0;
+    while (count < entries.size() && count < lastFrames.size() && entries[count] == lastFrames[count] &&
+           entries[count].instance->animationState.empty())
+        ++count;
+    return count;
+}
+
+void ObjectBatch::describe(std::size_t count, std::vector<uint64_t>& words) const {
+    for (std::size_t i = 0; i < count; ++i) {
+        const Entry& entry = entries[i];
+        const uint64_t entryWords[] = {reinterpret_cast<uintptr_t>(entry.instance),
+                                       std::bit_cast<uint64_t>(entry.x),
+                                       std::bit_cast<uint64_t>(entry.y),
+                                       std::bit_cast<uint64_t>(entry.z),
+                                       std::bit_cast<uint64_t>(entry.yaw),
+                                       std::bit_cast<uint64_t>(entry.rise),
+                                       uint64_t{entry.alwaysDrawn} << 1 | uint64_t{entry.inView},
+                                       reinterpret_cast<uintptr_t>(entry.model),
+                                       reinterpret_cast<uintptr_t>(entry.gpu),
+                                       entry.colour};
+        words.insert(words.end(), std::begin(entryWords), std::end(entryWords));
+    }
 }
 
 // Every test is started before any answer is read, so no test waits for the one before it.

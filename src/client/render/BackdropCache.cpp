@@ -65,13 +65,13 @@ GLenum depthFormatOfTheWindow() {
 
 } // namespace
 
-void BackdropCache::begin(DrawBackdrop draw, bool readsPixels) {
+void BackdropCache::begin(const std::function<void()>& draw, const std::vector<uint64_t>& contents) {
     const View view = currentView();
-    const bool keptForView = kept_ && sameView(view, keptView_);
-    const bool still = sameView(view, lastView_);
+    const bool keptForView = kept_ && sameView(view, keptView_) && contents == keptContents_;
+    const bool still = sameView(view, lastView_) && contents == lastContents_;
     lastView_ = view;
-    const bool onCanvas =
-        !readsPixels && (keptForView || (still && makeFramebuffers(view.windowSize[0], view.windowSize[1])));
+    lastContents_ = contents;
+    const bool onCanvas = keptForView || (still && makeFramebuffers(view.windowSize[0], view.windowSize[1]));
     if (!onCanvas) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         draw();
@@ -83,6 +83,7 @@ void BackdropCache::begin(DrawBackdrop draw, bool readsPixels) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         draw();
         keptView_ = view;
+        keptContents_ = contents;
         kept_ = true;
     }
     copyBuffers(backdrop_.name, canvas_.name, width_, height_, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -1,23 +1,23 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <vector>
 
-// The picture behind the objects (the cleared window, the ground and the sky) stays the same from
-// frame to frame while the camera holds still, and drawing it is most of a frame in a software
-// renderer. Once a view has lasted two frames its backdrop is drawn into a framebuffer of ours and
-// kept; while the view stays, each frame copies it onto a canvas of the same formats, draws the rest
-// of the frame there and copies the canvas's colours to the window. Copies between our framebuffers
-// are cheap, copies to the window dearer, so a moving camera draws into the window as before. A
-// different view, window size or clear colour draws the backdrop afresh; the picture is the same to
-// the pixel either way.
+// The backdrop, what a frame draws first (the cleared window, the ground, the sky, and whatever
+// else stands still), stays the same from frame to frame while the camera holds still, and drawing
+// it is most of a frame in a software renderer. Once a view and the backdrop's contents have lasted
+// two frames, the backdrop is drawn into a framebuffer of ours and kept; while they stay, each frame
+// copies it onto a canvas of the same formats, draws the rest of the frame there and copies the
+// canvas's colours to the window. Copies between our framebuffers are cheap, copies to the window
+// dearer, so a moving camera draws into the window as before. A different view, window size, clear
+// colour or contents draws the backdrop afresh; the picture is the same to the pixel either way.
 class BackdropCache {
 public:
-    using DrawBackdrop = void (*)();
-
     // Starts the frame's 3-D scene with the backdrop in place, colours and depth, and leaves bound the
-    // framebuffer the rest of the frame draws into: the canvas or the window. A frame that reads
-    // pixels before `end` (the ground under the cursor) draws in the window, whose rows it expects.
-    void begin(DrawBackdrop draw, bool readsPixels);
+    // framebuffer the rest of the frame draws into: the canvas or the window. `contents` tells apart
+    // what `draw` draws beyond the view's own: a change draws it afresh.
+    void begin(const std::function<void()>& draw, const std::vector<uint64_t>& contents);
 
     // Ends the frame's drawing: the canvas's colours go to the window, which is bound again.
     void end();
@@ -45,6 +45,8 @@ private:
 
     View lastView_{};
     View keptView_{};
+    std::vector<uint64_t> lastContents_;
+    std::vector<uint64_t> keptContents_;
     bool kept_ = false;
     bool onCanvas_ = false;
     bool unusable_ = false; // no framebuffer of ours matches the window: draw into it every frame

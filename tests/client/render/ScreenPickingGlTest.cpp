@@ -83,10 +83,10 @@ protected:
         drawWall();
         for (const auto& object : objects)
             object->render();
-        presentation->drawObjects();
+        presentation->batch().drawAll();
         glClear(GL_DEPTH_BUFFER_BIT);
         drawWall();
-        presentation->testObjectVisibility();
+        presentation->batch().testVisibility();
         glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         setView();
@@ -148,10 +148,34 @@ TEST_F(ScreenPickingTest, AFrameThatDrawsNoObjectDrawsNoneOfTheLastFramesOnesWhi
     drawThenPrepareToPick({front, back});
     front.reset();
     back.reset();
-    presentation->drawObjects();
+    presentation->batch().drawAll();
     const std::vector<Rgb> pixels = windowPixels();
     EXPECT_EQ(std::count(pixels.begin(), pixels.end(), Rgb{255, 255, 255}),
               static_cast<std::ptrdiff_t>(pixels.size()));
+}
+
+// The objects at the front of the list that draw just as in the last frame may be kept with the
+// ground: they end at the first one that moved, turned up in another place of the list, or animates.
+TEST_F(ScreenPickingTest, TheStillFrontOfTheListEndsAtTheFirstObjectThatChangedOrAnimates) {
+    const auto frame = [&](const std::vector<std::shared_ptr<IWorldObject>>& objects) {
+        setView();
+        for (const auto& object : objects)
+            object->render();
+        const std::size_t still = presentation->batch().stillEntries();
+        presentation->batch().drawAll();
+        return still;
+    };
+    EXPECT_EQ(frame({front, back, hidden}), 0u) << "no last frame to match";
+    EXPECT_EQ(frame({front, back, hidden}), 3u);
+    back->setPosition(0.5, 0.0);
+    EXPECT_EQ(frame({front, back, hidden}), 1u) << "up to the one that moved";
+    EXPECT_EQ(frame({front, back, hidden}), 3u);
+    front->getModel()->animationState.push_back({});
+    EXPECT_EQ(frame({front, back, hidden}), 0u) << "an animation may change it in any frame";
+    front->getModel()->animationState.clear();
+    EXPECT_EQ(frame({back, front, hidden}), 0u) << "the same objects in another order";
+    presentation->batch().drawAll(); // a frame that adds none
+    EXPECT_EQ(frame({back, front, hidden}), 0u);
 }
 
 } // namespace
