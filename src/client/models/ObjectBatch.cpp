@@ -74,8 +74,8 @@ void ObjectBatch::drawAll() {
 }
 
 void ObjectBatch::drawFront(std::size_t count) {
-    std::for_each(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(count),
-                  [this](const Entry& entry) { draw(entry); });
+    for (std::size_t i = 0; i < count; ++i)
+        draw(entries[i]);
 }
 
 void ObjectBatch::drawFrom(std::size_t first) {

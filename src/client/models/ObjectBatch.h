@@ -32,7 +32,7 @@ public:
     std::size_t stillEntries() const;
     // Appends to `words` what the first `count` entries draw, to tell one such front from another.
     void describe(std::size_t count, std::vector<uint64_t>& words) const;
-    // Sets the visibility of each instance drawn by the last `drawAll` from its box's occlusion
+    // Sets the visibility of each instance of the last frame's draws from its box's occlusion
     // test against the depth buffer as it is now: call it with the ground's depth alone there, as
     // the frame had it when its objects were added. The instances must still exist.
     void testVisibility();
