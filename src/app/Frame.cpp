@@ -113,7 +113,7 @@ void drawScene(Player& human) {
                 batch.drawFront(still);
             }
         },
-        contents);
+        std::move(contents));
     if (still == 0)
         drawGroundMarks(human);
     batch.drawFrom(still);

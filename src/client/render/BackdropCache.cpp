@@ -6,6 +6,7 @@
 #include <GL/glew.h>
 
 #include <cstring>
+#include <utility>
 
 BackdropCache backdropCache;
 
@@ -65,12 +66,12 @@ GLenum depthFormatOfTheWindow() {
 
 } // namespace
 
-void BackdropCache::begin(const std::function<void()>& draw, const std::vector<uint64_t>& contents) {
+void BackdropCache::begin(const std::function<void()>& draw, std::vector<uint64_t> contents) {
     const View view = currentView();
     const bool keptForView = kept_ && sameView(view, keptView_) && contents == keptContents_;
     const bool still = sameView(view, lastView_) && contents == lastContents_;
     lastView_ = view;
-    lastContents_ = contents;
+    lastContents_ = std::move(contents);
     const bool onCanvas = keptForView || (still && makeFramebuffers(view.windowSize[0], view.windowSize[1]));
     if (!onCanvas) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -83,7 +84,7 @@ void BackdropCache::begin(const std::function<void()>& draw, const std::vector<u
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         draw();
         keptView_ = view;
-        keptContents_ = contents;
+        keptContents_ = lastContents_;
         kept_ = true;
     }
     copyBuffers(backdrop_.name, canvas_.name, width_, height_, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

@@ -17,7 +17,7 @@ public:
     // Starts the frame's 3-D scene with the backdrop in place, colours and depth, and leaves bound the
     // framebuffer the rest of the frame draws into: the canvas or the window. `contents` tells apart
     // what `draw` draws beyond the view's own: a change draws it afresh.
-    void begin(const std::function<void()>& draw, const std::vector<uint64_t>& contents);
+    void begin(const std::function<void()>& draw, std::vector<uint64_t> contents);
 
     // Ends the frame's drawing: the canvas's colours go to the window, which is bound again.
     void end();
