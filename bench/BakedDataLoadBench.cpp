@@ -44,7 +44,7 @@ void loadMap(benchmark::State& state, const std::string& path) {
             state.SkipWithError(file.error.c_str());
             break;
         }
-        world.setFromFile(*file.value);
+        const World world(*file.value);
         for (int32_t texture = -1; texture < static_cast<int32_t>(world.textureNames.size()); ++texture)
             buildTerrainLayer(world, texture, layer);
         benchmark::DoNotOptimize(layer.positions.data());

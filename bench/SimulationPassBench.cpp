@@ -1,19 +1,19 @@
 // One pass of the simulation with 100, 1 000, 10 000 and 100 000 units, headless: half of them marines of
 // both sides walking into each other and fighting, half workers of both sides gathering metal for
 // their town centres. Each run starts from a fresh scene and times its first 500 passes of 16 ms,
-// eight seconds of play in which the armies close, fire and begin to fall.
+// eight seconds of play in which the armies close, fire and begin to fall. The same passes again
+// while the game is recorded, as every game the window plays is, show what recording costs.
 #include "ScratchFolder.h"
 
-#include "core/Clock.h"
-#include "core/FrameClock.h"
 #include "core/Log.h"
 #include "sim/economy/ResourceType.h"
+#include "sim/game/Game.h"
 #include "sim/manager/ObjectManager.h"
-#include "sim/manager/SimulationPass.h"
 #include "sim/objects/Fighter.h"
 #include "sim/objects/MetalPile.h"
 #include "sim/objects/TownCenter.h"
 #include "sim/objects/Worker.h"
+#include "sim/replay/ReplayWriter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -83,20 +83,23 @@ void buildScene(int32_t units) {
     addEconomy(2, perSide, RightWorkers);
 }
 
-void BM_SimulationPass(benchmark::State& state) {
+void runPasses(benchmark::State& state, bool recorded) {
     const ScratchFolder folder; // the simulation writes log.log as the game does
-    setCalendarSource([] { return std::time_t{1000}; });
-    startFrameClock(0);
+    Game::end();
     openLog();
     buildScene(static_cast<int32_t>(state.range(0)));
-    for (auto _ : state) {
-        advanceFrameClock(LastTick + PassMilliseconds);
-        runSimulationPass();
-    }
+    Game& game = Game::current();
+    if (recorded)
+        game.record(std::make_unique<ReplayWriter>("game.replay", GameSettings{}));
+    for (auto _ : state)
+        game.runPass(PassMilliseconds);
     state.counters["objects left"] = static_cast<double>(ObjectManager::getInstance()->getObjects().size());
     state.SetComplexityN(state.range(0));
-    destroySimulation();
-    closeLog();
+    Game::end();
+}
+
+void BM_SimulationPass(benchmark::State& state) {
+    runPasses(state, false);
 }
 BENCHMARK(BM_SimulationPass)
     ->Arg(100)
@@ -106,6 +109,16 @@ BENCHMARK(BM_SimulationPass)
     ->Iterations(PassesPerRun)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity();
+
+void BM_RecordedPass(benchmark::State& state) {
+    runPasses(state, true);
+}
+BENCHMARK(BM_RecordedPass)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Iterations(PassesPerRun)
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

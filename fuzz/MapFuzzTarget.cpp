@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(file.value->cornerHeights.size() == (rows + 1) * (columns + 1), "one height per corner");
     require(file.value->cellTextures.size() == rows * columns, "one texture index per cell");
 
-    world.setFromFile(*file.value);
+    const World world(*file.value);
     TerrainLayer layer;
     int32_t cells = 0;
     for (int32_t texture = -1; texture < static_cast<int32_t>(world.textureNames.size()); ++texture) {
@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         cells += layer.cellCount;
     }
     require(cells <= static_cast<int32_t>(rows * columns), "no cell drawn twice");
-    placeMapObjects(*file.value, [](const MapObject& object) { groundPoint(object.z, object.x); });
+    placeMapObjects(*file.value,
+                    [&world](const MapObject& object) { world.groundPoint(object.z, object.x); });
     return 0;
 }

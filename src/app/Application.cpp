@@ -1,15 +1,15 @@
 #include "app/Application.h"
 
 #include "app/Frame.h"
-#include "app/GameHooks.h"
 #include "app/LoadingSequence.h"
+#include "app/PlayedGame.h"
+#include "app/ShownReplay.h"
 #include "app/WindowProcedure.h"
 #include "client/GamePresentation.h"
 #include "client/render/RenderContext.h"
 #include "core/Clock.h"
 #include "core/FrameClock.h"
 #include "core/Input.h"
-#include "core/Log.h"
 #include "platform/Platform.h"
 
 const std::string ApplicationTitle = std::string("Orvalen") + " v1.0";
@@ -38,16 +38,37 @@ void runMainLoop() {
         if (AppActive == 0)
             continue;
         advanceFrameClock(currentTick());
-        logLoopLine();
-        updateSimulation();
+        session().advance(FrameMilliseconds);
         if (renderContext.SceneFunction)
             renderContext.SceneFunction();
     }
 }
 
+// The game the options ask for, installed as the window's session; false with `error` when a
+// recorded game cannot be shown.
+bool chooseSession(const GameOptions& options, std::string& error) {
+    if (options.replayPath.empty()) {
+        installSession(std::make_unique<PlayedGame>(options.enemyMarines));
+        return true;
+    }
+    ParseResult<ReplayFile> file = loadReplayFile(options.replayPath);
+    if (!file) {
+        error = file.error;
+        return false;
+    }
+    installSession(std::make_unique<ShownReplay>(std::move(*file.value)));
+    return true;
+}
+
 } // namespace
 
 int runApplication(const GameOptions& options) {
+    std::string error;
+    if (!chooseSession(options, error)) {
+        platform::showMessageBox("The recorded game can't be shown: " + error, "Replay",
+                                 platform::MessageBoxIcon::Error);
+        return 1;
+    }
     platform::endOnTerminationSignals();
     if (!platform::acquireInstanceLock(ApplicationTitle)) {
         platform::showMessageBox("This application already runs!", "Multiple runs",
@@ -56,7 +77,6 @@ int runApplication(const GameOptions& options) {
     }
     setTickSource(platform::tickCount);
     installGamePresentation();
-    std::string error;
     if (!platform::openDisplay(error))
         return fail("Couldn't open a display: " + error);
     if (!platform::createWindow(ApplicationTitle, error))
@@ -66,10 +86,9 @@ int runApplication(const GameOptions& options) {
 
     platform::closeOnTerminationSignals(); // the set-up opens the log, which a quit then completes
     startFrameClock(currentTick());
-    setupGame(options.enemyMarines);
+    session().start();
     runMainLoop();
 
-    shutdownGame();
-    closeLog();
+    session().end();
     return 0;
 }

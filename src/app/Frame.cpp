@@ -1,11 +1,14 @@
 #include "app/Frame.h"
 
+#include "app/Session.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
+#include "client/models/ScreenPicking.h"
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
 #include "client/render/BackdropCache.h"
+#include "client/render/Banner.h"
 #include "client/render/Camera.h"
 #include "client/render/CameraSteering.h"
 #include "client/render/HealthBars.h"
@@ -13,15 +16,14 @@
 #include "client/render/OutcomeBanner.h"
 #include "client/render/RenderContext.h"
 #include "client/render/ScreenMessages.h"
-#include "client/render/ScreenPicking.h"
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
-#include "core/FrameClock.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/players/PlayerManager.h"
 
@@ -35,8 +37,8 @@ FrameToggles frameToggles;
 
 namespace {
 
-constexpr int HumanPlayer = 1;
 constexpr float SkyHalfSize = 50.0f;
+constexpr int CaptionSize = 48;
 
 CameraSteering cameraSteering;
 
@@ -64,22 +66,21 @@ void drawSky() {
 }
 
 // The selection circles and the move marker, which write depth like the ground they lie on.
-void drawGroundMarks(Player& human) {
-    drawSelectionCircles(human.getSelection());
-    moveMarker.draw(TotalMilliseconds);
+void drawGroundMarks(const SelectedObjects& selection) {
+    drawSelectionCircles(selection);
+    moveMarker.draw(gameClock().now());
 }
 
 // What the ground marks draw: the selected objects' places, then the move marker's size while it
 // shows. Its length comes first, so that no run of objects' words reads as marks.
-std::vector<uint64_t> groundMarksLook(Player& human) {
+std::vector<uint64_t> groundMarksLook(const SelectedObjects& selection) {
     std::vector<uint64_t> look{0};
-    const SelectedObjects selection = human.getSelection(); // a copy
     for (const auto& object : selection.getEntries()) {
         const GridPosition place = object->getPosition();
         look.push_back(std::bit_cast<uint64_t>(place.x));
         look.push_back(std::bit_cast<uint64_t>(place.z));
     }
-    if (const std::optional<double> radius = moveMarker.radius(TotalMilliseconds))
+    if (const std::optional<double> radius = moveMarker.radius(gameClock().now()))
         look.push_back(std::bit_cast<uint64_t>(*radius));
     look.front() = look.size();
     return look;
@@ -90,13 +91,13 @@ std::vector<uint64_t> lastGroundMarks;
 // The scene in its drawing order: the ground, the sky, the ground marks, the objects as listed,
 // their health bars. While the marks and the objects at the front of the list stand still, they
 // are kept with the ground and the sky in the backdrop.
-void drawScene(Player& human) {
+void drawScene(const SelectedObjects& selection) {
     ObjectManager* objects = ObjectManager::getInstance();
     ObjectBatch& batch = sceneObjects();
     glPushMatrix();
     objects->render(); // into the batch
     glPopMatrix();
-    std::vector<uint64_t> marks = groundMarksLook(human);
+    std::vector<uint64_t> marks = groundMarksLook(selection);
     const std::size_t still = marks == lastGroundMarks ? batch.stillEntries() : 0;
     lastGroundMarks = marks;
     std::vector<uint64_t> contents;
@@ -109,26 +110,30 @@ void drawScene(Player& human) {
             drawTerrain();
             drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
             if (still > 0) {
-                drawGroundMarks(human);
+                drawGroundMarks(selection);
                 batch.drawFront(still);
             }
         },
         std::move(contents));
     if (still == 0)
-        drawGroundMarks(human);
+        drawGroundMarks(selection);
     batch.drawFrom(still);
-    drawHealthBars(healthBarsToShow(objects->getObjects(), human.getSelection(), HumanPlayer));
+    drawHealthBars(healthBarsToShow(objects->getObjects(), selection, Session::Player));
 }
 
-// Over the scene and the panel: the player's messages and, once the game is decided, its banner.
+// Over the scene and the panel: the player's messages, once the game is decided its banner, and
+// what the session has to say.
 void drawFeedback() {
-    screenMessages.draw(TotalMilliseconds);
+    screenMessages.draw(gameClock().now());
     drawOutcomeBanner(PlayerManager::getInstance()->getOutcome().result());
+    if (const std::string caption = session().caption(); !caption.empty())
+        drawBanner(caption, 255, 255, 255, ClientHeight * 3 / 4, CaptionSize);
 }
 
 // A finished drag replaces the selection with what it covers; otherwise (a right press) the
-// selection acts on the object under the cursor, or walks to the cell under it.
-void pickAndOrder(Player& human, bool selectionDone) {
+// selection acts on the object under the cursor, or walks to the cell under it. The frame only
+// says so: the session carries the orders out.
+void pickAndOrder(bool selectionDone) {
     hidePanelButtons();
     testVisibilityForPicking();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
@@ -136,20 +141,21 @@ void pickAndOrder(Player& human, bool selectionDone) {
     setCameraView();
     const SelectionRect& rect = selectionRect;
     const ObjectManager& objects = *ObjectManager::getInstance();
+    constexpr int32_t player = Session::Player;
     if (selectionDone) {
         const auto picked =
             selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
-        human.selectObjects(picked.get());
+        session().give(Command::select(player, objects.placesOf(*picked)));
         return;
     }
     const auto picked =
         selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
-    if (!picked->empty())
-        human.orderActOn(picked->front());
-    else if (HoverCell.valid()) {
-        human.orderMove(HoverCell.hoverColumn, HoverCell.hoverRow);
-        if (human.getSelection().size() > 0)
-            moveMarker.place(HoverCell.hoverColumn, HoverCell.hoverRow, TotalMilliseconds);
+    if (const std::vector<std::size_t> places = objects.placesOf(*picked); !places.empty()) {
+        session().give(Command::act(player, places.front()));
+    } else if (HoverCell.valid()) {
+        const bool taken = session().give(Command::move(player, HoverCell.hoverColumn, HoverCell.hoverRow));
+        if (taken && !session().shownSelection().empty())
+            moveMarker.place(HoverCell.hoverColumn, HoverCell.hoverRow, gameClock().now());
     }
 }
 
@@ -157,19 +163,17 @@ void pickAndOrder(Player& human, bool selectionDone) {
 
 // The depth the objects' boxes met while the frame was drawn: the ground's and its marks'.
 void testVisibilityForPicking() {
-    Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
     glClear(GL_DEPTH_BUFFER_BIT);
     setCameraView();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     drawTerrain();
     pickGroundUnderCursor();
-    drawGroundMarks(human);
+    drawGroundMarks(session().shownSelection());
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     sceneObjects().testVisibility();
 }
 
 void drawFrame() {
-    Player& human = PlayerManager::getInstance()->getPlayer(HumanPlayer);
     glLoadIdentity();
     // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
     // must not switch the camera, mouse-look would hold the cursor at the window centre, and the
@@ -194,10 +198,11 @@ void drawFrame() {
     }
 
     const bool rightPress = keyPressed(KeyRightButton);
-    drawScene(human);
+    const SelectedObjects selection = session().shownSelection();
+    drawScene(selection);
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect();
-    drawSelectionInfo(human);
+    drawSelectionInfo(selection);
     drawFeedback();
     leaveOrthoMode();
     backdropCache.end();
@@ -206,14 +211,13 @@ void drawFrame() {
     if (!frameToggles.showPickingPass)
         platform::swapBuffers();
 
-    if (takePanelClick(PlayerSelector::TrainWorker))
-        human.train(PlayerSelector::TrainWorker);
-    if (takePanelClick(PlayerSelector::TrainMarine))
-        human.train(PlayerSelector::TrainMarine);
+    for (const int32_t code : {PlayerSelector::TrainWorker, PlayerSelector::TrainMarine})
+        if (takePanelClick(code))
+            session().give(Command::train(Session::Player, code));
 
     if (!rightPress && !selectionDone)
         return;
-    pickAndOrder(human, selectionDone);
+    pickAndOrder(selectionDone);
     if (frameToggles.showPickingPass)
         platform::swapBuffers();
 }

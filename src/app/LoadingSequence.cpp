@@ -1,5 +1,6 @@
 #include "app/LoadingSequence.h"
 
+#include "app/Session.h"
 #include "client/menu/LoadingScreen.h"
 #include "client/menu/MenuSetup.h"
 #include "client/models/ModelRegistry.h"
@@ -10,8 +11,6 @@
 #include "client/render/SelectionCircles.h"
 #include "client/render/Skybox.h"
 #include "client/sound/GameSounds.h"
-#include "client/terrain/WorldLoader.h"
-#include "sim/manager/MapObjects.h"
 
 #include <GL/glew.h>
 
@@ -39,7 +38,7 @@ void runLoadingSequence() {
     loadPanel();
 
     showLoadingProgress("Loading world...", 38);
-    loadWorld("data\\maps\\motac.ktqw", addMapObject); // the ground, and the piles and town centres
+    session().loadWorld(); // the map, and its ground made ready to draw
 
     showLoadingProgress("Loading models", 60);
     ModelRegistry::instance(); // its first use loads every model the game draws

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int UsageError = 2;
 
-const char* const Usage = "usage: orvalen [--help | --version | --enemy-marines N]\n";
+const char* const Usage = "usage: orvalen [--help | --version | --enemy-marines N | --replay FILE]\n";
 
 const std::string Help = std::string(Usage) +
                          "\n"
@@ -23,8 +23,11 @@ const std::string Help = std::string(Usage) +
                          "  --help              print this help and exit\n"
                          "  --version           print the version and exit\n"
                          "  --enemy-marines N   the enemy starts with N Marines (0 to " +
-                         std::to_string(GameOptions::MostEnemyMarines) + ") instead of " +
-                         std::to_string(StandardEnemyMarines) + "\n";
+                         std::to_string(MostEnemyMarines) + ") instead of " +
+                         std::to_string(StandardEnemyMarines) +
+                         "\n"
+                         "  --replay FILE       show a recorded game again; every game is recorded in the\n"
+                         "                      folder replays/ beside log.log\n";
 
 } // namespace
 

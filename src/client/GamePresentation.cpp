@@ -3,7 +3,7 @@
 #include "client/models/ModelRegistry.h"
 #include "client/panel/PanelButtons.h"
 #include "client/sound/GameSounds.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 
 ModelInstance* GamePresentation::createInstance(int type) {
     return ModelRegistry::instance().createInstance(type).release();
@@ -33,8 +33,9 @@ void GamePresentation::playMoveAcknowledgement(int type) {
     ::playMoveAcknowledgement(type);
 }
 
-void GamePresentation::showPanelButton(int slot) {
-    ::showPanelButton(slot);
+void GamePresentation::showPanelButton(int player, int slot) {
+    if (player == commandingPlayer)
+        ::showPanelButton(slot);
 }
 
 namespace {
@@ -43,6 +44,10 @@ GamePresentation game;
 
 void installGamePresentation() {
     setPresentation(&game);
+}
+
+GamePresentation& gamePresentation() {
+    return game;
 }
 
 ObjectBatch& sceneObjects() {

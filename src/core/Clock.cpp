@@ -14,8 +14,12 @@ std::function<uint32_t()>& tickSource() {
     return source;
 }
 
+std::time_t calendarTime() {
+    return std::time(nullptr);
+}
+
 std::function<std::time_t()>& calendarSource() {
-    static std::function<std::time_t()> source = [] { return std::time(nullptr); };
+    static std::function<std::time_t()> source = calendarTime;
     return source;
 }
 
@@ -29,8 +33,8 @@ std::time_t currentTime() {
 }
 
 void setTickSource(std::function<uint32_t()> source) {
-    tickSource() = std::move(source);
+    tickSource() = source ? std::move(source) : steadyTick;
 }
 void setCalendarSource(std::function<std::time_t()> source) {
-    calendarSource() = std::move(source);
+    calendarSource() = source ? std::move(source) : calendarTime;
 }

@@ -1,7 +1,5 @@
 #include "core/FrameClock.h"
 
-#include "core/Log.h"
-
 uint32_t LastTick = 0;
 float DeltaSeconds = 0.0f;
 int32_t FrameMilliseconds = 0;
@@ -20,8 +18,4 @@ void advanceFrameClock(uint32_t now) {
     // some exact frame lengths (10 ms) into one less and slow the game clock.
     FrameMilliseconds = static_cast<int32_t>(elapsed);
     TotalMilliseconds += FrameMilliseconds;
-}
-
-void logLoopLine() {
-    Log << "LOOP (" << TotalMilliseconds << ") " << FrameMilliseconds << std::endl;
 }

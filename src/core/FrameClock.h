@@ -14,6 +14,3 @@ void startFrameClock(uint32_t now);
 // Advances the clock to the tick count `now`. The difference is taken as an unsigned 32-bit
 // quantity so a wrapped tick counter still gives the small elapsed time.
 void advanceFrameClock(uint32_t now);
-
-// Writes the main loop's line for the frame just advanced: "LOOP (" total ") " frame.
-void logLoopLine();

@@ -1,5 +1,7 @@
 #include "core/RandomGenerator.h"
 
+#include "core/Fnv1a.h"
+
 namespace {
 
 constexpr int Separation = 3;
@@ -43,4 +45,12 @@ int32_t RandomGenerator::next() {
     rear = (rear + 1) % Degree;
     // The lowest bit is the least random; it is dropped.
     return static_cast<int32_t>(word >> 1);
+}
+
+uint64_t RandomGenerator::fingerprint() const {
+    Fnv1a hash;
+    for (const uint32_t word : table)
+        hash.addValue(word);
+    hash.addValue(front);
+    return hash.value();
 }

@@ -19,6 +19,9 @@ public:
     // 0 to 2^31 - 1, as rand().
     int32_t next();
 
+    // A hash of where the sequence stands: equal for two generators that go on alike.
+    uint64_t fingerprint() const;
+
 private:
     static constexpr int Degree = 31;
 

@@ -2,6 +2,7 @@
 
 #include "core/ByteReader.h"
 #include "core/FilePath.h"
+#include "core/Fnv1a.h"
 
 #include <algorithm>
 
@@ -99,10 +100,20 @@ ParseResult<WorldFile> parseWorldFile(std::span<const uint8_t> bytes) {
 }
 
 ParseResult<WorldFile> readWorldFile(const std::string& path) {
+    ParseResult<MapFile> read = readMapFile(path);
+    if (!read)
+        return {std::nullopt, read.error};
+    return {std::move(read.value->world), {}};
+}
+
+ParseResult<MapFile> readMapFile(const std::string& path) {
     const auto bytes = readFileBytes(path);
     if (!bytes)
         return {std::nullopt, "cannot open " + normalisePath(path)};
-    return parseWorldFile(*bytes);
+    ParseResult<WorldFile> parsed = parseWorldFile(*bytes);
+    if (!parsed)
+        return {std::nullopt, parsed.error};
+    return {MapFile{std::move(*parsed.value), fnv1a(*bytes)}, {}};
 }
 
 std::string mapUnavailableMessage(const std::string& path) {

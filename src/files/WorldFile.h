@@ -63,6 +63,14 @@ ParseResult<WorldFile> parseWorldFile(std::span<const uint8_t> bytes);
 // The same for the file at a game path; a missing file is an error too.
 ParseResult<WorldFile> readWorldFile(const std::string& path);
 
+// A map as a game starts on it: the file's records and the checksum of its bytes (64-bit FNV-1a),
+// by which a recorded game names the map it was played on.
+struct MapFile {
+    WorldFile world;
+    uint64_t checksum = 0;
+};
+ParseResult<MapFile> readMapFile(const std::string& path);
+
 // The message the game shows, captioned MapUnavailableCaption, when a map cannot be loaded.
 std::string mapUnavailableMessage(const std::string& path);
 inline constexpr const char* MapUnavailableCaption = "Map Unavailable";

@@ -3,13 +3,12 @@
 // before it was made faster; and clicks over a grid of window points, compared with the objects it
 // picked then. ORVALEN_RECORD_FRAMES=1 writes the references instead of comparing.
 #include "app/Frame.h"
-#include "app/GameHooks.h"
-#include "app/GameOptions.h"
 #include "app/LoadingSequence.h"
+#include "app/Session.h"
 #include "client/GamePresentation.h"
+#include "client/models/ScreenPicking.h"
 #include "client/render/Camera.h"
 #include "client/render/RenderContext.h"
-#include "client/render/ScreenPicking.h"
 #include "core/Clock.h"
 #include "core/FrameClock.h"
 #include "core/Input.h"
@@ -150,7 +149,7 @@ TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
     setCalendarSource([] { return std::time_t{1}; }); // the set-up's enemy Marines always in one place
     installGamePresentation();
     runLoadingSequence();
-    setupGame(StandardEnemyMarines);
+    session().start();
 
     std::string answers;
     answers += viewAndPicks("start");

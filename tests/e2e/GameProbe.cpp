@@ -29,14 +29,16 @@
 namespace {
 
 int whereOnScreen(double x, double z, double rise, const Camera& view) {
-    if (!loadWorld("data\\maps\\motac.ktqw", [](const MapObject&) {}))
+    const std::optional<MapFile> map = loadMap("data\\maps\\motac.ktqw");
+    if (!map)
         return 1;
+    const World world(map->world);
     resizeView();
     glLoadIdentity();
     applyView(view);
     GLint viewport[4];
     glGetIntegerv(GL_VIEWPORT, viewport);
-    const WorldPoint ground = groundPoint(z, x);
+    const WorldPoint ground = world.groundPoint(z, x);
     const WindowPixel at = windowPixel(ground.x, ground.y + rise, ground.z);
     std::cout << at[0] << " " << viewport[3] - 1 - at[1] << "\n";
     return 0;

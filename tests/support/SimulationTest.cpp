@@ -1,9 +1,7 @@
 #include "support/SimulationTest.h"
 
-#include "core/Clock.h"
-#include "core/FrameClock.h"
 #include "core/Log.h"
-#include "sim/manager/SimulationPass.h"
+#include "sim/game/Game.h"
 
 #include <fstream>
 #include <sstream>
@@ -17,26 +15,20 @@ void SimulationTest::SetUp() {
     std::filesystem::create_directories(folder);
     std::filesystem::current_path(folder);
 
-    destroySimulation();
-    setCalendarSource([] { return std::time_t{1000}; });
-    startFrameClock(0);
-    FrameMilliseconds = 0;
-    TotalMilliseconds = 0;
+    Game::end();
     setPresentation(&recording);
     openLog();
 }
 
 void SimulationTest::TearDown() {
-    destroySimulation();
-    closeLog();
+    Game::end();
     setPresentation(nullptr);
     std::filesystem::current_path(previousFolder);
     std::filesystem::remove_all(folder);
 }
 
 void SimulationTest::runFrame(int32_t milliseconds) {
-    advanceFrameClock(LastTick + static_cast<uint32_t>(milliseconds));
-    runSimulationPass();
+    Game::current().runPass(milliseconds);
 }
 
 void SimulationTest::runFor(int32_t milliseconds, int32_t frame) {

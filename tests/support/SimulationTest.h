@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/FrameClock.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/IWorldObject.h"
 #include "sim/objects/Presentation.h"
@@ -23,7 +23,7 @@ public:
     }
     void playSelectResponse(int type) override { selectResponses.push_back(type); }
     void playMoveAcknowledgement(int type) override { moveAcknowledgements.push_back(type); }
-    void showPanelButton(int slot) override { panelButtons.push_back(slot); }
+    void showPanelButton(int /*player*/, int slot) override { panelButtons.push_back(slot); }
 
     bool withModels = false;
     std::vector<int> selectResponses;
@@ -31,14 +31,14 @@ public:
     std::vector<int> panelButtons;
 };
 
-// Each test runs in a folder of its own with a fresh log, a fresh world, a game clock at 0 and a
-// fixed calendar time; the managers are destroyed afterwards as the game's shutdown does.
+// Each test runs in a folder of its own with a fresh log and a fresh, empty game whose clock is at
+// 0; the game is torn down afterwards as the game's shutdown does.
 class SimulationTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
 
-    // One main-loop pass of `milliseconds`: the game clock advances, then the simulation updates.
+    // One pass of `milliseconds`: the game clock advances, then the simulation updates.
     void runFrame(int32_t milliseconds);
     // Passes of `frame` ms until `milliseconds` of game time have gone by.
     void runFor(int32_t milliseconds, int32_t frame);

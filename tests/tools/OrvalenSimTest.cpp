@@ -1,4 +1,5 @@
 // The runner as other checks use it: the real program in a folder of its own.
+#include "SimRunner.h"
 #include "formats/MapWriter.h"
 #include "support/ScratchFolder.h"
 
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 
@@ -28,6 +30,10 @@ protected:
         return text.str();
     }
     void write(const std::string& name, const std::string& text) { std::ofstream(folder / name) << text; }
+    std::string maskedLog() {
+        return std::regex_replace(read("log.log"), std::regex("0x[0-9a-f]+"), "ADDRESS");
+    }
+    void writeSmallMap();
 
     const ScratchFolder folder;
 };
@@ -72,9 +78,13 @@ WorldFile smallMap() {
     return map;
 }
 
-TEST_F(OrvalenSimTest, TheMapsObjectsComeFirstInTheWorld) {
+void OrvalenSimTest::writeSmallMap() {
     const std::vector<uint8_t> bytes = writeWorldFile(smallMap());
     write("small.ktqw", std::string(bytes.begin(), bytes.end()));
+}
+
+TEST_F(OrvalenSimTest, TheMapsObjectsComeFirstInTheWorld) {
+    writeSmallMap();
     ASSERT_EQ(run("--seed 3 --passes 1 --map small.ktqw --dump"), 0) << read("err.txt");
     const std::string dump = read("out.txt");
     EXPECT_EQ(dump.rfind("object 0 4 0 1.000 2.000 0 0\n"
@@ -101,6 +111,71 @@ TEST_F(OrvalenSimTest, ABrokenMapIsReportedAsTheGameReportsIt) {
               std::string::npos)
         << read("err.txt");
     EXPECT_EQ(read("out.txt").rfind("object 0 3 1", 0), 0u);
+}
+
+const char* const Orders = "30 1 select 10 12\n"
+                           "31 1 move 40 45.5\n"
+                           "150 1 select 7\n"
+                           "150 1 act 6\n";
+
+// One game after another in one process writes what a fresh process writes.
+TEST_F(OrvalenSimTest, AGamePlayedTwiceInOneProcessLogsAsAFreshProcessDoes) {
+    writeSmallMap();
+    write("orders.txt", Orders);
+    ASSERT_EQ(run("--seed 9 --passes 400 --map small.ktqw --script orders.txt"), 0) << read("err.txt");
+    const std::string fresh = maskedLog();
+    ASSERT_NE(fresh.find("LOOP (6400) 16\n"), std::string::npos);
+
+    SimOptions options;
+    options.seed = 9;
+    options.passes = 400;
+    options.mapPath = "small.ktqw";
+    std::string error;
+    const std::optional<SimScript> script = SimScript::parse(Orders, error);
+    ASSERT_TRUE(script) << error;
+    for (int game = 1; game <= 2; ++game) {
+        std::ostringstream out;
+        SimRunner(options, *script, std::move(*readMapFile("small.ktqw").value)).run(out);
+        EXPECT_EQ(maskedLog(), fresh) << "game " << game;
+    }
+}
+
+TEST_F(OrvalenSimTest, ARecordedRunReplaysAndAChangedOrCutOneDoesNot) {
+    writeSmallMap();
+    write("orders.txt", Orders);
+    ASSERT_EQ(run("--seed 9 --passes 400 --map small.ktqw --script orders.txt --record game.replay"), 0)
+        << read("err.txt");
+    const std::string recorded = read("game.replay");
+    const std::string log = maskedLog();
+    ASSERT_EQ(run("--replay game.replay"), 0) << read("out.txt") << read("err.txt");
+    EXPECT_EQ(read("out.txt"), "replay matches: 400 passes, 4 commands, 4 hashes checked\n");
+    EXPECT_EQ(maskedLog(), log) << "a replay logs what the game logged";
+
+    write("changed.replay", std::regex_replace(recorded, std::regex("31 1 move 40 45.5"), "31 1 move 40 45"));
+    EXPECT_EQ(run("--replay changed.replay"), 1);
+    EXPECT_EQ(read("out.txt"), "replay diverged at pass 100\n");
+
+    write("cut.replay", recorded.substr(0, recorded.find("p 16\n150 1 select")));
+    EXPECT_EQ(run("--replay cut.replay"), 1);
+    EXPECT_EQ(read("out.txt"), "replay incomplete: ends at pass 149\n");
+
+    write("broken.replay", std::regex_replace(recorded, std::regex("seed 9"), "seed nine"));
+    EXPECT_EQ(run("--replay broken.replay"), 2);
+    EXPECT_EQ(read("err.txt"), "orvalen-sim: broken.replay:3: seed needs a whole number\n");
+
+    std::filesystem::rename(folder / "small.ktqw", folder / "elsewhere.ktqw");
+    EXPECT_EQ(run("--replay game.replay"), 2);
+    EXPECT_EQ(read("err.txt"), "orvalen-sim: the recorded game's map small.ktqw is missing\n");
+    WorldFile other = smallMap();
+    other.cornerHeights[0] = 0.25f;
+    const std::vector<uint8_t> bytes = writeWorldFile(other);
+    write("small.ktqw", std::string(bytes.begin(), bytes.end()));
+    EXPECT_EQ(run("--replay game.replay"), 2);
+    EXPECT_NE(read("err.txt").find("the map small.ktqw is not the one the game was played on"),
+              std::string::npos);
+
+    EXPECT_EQ(run("--replay game.replay --seed 3"), 2);
+    EXPECT_EQ(run("--replay missing.replay"), 2);
 }
 
 } // namespace

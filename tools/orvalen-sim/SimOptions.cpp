@@ -3,16 +3,25 @@
 
 #include <limits>
 
+namespace {
+
+bool takesValue(const std::string& option) {
+    return option == "--seed" || option == "--frame-ms" || option == "--passes" || option == "--script" ||
+           option == "--map" || option == "--record" || option == "--replay";
+}
+
+} // namespace
+
 std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& arguments, std::string& error) {
     SimOptions options;
+    bool runChosen = false; // an option that shapes a run, which a replay takes from its file
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
         if (option == "--dump") {
             options.dump = true;
             continue;
         }
-        if (option != "--seed" && option != "--frame-ms" && option != "--passes" && option != "--script" &&
-            option != "--map") {
+        if (!takesValue(option)) {
             error = "unknown argument '" + option + "'";
             return std::nullopt;
         }
@@ -21,8 +30,13 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
-        if (option == "--script") {
-            options.scriptPath = value;
+        if (option == "--replay") {
+            options.replayPath = value;
+            continue;
+        }
+        runChosen = true;
+        if (option == "--script" || option == "--record") {
+            (option == "--script" ? options.scriptPath : options.recordPath) = value;
             continue;
         }
         if (option == "--map") {
@@ -44,6 +58,10 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
             return std::nullopt;
         }
         (option == "--frame-ms" ? options.frameMilliseconds : options.passes) = *number;
+    }
+    if (!options.replayPath.empty() && runChosen) {
+        error = "--replay takes the map, the seed, the passes and the orders from its file";
+        return std::nullopt;
     }
     // The game clock is a 32-bit count of milliseconds.
     if (static_cast<int64_t>(options.frameMilliseconds) * options.passes >

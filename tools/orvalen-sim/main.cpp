@@ -1,5 +1,6 @@
 // orvalen-sim: the game's simulation headless, with a fixed frame length and seed, optionally
-// driven by a script of orders.
+// driven by a script of orders; or a recorded game played again and checked.
+#include "ReplayCheck.h"
 #include "SimOptions.h"
 #include "SimRunner.h"
 #include "SimScript.h"
@@ -16,10 +17,10 @@ constexpr int BadInput = 2;
 // The map the world starts with. The default map is optional, as for a game folder without one,
 // and a broken one is reported as the game reports it and replaced by an empty map; a map named
 // on the command line must load.
-bool loadMap(const SimOptions& options, std::optional<WorldFile>& map) {
+bool loadMap(const SimOptions& options, std::optional<MapFile>& map) {
     if (!options.mapRequired && !std::filesystem::exists(normalisePath(options.mapPath)))
         return true;
-    ParseResult<WorldFile> parsed = readWorldFile(options.mapPath);
+    ParseResult<MapFile> parsed = readMapFile(options.mapPath);
     if (!parsed) {
         std::cerr << "orvalen-sim: " << mapUnavailableMessage(options.mapPath) << " (" << parsed.error
                   << ")\n";
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
         std::cerr << "orvalen-sim: " << error << "\n" << SimOptions::Usage << "\n";
         return BadInput;
     }
+    if (!options->replayPath.empty())
+        return checkReplay(options->replayPath, options->dump, std::cout, std::cerr);
     std::optional<SimScript> script = SimScript();
     if (!options->scriptPath.empty()) {
         const auto bytes = readFileBytes(options->scriptPath);
@@ -54,7 +57,7 @@ int main(int argc, char** argv) {
             return BadInput;
         }
     }
-    std::optional<WorldFile> map;
+    std::optional<MapFile> map;
     if (!loadMap(*options, map))
         return BadInput;
     SimRunner(*options, *script, std::move(map)).run(std::cout);

@@ -3,7 +3,7 @@
 #include "client/models/ModelGpu.h"
 #include "core/Clock.h"
 #include "core/Vec3.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 
 #include <GL/glew.h>
 

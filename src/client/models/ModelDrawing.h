@@ -2,7 +2,7 @@
 
 #include "client/models/ModelGpu.h"
 #include "files/Model.h"
-#include "files/ModelInstance.h"
+#include "sim/objects/ModelInstance.h"
 
 #include <cstdint>
 

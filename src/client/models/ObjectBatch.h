@@ -1,7 +1,7 @@
 #pragma once
 
 #include "client/render/ViewFrustum.h"
-#include "files/ModelInstance.h"
+#include "sim/objects/ModelInstance.h"
 
 #include <cstdint>
 #include <vector>

@@ -3,7 +3,6 @@
 #include "client/panel/Panel.h"
 #include "sim/objects/Fightable.h"
 #include "sim/objects/IWorldObject.h"
-#include "sim/players/Player.h"
 
 namespace {
 
@@ -16,9 +15,8 @@ void describeObject(const IWorldObject& object) {
 
 } // namespace
 
-void drawSelectionInfo(Player& player) {
+void drawSelectionInfo(const SelectedObjects& selection) {
     drawPanel(readPanelMouse());
-    const SelectedObjects selection = player.getSelection();
     const auto& entries = selection.getEntries();
     if (entries.size() == 1) {
         describeObject(*entries.front());

@@ -1,7 +1,7 @@
 #pragma once
 
-class Player;
+#include "sim/manager/SelectedObjects.h"
 
-// The panel filled from the player's selection: the read-out of the one selected object, or the
-// pictures of several.
-void drawSelectionInfo(Player& player);
+// The panel filled from a selection: the read-out of the one selected object, or the pictures of
+// several.
+void drawSelectionInfo(const SelectedObjects& selection);

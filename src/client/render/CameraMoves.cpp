@@ -1,6 +1,6 @@
 #include "client/render/CameraMoves.h"
 
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +17,7 @@ Vec3 flattened(Vec3 v) {
 } // namespace
 
 std::optional<GroundArea> mapGroundArea() {
+    const World& world = gameMap();
     if (world.columns <= 0 || world.rows <= 0)
         return std::nullopt;
     return GroundArea{-world.worldWidth / 2.0f, world.worldWidth / 2.0f, -world.worldDepth / 2.0f,

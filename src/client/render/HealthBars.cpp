@@ -2,10 +2,10 @@
 
 #include "client/render/RenderContext.h"
 #include "files/Model.h"
-#include "files/ModelInstance.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 #include "sim/objects/Fightable.h"
 #include "sim/objects/IWorldObject.h"
+#include "sim/objects/ModelInstance.h"
 
 #include <GL/glew.h>
 #include <GL/glu.h>

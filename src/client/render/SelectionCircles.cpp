@@ -1,6 +1,6 @@
 #include "client/render/SelectionCircles.h"
 
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 #include "sim/objects/IWorldObject.h"
 
 #include <GL/glew.h>

@@ -1,10 +1,10 @@
 #include "client/terrain/Terrain.h"
 
+#include "client/render/ViewTransform.h"
 #include "client/terrain/TerrainGpu.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 
 #include <GL/glew.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <cmath>
@@ -97,7 +97,7 @@ void drawLayers(const std::vector<bool>& shown) {
 // The grid's strips cut at the chunks' edges, the pieces in shown chunks in the strips' order.
 DrawRanges gridRanges(const std::vector<bool>& shown) {
     const int n = TerrainGpu::ChunkCells;
-    const int rows = world.rows, columns = world.columns;
+    const int rows = gameMap().rows, columns = gameMap().columns;
     DrawRanges ranges(1);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; c += n)
@@ -137,19 +137,14 @@ void drawTerrain() {
 }
 
 void pickGroundCell(int x, int y) {
-    GLdouble modelView[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
     GLfloat depth = 1.0f;
     glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
 
-    GLdouble wx = 0.0, wy = 0.0, wz = 0.0;
+    double wx = 0.0, wy = 0.0, wz = 0.0;
     HoverCell = {-1, -1};
-    if (gluUnProject(x, y, depth, modelView, projection, viewport, &wx, &wy, &wz) == GL_FALSE)
+    if (!ViewTransform::current().unproject(x, y, depth, wx, wy, wz))
         return;
+    const World& world = gameMap();
     const int row = cellIndex(wz + world.worldDepth / 2.0, world.rows);
     const int column = cellIndex(wx + world.worldWidth / 2.0, world.columns);
     if (row >= 0 && column >= 0)

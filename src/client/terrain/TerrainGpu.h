@@ -9,7 +9,8 @@
 // What drawing the loaded world needs beyond its record: one pair of vertex buffers per texture
 // layer (layer k holds the cells of texture k - 1, layer 0 the untextured ones), the grid lines,
 // the terrain textures, one per name the map lists, and the map cut into square chunks so that
-// only those in the view are sent. Built by loadWorld; empty when no map is loaded.
+// only those in the view are sent. Built by loadTerrain; empty
+// for an empty map.
 struct TerrainGpu {
     static constexpr int32_t ChunkCells = 16; // a chunk's side, in cells
 

@@ -3,6 +3,7 @@
 #include "client/terrain/TerrainGpu.h"
 #include "files/TerrainLayer.h"
 #include "files/World.h"
+#include "files/WorldFile.h"
 #include "platform/Platform.h"
 
 #include <GL/glew.h>
@@ -16,7 +17,7 @@ constexpr TextureFilter TerrainFilter = 2;
 // Lifts the grid off the ground so the depth test does not hide it in the terrain.
 constexpr double GridLift = 0.3;
 
-void loadTerrainTextures() {
+void loadTerrainTextures(const World& world) {
     terrainGpu.textures.resize(world.textureNames.size());
     for (std::size_t i = 0; i < terrainGpu.textures.size(); ++i)
         terrainGpu.textures[i].load(TextureFolder + world.textureNames[i], TerrainFilter);
@@ -29,7 +30,7 @@ void upload(GLuint buffer, const std::vector<float>& values) {
 }
 
 // Layer k holds the cells of texture k - 1; layer 0 the untextured ones.
-void buildLayerBuffers() {
+void buildLayerBuffers(const World& world) {
     const std::size_t layers = world.textureNames.size() + 1;
     terrainGpu.layerVertexBuffers.assign(layers, 0);
     terrainGpu.layerTexCoordBuffers.assign(layers, 0);
@@ -52,7 +53,7 @@ void buildLayerBuffers() {
 
 // The corners a chunk's cells read (a cell reads those of its far edges too); the grid lines over
 // them are lifted a little higher.
-WorldBox chunkBox(int32_t chunkRow, int32_t chunkColumn) {
+WorldBox chunkBox(const World& world, int32_t chunkRow, int32_t chunkColumn) {
     const int32_t n = TerrainGpu::ChunkCells;
     const int32_t firstRow = chunkRow * n, lastRow = std::min(firstRow + n, world.rows);
     const int32_t firstColumn = chunkColumn * n, lastColumn = std::min(firstColumn + n, world.columns);
@@ -70,13 +71,13 @@ WorldBox chunkBox(int32_t chunkRow, int32_t chunkColumn) {
     return box;
 }
 
-void buildChunks() {
+void buildChunks(const World& world) {
     const int32_t n = TerrainGpu::ChunkCells;
     terrainGpu.chunkRows = (world.rows + n - 1) / n;
     terrainGpu.chunkColumns = (world.columns + n - 1) / n;
     for (int32_t a = 0; a < terrainGpu.chunkRows; ++a)
         for (int32_t b = 0; b < terrainGpu.chunkColumns; ++b)
-            terrainGpu.chunkBoxes.push_back(chunkBox(a, b));
+            terrainGpu.chunkBoxes.push_back(chunkBox(world, a, b));
 
     const std::size_t layers = terrainGpu.layerCellCounts.size();
     const std::size_t runs = static_cast<std::size_t>(world.rows) * terrainGpu.chunkColumns;
@@ -98,22 +99,22 @@ void buildChunks() {
     }
 }
 
-void appendGridCorner(int32_t row, int32_t column, std::vector<float>& corners) {
+void appendGridCorner(const World& world, int32_t row, int32_t column, std::vector<float>& corners) {
     corners.push_back(static_cast<float>(CellSize * column - world.worldWidth / 2.0));
     corners.push_back(static_cast<float>(HeightScale * world.height(row, column) + GridLift));
     corners.push_back(static_cast<float>(CellSize * row - world.worldDepth / 2.0));
 }
 
 // The strips stop at the last cell's near corner: the far border lines are not drawn.
-void buildGridBuffer() {
+void buildGridBuffer(const World& world) {
     std::vector<float> corners;
     corners.reserve(static_cast<std::size_t>(world.rows) * world.columns * 2 * 3);
     for (int32_t r = 0; r < world.rows; ++r)
         for (int32_t c = 0; c < world.columns; ++c)
-            appendGridCorner(r, c, corners);
+            appendGridCorner(world, r, c, corners);
     for (int32_t c = 0; c < world.columns; ++c)
         for (int32_t r = 0; r < world.rows; ++r)
-            appendGridCorner(r, c, corners);
+            appendGridCorner(world, r, c, corners);
     glGenBuffers(1, &terrainGpu.gridBuffer);
     upload(terrainGpu.gridBuffer, corners);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
@@ -121,21 +122,22 @@ void buildGridBuffer() {
 
 } // namespace
 
-bool loadWorld(const std::string& path, const CreateMapObject& create) {
-    const auto file = readWorldFile(path);
-    if (!file) {
-        world = World{};
-        terrainGpu = TerrainGpu{};
+std::optional<MapFile> loadMap(const std::string& path) {
+    ParseResult<MapFile> map = readMapFile(path);
+    if (!map) {
         platform::showMessageBox(mapUnavailableMessage(path), MapUnavailableCaption,
                                  platform::MessageBoxIcon::Error);
-        return false;
+        return std::nullopt;
     }
-    world.setFromFile(*file.value);
+    return std::move(*map.value);
+}
+
+void loadTerrain(const World& world) {
     terrainGpu = TerrainGpu{};
-    loadTerrainTextures();
-    placeMapObjects(*file.value, create);
-    buildLayerBuffers();
-    buildChunks();
-    buildGridBuffer();
-    return true;
+    if (world.columns <= 0 || world.rows <= 0)
+        return;
+    loadTerrainTextures(world);
+    buildLayerBuffers(world);
+    buildChunks(world);
+    buildGridBuffer(world);
 }

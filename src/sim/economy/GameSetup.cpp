@@ -1,8 +1,7 @@
 #include "sim/economy/GameSetup.h"
 
-#include "core/Clock.h"
 #include "core/Log.h"
-#include "core/RandomGenerator.h"
+#include "sim/game/Game.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/Barracks.h"
 #include "sim/objects/Construction.h"
@@ -15,12 +14,10 @@
 
 namespace {
 
-// The simulation's own numbers: nothing outside it draws from them, so a seed fixes the game.
-RandomGenerator simulationRandom;
-
-// A whole number of cells from 0 to 199.
+// A whole number of cells from 0 to 199, from the game's own numbers: nothing outside the
+// simulation draws from them, so a seed fixes the game.
 double randomCell() {
-    return static_cast<double>(simulationRandom.next() % 200);
+    return static_cast<double>(Game::current().random().next() % 200);
 }
 
 template <typename T> std::unique_ptr<T> make(WorldObjectType type, int32_t owner, double x, double z) {
@@ -60,8 +57,8 @@ void onPlayerMessage(const std::string& text, Player::MessageType /*kind*/) {
     Log << "RSS MESSAGE " << text << std::endl;
 }
 
-void runGameSetup(int32_t enemyMarines) {
-    simulationRandom.seed(static_cast<uint32_t>(currentTime()));
+void runGameSetup(std::time_t seed, int32_t enemyMarines) {
+    Game::current().random().seed(static_cast<uint32_t>(seed));
     openLog();
 
     ObjectManager* world = ObjectManager::getInstance();

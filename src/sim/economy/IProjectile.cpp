@@ -1,15 +1,15 @@
 #include "sim/economy/IProjectile.h"
 
-#include "core/FrameClock.h"
-#include "files/World.h"
+#include "sim/game/GameClock.h"
+#include "sim/game/GameMap.h"
 #include "sim/objects/Presentation.h"
 
 IProjectile::IProjectile(double fromX, double fromZ, double toX, double toZ, int32_t flightTime, int kind)
-    : fromX(fromX), fromZ(fromZ), toX(toX), toZ(toZ), startTime(TotalMilliseconds),
-      endTime(TotalMilliseconds + flightTime), model(presentation().createProjectileInstance(kind)) {}
+    : fromX(fromX), fromZ(fromZ), toX(toX), toZ(toZ), startTime(gameClock().now()),
+      endTime(gameClock().now() + flightTime), model(presentation().createProjectileInstance(kind)) {}
 
 bool IProjectile::isDead() const {
-    return TotalMilliseconds >= endTime;
+    return gameClock().now() >= endTime;
 }
 
 void IProjectile::render() {
@@ -21,7 +21,7 @@ void IProjectile::render() {
 }
 
 double IProjectile::flightParameter() const {
-    return static_cast<double>(TotalMilliseconds - startTime) / static_cast<double>(endTime - startTime);
+    return static_cast<double>(gameClock().now() - startTime) / static_cast<double>(endTime - startTime);
 }
 
 double IProjectile::startGround() const {

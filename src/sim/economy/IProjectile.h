@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/ModelInstance.h"
 #include "sim/economy/IUpdateDeadRender.h"
+#include "sim/objects/ModelInstance.h"
 
 #include <cstdint>
 #include <memory>

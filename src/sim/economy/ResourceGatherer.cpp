@@ -1,9 +1,9 @@
 #include "sim/economy/ResourceGatherer.h"
 
-#include "core/FrameClock.h"
 #include "core/Log.h"
 #include "sim/economy/ResourcePile.h"
 #include "sim/economy/ResourceReceiverType.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 
 ResourceReceiver* receiverOfKind(IWorldObject& object, ResourceType kind) {
@@ -66,7 +66,7 @@ void ResourceGatherer::gatheringStep() {
 
 void ResourceGatherer::gatherInReach() {
     auto& pile = dynamic_cast<ResourcePile&>(*target);
-    while (gatherTimer.due(TotalMilliseconds)) {
+    while (gatherTimer.due(gameClock().now())) {
         ResourceSack unit;
         unit.amounts[pile.getResourceType()] = 1;
         moveResources(unit, pile.getContents(), load);

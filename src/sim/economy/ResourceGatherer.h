@@ -12,8 +12,8 @@ class IWorldObject;
 class ResourceReceiver;
 
 // Takes one unit per interval from a pile in reach into a small load, delivers a full load to
-// the nearest receiver of the kind (any owner's) and goes back; when the pile is used up it
-// turns to the nearest pile of the same kind.
+// the nearest receiver of the kind of the gatherer's own side and goes back; when the pile is used
+// up it turns to the nearest pile of the same kind.
 class ResourceGatherer : public IAbility {
 public:
     static constexpr double Reach = 1.0;

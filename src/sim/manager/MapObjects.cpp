@@ -1,6 +1,5 @@
 #include "sim/manager/MapObjects.h"
 
-#include "files/World.h"
 #include "files/WorldFile.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/ObjectFactory.h"
@@ -8,9 +7,4 @@
 void addMapObject(const MapObject& object) {
     if (auto created = ObjectFactory::createObject(object.type, object.owner, object.x, object.z))
         ObjectManager::getInstance()->addObject(std::move(created));
-}
-
-void loadMapForSimulation(const WorldFile& file) {
-    world.setFromFile(file);
-    placeMapObjects(file, addMapObject);
 }

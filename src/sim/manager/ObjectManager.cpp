@@ -1,21 +1,13 @@
 #include "sim/manager/ObjectManager.h"
 
+#include "sim/game/Game.h"
+
 #include <cmath>
+#include <unordered_map>
 #include <utility>
 
-namespace {
-ObjectManager* instance = nullptr;
-} // namespace
-
 ObjectManager* ObjectManager::getInstance() {
-    if (!instance)
-        instance = new ObjectManager();
-    return instance;
-}
-
-void ObjectManager::destroyInstance() {
-    // The pointer is cleared first so that nothing reaches a manager being destroyed.
-    delete std::exchange(instance, nullptr);
+    return &Game::current().objects();
 }
 
 std::shared_ptr<IWorldObject> ObjectManager::addObject(std::shared_ptr<IWorldObject> object) {
@@ -25,6 +17,27 @@ std::shared_ptr<IWorldObject> ObjectManager::addObject(std::shared_ptr<IWorldObj
     index.add(object);
     objectAdded(object.get());
     return object;
+}
+
+ObjectList ObjectManager::objectsAt(const std::vector<std::size_t>& places) const {
+    const std::vector<std::shared_ptr<IWorldObject>> listed(getObjects().begin(), getObjects().end());
+    ObjectList found;
+    for (const std::size_t place : places)
+        if (place < listed.size())
+            found.push_back(listed[place]);
+    return found;
+}
+
+std::vector<std::size_t> ObjectManager::placesOf(const ObjectList& objects) const {
+    std::unordered_map<const IWorldObject*, std::size_t> placeOf;
+    std::size_t place = 0;
+    for (const auto& object : getObjects())
+        placeOf.emplace(object.get(), place++);
+    std::vector<std::size_t> places;
+    for (const auto& object : objects)
+        if (const auto found = placeOf.find(object.get()); found != placeOf.end())
+            places.push_back(found->second);
+    return places;
 }
 
 void ObjectManager::addProjectile(std::unique_ptr<IUpdateDeadRender> projectile) {

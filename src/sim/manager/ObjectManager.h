@@ -5,18 +5,18 @@
 #include "sim/manager/ObjectIndex.h"
 #include "sim/manager/ObjectSelecter.h"
 
+#include <cstddef>
 #include <list>
 #include <memory>
+#include <vector>
 
 // The one owner of everything in the world: the world objects (shared with targets, sites,
 // queues and selections) and the projectiles in flight. Updates them once per pass, draws them
 // once per frame and drops the dead, announcing additions, removals and shots.
 class ObjectManager : public ObjectSelecter {
 public:
-    // The manager, created on the first call.
+    // The current game's manager, created on the first call.
     static ObjectManager* getInstance();
-    // Destroys the manager if it exists; the next getInstance() makes a new one.
-    static void destroyInstance();
 
     // Appends the object to the world and announces it; a null object is ignored.
     std::shared_ptr<IWorldObject> addObject(std::shared_ptr<IWorldObject> object);
@@ -27,6 +27,12 @@ public:
     void render();
 
     std::size_t projectileCount() const { return projectiles.size(); }
+
+    // The objects at these places of the list, in the order given; places past its end are left
+    // out. Commands name objects so.
+    ObjectList objectsAt(const std::vector<std::size_t>& places) const;
+    // The places in the list of these objects, in their order; objects not in the world are left out.
+    std::vector<std::size_t> placesOf(const ObjectList& objects) const;
 
     // The plain walk's answers, from the index.
     std::unique_ptr<ObjectList> selectInRadius(double x, double z, double radius) const override;
@@ -44,6 +50,7 @@ public:
     GameSignal<void(IWorldObject*, IWorldObject*)> objectAttacked; // attacker, target
 
 private:
+    friend class Game;
     ObjectManager() = default;
 
     void removeDeadObjects();

@@ -1,6 +1,6 @@
 #include "sim/objects/Builder.h"
 
-#include "core/FrameClock.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/Construction.h"
 
@@ -39,7 +39,7 @@ void Builder::update() {
         return;
     }
     auto& construction = dynamic_cast<Construction&>(*site);
-    while (buildTimer.due(TotalMilliseconds))
+    while (buildTimer.due(gameClock().now()))
         construction.workStep();
 }
 

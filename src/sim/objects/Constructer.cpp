@@ -1,8 +1,8 @@
 #include "sim/objects/Constructer.h"
 
-#include "core/FrameClock.h"
 #include "core/Log.h"
 #include "sim/economy/Prices.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/Fighter.h"
 #include "sim/players/PlayerManager.h"
@@ -43,7 +43,7 @@ bool Constructer::addToQueue(std::unique_ptr<IWorldObject> unit) {
 }
 
 void Constructer::update() {
-    while (!queue.empty() && trainingTimer.due(TotalMilliseconds)) {
+    while (!queue.empty() && trainingTimer.due(gameClock().now())) {
         const std::shared_ptr<IWorldObject> unit = queue.takeFirst();
         if (!unit)
             continue;
@@ -62,7 +62,7 @@ void Constructer::update() {
 double Constructer::trainingProgress() const {
     if (trainingTimer.last == -1)
         return 1.0;
-    const double progress = static_cast<double>(TotalMilliseconds - trainingTimer.last) /
+    const double progress = static_cast<double>(gameClock().now() - trainingTimer.last) /
                             static_cast<double>(trainingTimer.interval);
     return std::clamp(progress, 0.0, 1.0);
 }

@@ -1,9 +1,9 @@
 #include "sim/objects/Fightable.h"
 
-#include "core/FrameClock.h"
 #include "core/Log.h"
 #include "sim/economy/ProjectileInstant.h"
 #include "sim/economy/ProjectileSplash.h"
+#include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/objects/IWorldObject.h"
 #include "sim/players/PlayerManager.h"
@@ -72,12 +72,12 @@ void Fightable::update() {
     }
     // The target is kept alive through the step even if a handler lets go of it.
     const std::shared_ptr<IWorldObject> victim = target;
-    while (attackTimer.due(TotalMilliseconds))
+    while (attackTimer.due(gameClock().now()))
         fireAt(*victim);
 }
 
 void Fightable::scanForEnemy() {
-    if (!scanTimer.due(TotalMilliseconds))
+    if (!scanTimer.due(gameClock().now()))
         return;
     const GridPosition here = object->position();
     std::shared_ptr<IWorldObject> enemy =

@@ -1,7 +1,7 @@
 #include "sim/objects/IWorldObject.h"
 
 #include "core/Log.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 #include "sim/objects/Presentation.h"
 #include "sim/players/PlayerManager.h"
 

@@ -1,6 +1,6 @@
 #include "sim/objects/Moveable.h"
 
-#include "core/FrameClock.h"
+#include "sim/game/GameClock.h"
 #include "sim/objects/Presentation.h"
 #include "sim/objects/UnitResponseSwitch.h"
 #include "sim/objects/WorldObjectData.h"
@@ -49,7 +49,7 @@ void Moveable::update() {
     bool walked = false;
     double walkedX = 0.0;
     double walkedZ = 0.0;
-    int32_t left = FrameMilliseconds;
+    int32_t left = gameClock().passLength();
     do {
         const int32_t piece = std::min(left, LongestPieceMilliseconds);
         left -= piece;

@@ -1,6 +1,6 @@
 #include "sim/objects/MoveableFightable.h"
 
-#include "core/FrameClock.h"
+#include "sim/game/GameClock.h"
 #include "sim/objects/IWorldObject.h"
 
 void MoveableFightable::attach(WorldObjectData& record) {
@@ -15,7 +15,7 @@ void MoveableFightable::stop() {
 
 void MoveableFightable::onAttack() {
     pauseDuration = ShotPause;
-    pauseStart = TotalMilliseconds;
+    pauseStart = gameClock().now();
 }
 
 void MoveableFightable::onTargetOutOfRange() {
@@ -26,7 +26,7 @@ void MoveableFightable::onTargetOutOfRange() {
 void MoveableFightable::update() {
     if (getTarget() && isMoving() && isInRange())
         stopWalking();
-    if (static_cast<int64_t>(pauseStart) + pauseDuration < TotalMilliseconds) {
+    if (static_cast<int64_t>(pauseStart) + pauseDuration < gameClock().now()) {
         Moveable::update();
         Fightable::update();
     }

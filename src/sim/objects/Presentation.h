@@ -22,8 +22,9 @@ public:
     virtual void playSelectResponse(int /*type*/) {}
     virtual void playMoveAcknowledgement(int /*type*/) {}
 
-    // Makes a command button of the interface panel visible (5 trains a Worker, 6 a Marine).
-    virtual void showPanelButton(int /*slot*/) {}
+    // `player`'s selection offers a command button of the interface panel (5 trains a Worker, 6 a
+    // Marine).
+    virtual void showPanelButton(int /*player*/, int /*slot*/) {}
 };
 
 Presentation& presentation();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "files/ModelInstance.h"
 #include "sim/objects/GridPosition.h"
+#include "sim/objects/ModelInstance.h"
 #include "sim/objects/PositionWatcher.h"
 #include "sim/objects/WorldObjectType.h"
 

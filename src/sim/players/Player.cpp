@@ -25,7 +25,7 @@ Player::~Player() {
 }
 
 void Player::update() {
-    selection.removeDead();
+    dropDead();
     Log << "Player1(" << name << ") population = " << static_cast<uint32_t>(population)
         << " resources = " << describe(resources) << std::endl;
 }

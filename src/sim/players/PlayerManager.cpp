@@ -1,22 +1,12 @@
 #include "sim/players/PlayerManager.h"
 
 #include "core/Log.h"
+#include "sim/game/Game.h"
 
 #include <stdexcept>
-#include <utility>
-
-namespace {
-PlayerManager* instance = nullptr;
-} // namespace
 
 PlayerManager* PlayerManager::getInstance() {
-    if (!instance)
-        instance = new PlayerManager();
-    return instance;
-}
-
-void PlayerManager::destroyInstance() {
-    delete std::exchange(instance, nullptr);
+    return &Game::current().players();
 }
 
 PlayerManager::PlayerManager() {

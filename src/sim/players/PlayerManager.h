@@ -11,10 +11,10 @@
 // The three sides: 0 "Gaia" (neutral, owns the piles), 1 "Tolvanek" (the human), 2 "Rudmarel".
 class PlayerManager : public IUpdateDead {
 public:
-    // The manager, created with its three players on the first call.
+    static constexpr int32_t PlayerCount = 3;
+
+    // The current game's manager, created with its three players on the first call.
     static PlayerManager* getInstance();
-    // Destroys the manager (and its players) if it exists.
-    static void destroyInstance();
 
     ~PlayerManager() override;
 
@@ -30,6 +30,7 @@ public:
     GameOutcome& getOutcome() { return outcome; }
 
 private:
+    friend class Game;
     PlayerManager();
 
     std::vector<std::unique_ptr<Player>> players;

@@ -10,11 +10,11 @@
 
 namespace {
 
-void showTrainingButton(const IWorldObject& object) {
+void showTrainingButton(int32_t player, const IWorldObject& object) {
     if (dynamic_cast<const TownCenter*>(&object))
-        presentation().showPanelButton(PlayerSelector::TrainWorker);
+        presentation().showPanelButton(player, PlayerSelector::TrainWorker);
     else if (dynamic_cast<const Barracks*>(&object))
-        presentation().showPanelButton(PlayerSelector::TrainMarine);
+        presentation().showPanelButton(player, PlayerSelector::TrainMarine);
 }
 
 } // namespace
@@ -32,7 +32,7 @@ void PlayerSelector::selectObjects(const ObjectList* picked) {
         return;
     }
     if (own->size() == 1)
-        showTrainingButton(*own->front());
+        showTrainingButton(playerId, *own->front());
     bool first = true;
     for (const auto& object : *own) {
         selection.add(object);

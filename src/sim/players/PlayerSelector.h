@@ -27,6 +27,8 @@ public:
     void train(int32_t code);
 
     SelectedObjects getSelection() const { return selection; }
+    // Forgets the dead among the selected.
+    void dropDead() { selection.removeDead(); }
 
 protected:
     SelectedObjects selection{SelectionCapacity};

@@ -50,7 +50,7 @@ protected:
     // The quads a selection read-out adds to the panel's own.
     static std::vector<RecordedQuad> readOutOf(Player& player) {
         const auto panel = recordIn2D([] { drawPanel(mouseAt(-1, -1)); });
-        auto all = recordIn2D([&] { drawSelectionInfo(player); });
+        auto all = recordIn2D([&] { drawSelectionInfo(player.getSelection()); });
         all.erase(all.begin(), all.begin() + static_cast<std::ptrdiff_t>(panel.size()));
         return all;
     }

@@ -4,6 +4,9 @@
 #include "files/World.h"
 #include "formats/MapWriter.h"
 #include "platform/Platform.h"
+#include "sim/game/Game.h"
+#include "sim/game/GameMap.h"
+#include "sim/manager/ObjectManager.h"
 #include "support/GlWindow.h"
 #include "support/ScratchFolder.h"
 
@@ -37,7 +40,7 @@ protected:
         recordedMessageBoxes.clear();
     }
     void TearDown() override {
-        world = World{};
+        Game::end();
         terrainGpu = TerrainGpu{};
     }
 
@@ -47,9 +50,19 @@ protected:
         return writeBytes(folder_ / "test.ktqw", bytes, bytes.size() - cut);
     }
 
+    // The map read as the window's game reads it, the game started on it and its ground made ready
+    // to draw; `placed_` is what the game's world begins with, as many objects as the map places.
     bool load(const std::string& path) {
+        const std::optional<MapFile> map = loadMap(path);
+        Game::start(GameSettings{}, map ? &map->world : nullptr);
+        loadTerrain(gameMap());
         placed_.clear();
-        return loadWorld(path, [this](const MapObject& object) { placed_.push_back(object); });
+        const ObjectList& objects = ObjectManager::getInstance()->getObjects();
+        for (auto it = objects.begin(); map && placed_.size() < mapObjects(map->world).size(); ++it) {
+            const GridPosition at = (*it)->getPosition();
+            placed_.push_back({(*it)->getType(), (*it)->getOwner(), at.x, at.z});
+        }
+        return map.has_value();
     }
 
     const ScratchFolder folder_;
@@ -82,7 +95,7 @@ TEST_F(WorldLoaderTest, EachTextureGetsALayerOfItsCellsTheObjectsArePlacedAndARe
     ASSERT_EQ(recordedMessageBoxes.size(), 1u);
     EXPECT_EQ(recordedMessageBoxes[0].text, "Map " + truncated + " wasn't found or is corrupted!");
     EXPECT_EQ(recordedMessageBoxes[0].caption, "Map Unavailable");
-    EXPECT_TRUE(world.cornerHeights.empty());
+    EXPECT_TRUE(gameMap().cornerHeights.empty());
     EXPECT_TRUE(terrainGpu.layerCellCounts.empty());
     EXPECT_TRUE(terrainGpu.textures.empty());
     EXPECT_TRUE(placed_.empty());
@@ -93,12 +106,11 @@ class TerrainTest : public WorldLoaderTest {
 protected:
     void SetUp() override {
         WorldLoaderTest::SetUp();
-        WorldFile map;
-        map.rows = 3;
-        map.columns = 4;
-        map.cornerHeights.assign(20, 0.0f);
-        map.cellTextures.assign(12, -1);
-        ASSERT_TRUE(load(write(map)));
+        flat.rows = 3;
+        flat.columns = 4;
+        flat.cornerHeights.assign(20, 0.0f);
+        flat.cellTextures.assign(12, -1);
+        ASSERT_TRUE(load(write(flat)));
         glClearColor(0.0f, 0.0f, 0.8f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
@@ -124,19 +136,22 @@ protected:
     }
 
     // World x of a column line and z of a row line.
-    static double columnX(double column) { return 3.75 * column - world.worldWidth / 2.0; }
-    static double rowZ(double row) { return 3.75 * row - world.worldDepth / 2.0; }
+    static double columnX(double column) { return 3.75 * column - gameMap().worldWidth / 2.0; }
+    static double rowZ(double row) { return 3.75 * row - gameMap().worldDepth / 2.0; }
+
+    WorldFile flat;
 };
 
 TEST_F(TerrainTest, GroundPointFollowsThePlaneOfTheCellsCornersAndStaysOnTheMap) {
-    world.cornerHeights[1 * 4 + 2] = 0.2f; // corner (1, 2)
-    world.cornerHeights[1 * 4 + 3] = 0.4f; // corner (1, 3)
-    EXPECT_NEAR(groundPoint(1.0, 2.0).y, 20.0, 1e-4);
-    EXPECT_NEAR(groundPoint(1.0, 2.5).y, 30.0, 1e-4) << "half way along the edge: the mean height";
+    flat.cornerHeights[1 * 4 + 2] = 0.2f; // corner (1, 2)
+    flat.cornerHeights[1 * 4 + 3] = 0.4f; // corner (1, 3)
+    const World world(flat);
+    EXPECT_NEAR(world.groundPoint(1.0, 2.0).y, 20.0, 1e-4);
+    EXPECT_NEAR(world.groundPoint(1.0, 2.5).y, 30.0, 1e-4) << "half way along the edge: the mean height";
 
-    EXPECT_NEAR(groundPoint(-1.0, 2.0).y, 0.0, 1e-4) << "outside the map the nearest cell's height";
-    EXPECT_DOUBLE_EQ(groundPoint(-1.0, 2.0).z, rowZ(-1.0)) << "but the position itself is kept";
-    const WorldPoint farCorner = groundPoint(3.0, 4.0);
+    EXPECT_NEAR(world.groundPoint(-1.0, 2.0).y, 0.0, 1e-4) << "outside the map the nearest cell's height";
+    EXPECT_DOUBLE_EQ(world.groundPoint(-1.0, 2.0).z, rowZ(-1.0)) << "but the position itself is kept";
+    const WorldPoint farCorner = world.groundPoint(3.0, 4.0);
     EXPECT_DOUBLE_EQ(farCorner.x, columnX(4.0));
     EXPECT_NEAR(farCorner.y, 0.0, 1e-4);
 }

@@ -1,4 +1,5 @@
 #include "sim/economy/GameSetup.h"
+#include "sim/game/GameSettings.h"
 
 #include "sim/objects/Fighter.h"
 #include "support/SimulationTest.h"
@@ -10,14 +11,14 @@ namespace {
 using GameSetupTest = SimulationTest;
 
 TEST_F(GameSetupTest, TheEnemyMayStartWithFewerMarines) {
-    runGameSetup(2);
+    runGameSetup(1000, 2);
     EXPECT_EQ(player(2).getPopulation(), 2);
-    runGameSetup(0);
+    runGameSetup(1000, 0);
     EXPECT_EQ(player(2).getPopulation(), 2) << "a game without enemy Marines adds none";
 }
 
 TEST_F(GameSetupTest, EnemyMarinesStandAndWalkOnWholeCellsOfTheMap) {
-    runGameSetup();
+    runGameSetup(1000, StandardEnemyMarines);
     const auto enemies = world().selectByOwner(2);
     for (const auto& object : *enemies) {
         auto marine = std::dynamic_pointer_cast<Fighter>(object);

@@ -77,7 +77,7 @@ TEST_F(GatheringTest, AnEmptiedPileLeadsToTheNearestOtherPileOfTheKind) {
     auto second = add<MetalPile>(TypeMetalPile, 0, 0.0, 8.0);
     pile->getContents().amounts[Metal] = 5;
     worker->actOn(pile);
-    while (!pile->isDead() && TotalMilliseconds < 5000)
+    while (!pile->isDead() && gameClock().now() < 5000)
         runFrame(10);
     runFrame(10);
     EXPECT_EQ(worker->ResourceGatherer::getTarget(), second);

@@ -1,5 +1,6 @@
 #include "sim/economy/ProjectileInstant.h"
 #include "sim/economy/ProjectileSplash.h"
+#include "sim/game/Game.h"
 #include "sim/objects/Fighter.h"
 #include "sim/objects/MetalPile.h"
 #include "sim/objects/Worker.h"
@@ -39,7 +40,7 @@ TEST_F(ProjectileTest, AShellLandsAfterSixSecondsOnEveryFightableObjectStrictlyI
 TEST_F(ProjectileTest, AShellInFlightAtShutdownLandsNowhere) {
     auto enemy = add<Fighter>(TypeMarine, 2, 0.0, 0.0);
     world().addProjectile(std::make_unique<ProjectileSplash>(3, 0.0, 0.0, 0.0, 0.0, 50.0));
-    ObjectManager::destroyInstance();
+    Game::end();
     EXPECT_EQ(enemy->getHp(), 60);
 }
 

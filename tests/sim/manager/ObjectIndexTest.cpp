@@ -1,6 +1,6 @@
 // The object manager answers its queries from an index; a plain view over the same list walks
 // it. Random worlds, changed between rounds of questions, must get the same answers from both.
-#include "sim/manager/SimulationPass.h"
+#include "sim/game/Game.h"
 #include "sim/objects/Barracks.h"
 #include "sim/objects/Construction.h"
 #include "sim/objects/MetalPile.h"
@@ -119,7 +119,7 @@ TEST_F(ObjectIndexTest, RandomWorldsGetThePlainWalksAnswers) {
             askEverywhere(25);
             disturb(types);
         }
-        destroySimulation();
+        Game::end();
     }
 }
 

@@ -12,16 +12,16 @@ TEST_F(CombatTest, AMarineChasesItsTargetAndFiresOneCooldownAfterTheFirstStepInR
     marine->actOn(victim);
 
     int32_t inRangeAt = -1;
-    while (inRangeAt < 0 && TotalMilliseconds < 5000) {
+    while (inRangeAt < 0 && gameClock().now() < 5000) {
         runFrame(10);
         if (distance2D(marine->getPosition(), victim->getPosition()) <= 20.0)
-            inRangeAt = TotalMilliseconds;
+            inRangeAt = gameClock().now();
     }
     ASSERT_GT(inRangeAt, 0);
     runFrame(10);
     EXPECT_FALSE(marine->isMoving()) << "a unit with its target in range stands still";
 
-    while (TotalMilliseconds < inRangeAt + 290)
+    while (gameClock().now() < inRangeAt + 290)
         runFrame(10);
     EXPECT_EQ(victim->getHp(), 40);
     runFrame(10);

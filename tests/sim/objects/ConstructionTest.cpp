@@ -43,7 +43,7 @@ TEST_F(ConstructionTest, TwoWorkersBuildASiteAndTheBuildingKeepsTheSitesHitPoint
     EXPECT_EQ(barracksSite->getProgress(), progressBefore + 10) << "two builders add 10 per 30 ms";
 
     barracksSite->takeDamage(40);
-    while (!barracksSite->isDead() && TotalMilliseconds < 10000)
+    while (!barracksSite->isDead() && gameClock().now() < 10000)
         runFrame(10);
     ASSERT_TRUE(barracksSite->isDead());
     runFrame(10);
@@ -62,7 +62,7 @@ TEST_F(ConstructionTest, ABuilderMovesOnToTheNearestRemainingSite) {
     auto nearer = site(2, 12.0, 0.0);
     auto worker = add<Worker>(TypeWorker, 1, 10.0, 0.0);
     worker->actOn(near);
-    while (!near->isDead() && TotalMilliseconds < 20000)
+    while (!near->isDead() && gameClock().now() < 20000)
         runFrame(10);
     runFrame(10);
     EXPECT_EQ(worker->getSite(), nearer);

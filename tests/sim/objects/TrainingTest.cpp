@@ -26,11 +26,11 @@ TEST_F(TrainingTest, QueuedMarinesLeaveEveryTwoSecondsAfterTheFirstUpdate) {
 
     std::vector<int32_t> trained;
     runFrame(100); // the training timer starts here
-    while (TotalMilliseconds < 7000) {
+    while (gameClock().now() < 7000) {
         const int before = logCount(" constructed: ");
         runFrame(100);
         if (logCount(" constructed: ") > before)
-            trained.push_back(TotalMilliseconds - 100);
+            trained.push_back(gameClock().now() - 100);
     }
     EXPECT_EQ(trained, (std::vector<int32_t>{2000, 4000, 6000}));
     EXPECT_EQ(player(1).getPopulation(), 4);

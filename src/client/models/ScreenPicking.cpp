@@ -1,12 +1,12 @@
-#include "client/render/ScreenPicking.h"
+#include "client/models/ScreenPicking.h"
 
 #include "client/models/ModelDrawing.h"
+#include "client/render/ViewTransform.h"
 #include "core/Input.h"
-#include "files/World.h"
+#include "sim/game/GameMap.h"
 #include "sim/objects/IWorldObject.h"
 
 #include <GL/glew.h>
-#include <GL/glu.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -54,19 +54,13 @@ std::vector<bool> readHits(const ReadArea& area, std::size_t ids) {
 // Whether the centre of the object's picking box shows inside the rectangle, at the present
 // matrices. A drag catches an object by it even where another object covers it: two Workers
 // trained one after the other stand on one spot, and a drag over them takes both.
-bool centreInside(const ModelInstance& instance, const GridPosition& position, int x1, int y1, int x2,
-                  int y2) {
-    GLdouble modelView[16];
-    GLdouble projection[16];
-    GLint viewport[4];
-    glGetDoublev(GL_MODELVIEW_MATRIX, modelView);
-    glGetDoublev(GL_PROJECTION_MATRIX, projection);
-    glGetIntegerv(GL_VIEWPORT, viewport);
+bool centreInside(const ViewTransform& view, const ModelInstance& instance, const GridPosition& position,
+                  int x1, int y1, int x2, int y2) {
     const BoundingBox& box = instance.model->boundingBox;
     const WorldPoint ground = groundPoint(position.z, position.x);
-    GLdouble x = 0.0, y = 0.0, depth = 0.0;
-    if (!gluProject(ground.x + (box.minX + box.maxX) / 2.0, ground.y + (box.minY + box.maxY) / 2.0,
-                    ground.z + (box.minZ + box.maxZ) / 2.0, modelView, projection, viewport, &x, &y, &depth))
+    double x = 0.0, y = 0.0, depth = 0.0;
+    if (!view.project(ground.x + (box.minX + box.maxX) / 2.0, ground.y + (box.minY + box.maxY) / 2.0,
+                      ground.z + (box.minZ + box.maxZ) / 2.0, x, y, depth))
         return false;
     return depth >= 0.0 && depth <= 1.0 && x >= std::min(x1, x2) && x <= std::max(x1, x2) &&
            y >= std::min(y1, y2) && y <= std::max(y1, y2);
@@ -99,9 +93,11 @@ std::unique_ptr<ObjectList> selectInScreenRect(const ObjectSelecter& view, int x
 
     const std::vector<bool> hit = readHits(area, participants.size());
     const bool drag = x1 != x2 || y1 != y2;
+    const ViewTransform transform = ViewTransform::current();
     for (std::size_t id = 0; id < participants.size(); ++id) {
         const auto& object = participants[id];
-        if (hit[id] || (drag && centreInside(*object->getModel(), object->getPosition(), x1, y1, x2, y2)))
+        if (hit[id] ||
+            (drag && centreInside(transform, *object->getModel(), object->getPosition(), x1, y1, x2, y2)))
             picked->push_back(object);
     }
     glEnable(GL_DITHER);

@@ -1,4 +1,4 @@
-#include "files/ModelInstance.h"
+#include "sim/objects/ModelInstance.h"
 
 #include "core/Clock.h"
 #include "files/Model.h"

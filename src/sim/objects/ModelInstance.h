@@ -23,7 +23,8 @@ struct ModelAnimationEntry {
 using ModelAnimationState = std::vector<ModelAnimationEntry>;
 
 // A world object's or projectile's picture: a shared model with its own animation state,
-// facing and team colour. Whoever makes the instance hands it the model's record and what
+// facing and team colour. The object owns it and sets its colour, facing and animations; the
+// client makes it and draws it. Whoever makes the instance hands it the model's record and what
 // drawing that record needs; an instance without the latter is never drawn.
 struct ModelInstance {
     const Model* model = nullptr;

@@ -1,8 +1,8 @@
 #include "client/GamePresentation.h"
 #include "client/models/ModelGpu.h"
-#include "client/render/ScreenPicking.h"
+#include "client/models/ScreenPicking.h"
 #include "core/Input.h"
-#include "files/World.h"
+#include "sim/game/Game.h"
 #include "platform/Platform.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/players/PlayerManager.h"
@@ -43,7 +43,7 @@ class ScreenPickingTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(openGlWindow());
-        world = World{}; // grid (x, z) lies at world (3.75 x, 0, 3.75 z)
+        Game::end(); // an empty map: grid (x, z) lies at world (3.75 x, 0, 3.75 z)
         presentation = std::make_unique<BoxPresentation>();
         setPresentation(presentation.get());
         fitClientSizeToWindow();
@@ -53,8 +53,7 @@ protected:
     }
     void TearDown() override {
         setPresentation(nullptr);
-        PlayerManager::destroyInstance();
-        ObjectManager::destroyInstance();
+        Game::end();
     }
 
     // Looking along -z at the objects from 30 units away.

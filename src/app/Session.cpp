@@ -1,0 +1,47 @@
+#include "app/Session.h"
+
+#include "app/PlayedGame.h"
+#include "client/render/ScreenMessages.h"
+#include "client/terrain/WorldLoader.h"
+#include "sim/game/Game.h"
+#include "sim/players/PlayerManager.h"
+
+namespace {
+
+std::unique_ptr<Session>& currentSession() {
+    static std::unique_ptr<Session> current;
+    return current;
+}
+
+void showMessage(const std::string& text, Player::MessageType /*kind*/) {
+    screenMessages.add(text, gameClock().now());
+}
+
+} // namespace
+
+void Session::loadWorld() {
+    map = readMap();
+    loadTerrain(map ? World(map->world) : World());
+}
+
+// Those of the set-up itself (its starting units) only reach the log.
+void Session::startGame(const GameSettings& settings) {
+    Game::start(settings, map ? &map->world : nullptr);
+    map.reset();
+    PlayerManager::getInstance()->getPlayer(Player).messageSignal.connect(&showMessage);
+}
+
+void Session::end() {
+    Game::end();
+}
+
+Session& session() {
+    std::unique_ptr<Session>& current = currentSession();
+    if (!current)
+        current = std::make_unique<PlayedGame>(StandardEnemyMarines);
+    return *current;
+}
+
+void installSession(std::unique_ptr<Session> chosen) {
+    currentSession() = std::move(chosen);
+}

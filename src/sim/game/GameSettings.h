@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <ctime>
+#include <optional>
+#include <string>
+
+// How many Marines the enemy starts with in a standard game, and the most it may: a crowd the
+// simulation still runs smoothly.
+constexpr int32_t StandardEnemyMarines = 15;
+constexpr int32_t MostEnemyMarines = 1000;
+
+// Everything besides the orders that decides how a game plays: its map, its seed and the choices
+// made before it started. A recorded game keeps them in its header.
+struct GameSettings {
+    // The map as the game names it ("data\maps\motac.ktqw"), and the checksum of the file's bytes;
+    // no checksum: the game is played on an empty map (none was given, or it did not load).
+    std::string mapPath;
+    std::optional<uint64_t> mapChecksum;
+    // The calendar time the set-up seeds the simulation's random numbers with.
+    std::time_t seed = 0;
+    int32_t enemyMarines = StandardEnemyMarines;
+
+    bool operator==(const GameSettings&) const = default;
+};
