@@ -100,6 +100,18 @@ def images():
             write("image", "keyed_" + name, bytes([selector + 3]) + picture)
 
 
+def replays():
+    """A short recorded game of every line kind, one cut off while it was written, and one of an
+    empty map that ended before its first pass."""
+    header = ("orvalen-replay 1\nmap 0f26984c9f261f6a data\\maps\\motac.ktqw\nseed 1733650000\n"
+              "enemy-marines 15\n")
+    body = ("p 16\np 17\n2 1 select 3 4 22\n2 1 move 80 80.25\np 0\n3 1 act 5\n3 1 train 6\n"
+            "3 2 spawn 7 10.5 -3\n3 1 select none\nh 3 0123456789abcdef\nend 3\n")
+    write("replay", "every-line.replay", (header + body).encode())
+    write("replay", "cut-short.replay", (header + "p 16\n1 1 select 2\np 1").encode())
+    write("replay", "empty-map.replay", b"orvalen-replay 1\nmap none\nseed 0\nenemy-marines 0\nend 0\n")
+
+
 def main():
     write("map", "one-cell.ktqw", small_map(1, 1, ["grass.jpg"], [(0, 0)], []))
     write("map", "three-by-four.ktqw", small_map(3, 4, ["grass.jpg", "rock.jpg"], [(1, 2)], [(2, 3)]))
@@ -109,6 +121,7 @@ def main():
     write("wave", "stereo16.wav", wave(2, 16, 3))
     write("wave", "extensible-after-odd-chunk.wav", wave(2, 16, 2, extensible=True, padding_chunk=True))
     images()
+    replays()
 
 
 if __name__ == "__main__":

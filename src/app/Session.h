@@ -34,7 +34,7 @@ public:
     // A line to show over the scene, or nothing.
     virtual std::string caption() const { return {}; }
     // After the main loop: the game torn down, the log closed.
-    void end();
+    virtual void end();
 
 protected:
     // The map the game is played on; nothing for an empty map.

@@ -49,3 +49,8 @@ std::string ShownReplay::caption() const {
         return "Replay diverged at pass " + std::to_string(*pass);
     return runner.finished() ? "Replay finished" : "";
 }
+
+void ShownReplay::end() {
+    looker.selectObjects(nullptr);
+    Session::end();
+}

@@ -22,6 +22,8 @@ public:
     // "Replay finished" once every recorded pass has run; "Replay diverged at pass P" when the game
     // went another way than the recorded one.
     std::string caption() const override;
+    // What the watcher selected goes with the game.
+    void end() override;
 
 protected:
     std::optional<MapFile> readMap() override;

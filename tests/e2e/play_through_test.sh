@@ -96,4 +96,20 @@ screenshot "$shots/14-after-menu.png"
 [ "$(differing "$shots/12-victory.png" "$shots/14-after-menu.png" "$band")" -lt 2000 ] ||
   fail "the banner did not come back after the menu"
 
+# 7. The recording of the game, played again headless in the game's folder.
+quit_game "$GAME"
+recordings=("$GAME"/replays/*.replay)
+[ -f "${recordings[0]}" ] || fail "the game left no recording in replays/"
+replay() { (cd "$GAME" && "$BUILD/orvalen-sim" --replay "$1" > "$SCRATCH/replayed.txt"); }
+replay "${recordings[0]}" || fail "the recording does not replay: $(cat "$SCRATCH/replayed.txt")"
+grep -q '^replay matches: ' "$SCRATCH/replayed.txt" || fail "no match reported: $(cat "$SCRATCH/replayed.txt")"
+head -c $(($(stat -c %s "${recordings[0]}") / 2)) "${recordings[0]}" > "$GAME/cut.replay"
+replay cut.replay && fail "a recording cut short passed"
+grep -q '^replay incomplete: ends at pass ' "$SCRATCH/replayed.txt" || fail "the cut was not named"
+# The first Worker ordered at the base centre becomes a Marine: another price, another stock.
+sed '0,/ train 5$/s// train 6/' "${recordings[0]}" > "$GAME/changed.replay"
+cmp -s "${recordings[0]}" "$GAME/changed.replay" && fail "the recording holds no training order"
+replay changed.replay && fail "a recording with a changed order passed"
+grep -q '^replay diverged at pass ' "$SCRATCH/replayed.txt" || fail "the divergence was not named"
+
 echo "play_through_test: passed"
