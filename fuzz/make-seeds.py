@@ -105,7 +105,7 @@ def replays():
     empty map that ended before its first pass."""
     header = ("orvalen-replay 1\nmap 0f26984c9f261f6a data\\maps\\motac.ktqw\nseed 1733650000\n"
               "enemy-marines 15\n")
-    body = ("p 16\np 17\n2 1 select 3 4 22\n2 1 move 80 80.25\np 0\n3 1 act 5\n3 1 train 6\n"
+    body = ("p 16 17\n2 1 select 3 4 22\n2 1 move 80 80.25\np 0\n3 1 act 5\n3 1 train 6\n"
             "3 2 spawn 7 10.5 -3\n3 1 select none\nh 3 0123456789abcdef\nend 3\n")
     write("replay", "every-line.replay", (header + body).encode())
     write("replay", "cut-short.replay", (header + "p 16\n1 1 select 2\np 1").encode())

@@ -49,6 +49,15 @@ for bad in "" -1 1001 many; do
   run orvalen --enemy-marines $bad
   [ "$STATUS" -eq 2 ] && grep -q "enemy-marines needs" <<<"$ERR" || fail "orvalen --enemy-marines $bad: $STATUS $ERR"
 done
+# --replay takes a recorded game, and takes the enemy's Marines from it.
+run orvalen --replay
+[ "$STATUS" -eq 2 ] && grep -q "replay needs a recorded game" <<<"$ERR" || fail "orvalen --replay: $STATUS $ERR"
+run orvalen --replay game.replay --enemy-marines 3
+[ "$STATUS" -eq 2 ] || fail "orvalen --replay with --enemy-marines exited with $STATUS"
+# A recording that cannot be read is said so, before any window opens.
+run orvalen --replay missing.replay
+[ "$STATUS" -eq 1 ] && grep -q "The recorded game can't be shown: cannot read the recorded game missing.replay" <<<"$ERR" ||
+  fail "orvalen --replay missing.replay: $STATUS $ERR"
 [ ! -e "$SCRATCH/log.log" ] || fail "answering the command line wrote log.log"
 
 # orvalen-tool: a missing command is the usage error it always was.

@@ -42,6 +42,21 @@ replay() {
     fi
 }
 
+# The recorded game docs/formats.md shows still plays again on the baked map.
+documented_replay() {
+  local folder=$scratch/documented
+  mkdir -p "$folder"
+  ln -s "$build/data" "$folder/data"
+  sed -n '/<!-- example: replay -->/,/^```$/p' "$references/../../../docs/formats.md" | sed '1,2d;$d' > "$folder/example.replay"
+  if (cd "$folder" && "$build/orvalen-sim" --replay example.replay > result.txt); then
+    echo "ok formats-example"
+  else
+    echo "FAIL formats-example: $(cat "$folder/result.txt")"
+    failed=1
+  fi
+}
+
+[ "$mode" = check ] && documented_replay
 replay standard-start map --seed 1 --passes 20000
 replay battle empty --seed 2 --passes 1500 --script "$references/battle.txt"
 replay gathering empty --seed 3 --passes 3000 --script "$references/gathering.txt"

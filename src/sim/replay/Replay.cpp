@@ -36,11 +36,11 @@ public:
 private:
     std::optional<std::string> header(std::string_view line);
     std::optional<std::string> body(std::string_view line);
-    std::optional<std::string> pass(std::string_view length);
+    std::optional<std::string> passes(std::string_view lengths);
     std::optional<std::string> hash(std::string_view rest);
     std::optional<std::string> end(std::string_view rest);
     std::optional<std::string> command(std::string_view line);
-    int32_t passes() const { return static_cast<int32_t>(replay.passLengths.size()); }
+    int32_t passCount() const { return static_cast<int32_t>(replay.passLengths.size()); }
 
     bool formatSeen = false;
     bool inBody = false;
@@ -100,7 +100,7 @@ std::optional<std::string> ReplayReader::body(std::string_view line) {
         return std::string("a line after the end mark");
     const auto [key, rest] = splitFirst(line);
     if (key == "p")
-        return pass(rest);
+        return passes(rest);
     if (key == "h")
         return hash(rest);
     if (key == "end")
@@ -108,14 +108,20 @@ std::optional<std::string> ReplayReader::body(std::string_view line) {
     return command(line);
 }
 
-std::optional<std::string> ReplayReader::pass(std::string_view length) {
-    const std::optional<int32_t> milliseconds = parseNumber<int32_t>(std::string(length));
-    if (!milliseconds || *milliseconds < 0)
-        return std::string("p needs a pass length of at least 0 milliseconds");
-    gameTime += *milliseconds;
-    if (gameTime > std::numeric_limits<int32_t>::max())
-        return std::string("the game clock passes 2147483647 ms");
-    replay.passLengths.push_back(*milliseconds);
+std::optional<std::string> ReplayReader::passes(std::string_view lengths) {
+    if (lengths.empty())
+        return std::string("p needs pass lengths of at least 0 milliseconds");
+    while (!lengths.empty()) {
+        const auto [length, rest] = splitFirst(lengths);
+        lengths = rest;
+        const std::optional<int32_t> milliseconds = parseNumber<int32_t>(std::string(length));
+        if (!milliseconds || *milliseconds < 0)
+            return std::string("p needs pass lengths of at least 0 milliseconds");
+        gameTime += *milliseconds;
+        if (gameTime > std::numeric_limits<int32_t>::max())
+            return std::string("the game clock passes 2147483647 ms");
+        replay.passLengths.push_back(*milliseconds);
+    }
     return std::nullopt;
 }
 
@@ -125,8 +131,8 @@ std::optional<std::string> ReplayReader::hash(std::string_view rest) {
     const std::optional<uint64_t> hash = parseHex(value);
     if (!pass || !hash)
         return std::string("h needs a pass and a 16-digit hash");
-    if (*pass != passes() || *pass < 1)
-        return "a hash for pass " + std::to_string(*pass) + " after pass " + std::to_string(passes());
+    if (*pass != passCount() || *pass < 1)
+        return "a hash for pass " + std::to_string(*pass) + " after pass " + std::to_string(passCount());
     if (!replay.hashes.empty() && replay.hashes.back().first == *pass)
         return "a second hash for pass " + std::to_string(*pass);
     replay.hashes.emplace_back(*pass, *hash);
@@ -135,8 +141,8 @@ std::optional<std::string> ReplayReader::hash(std::string_view rest) {
 
 std::optional<std::string> ReplayReader::end(std::string_view rest) {
     const std::optional<int32_t> pass = parseNumber<int32_t>(std::string(rest));
-    if (!pass || *pass != passes())
-        return "the end mark names pass " + std::string(rest) + " after pass " + std::to_string(passes());
+    if (!pass || *pass != passCount())
+        return "the end mark names pass " + std::string(rest) + " after pass " + std::to_string(passCount());
     replay.complete = true;
     return std::nullopt;
 }
@@ -146,9 +152,9 @@ std::optional<std::string> ReplayReader::command(std::string_view line) {
     std::optional<TimedCommand> timed = parseCommandLine(line, error);
     if (!timed)
         return error;
-    if (timed->pass != passes())
+    if (timed->pass != passCount())
         return "a command for pass " + std::to_string(timed->pass) + " after pass " +
-               std::to_string(passes());
+               std::to_string(passCount());
     replay.commands.push_back(std::move(*timed));
     return std::nullopt;
 }

@@ -19,7 +19,7 @@ ReplayWriter::ReplayWriter(std::string path, const GameSettings& settings)
 }
 
 void ReplayWriter::pass(int32_t milliseconds) {
-    add("p " + std::to_string(milliseconds));
+    passLine += (passLine.empty() ? "p " : " ") + std::to_string(milliseconds);
 }
 
 void ReplayWriter::command(int32_t pass, const Command& command) {
@@ -42,14 +42,22 @@ void ReplayWriter::finish(int32_t passes, uint64_t hash) {
 }
 
 void ReplayWriter::add(const std::string& line) {
-    if (broken)
-        return;
+    endPassLine();
     waiting += line;
     waiting += '\n';
 }
 
+void ReplayWriter::endPassLine() {
+    if (passLine.empty())
+        return;
+    waiting += passLine;
+    waiting += '\n';
+    passLine.clear();
+}
+
 void ReplayWriter::writeOut() {
     lastWrite = currentTick();
+    endPassLine();
     if (broken)
         return;
     file.write(waiting.data(), static_cast<std::streamsize>(waiting.size()));

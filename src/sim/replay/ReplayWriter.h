@@ -8,7 +8,8 @@
 #include <string>
 
 // Writes a game to its recording as it is played: the header when made, then each pass, command
-// and hash. Lines wait in memory and reach the file, always at the end of a whole pass, once the
+// and hash. Passes in a row share a line, so a game at a thousand frames a second still takes only
+// a few bytes a pass. Lines wait in memory and reach the file, always at the end of a whole pass, once the
 // last write is 5 seconds old, so a game that is killed leaves a recording that replays up to a
 // recent pass. A file that cannot be written is reported in the log once; the game goes on.
 class ReplayWriter {
@@ -31,10 +32,12 @@ public:
 
 private:
     void add(const std::string& line);
+    void endPassLine();
     void writeOut();
 
     std::string filePath;
     std::ofstream file;
+    std::string passLine; // the passes since the last other line, "p <ms> <ms> ..."
     std::string waiting;
     uint32_t lastWrite = 0;
     bool broken = false;
