@@ -1,10 +1,12 @@
 #include "app/Frame.h"
 
+#include "app/KeyOrders.h"
 #include "app/Session.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
 #include "client/models/ScreenPicking.h"
+#include "client/panel/Minimap.h"
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
 #include "client/render/BackdropCache.h"
@@ -20,16 +22,22 @@
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
 #include "client/terrain/Terrain.h"
+#include "core/Clock.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
 #include "sim/game/GameClock.h"
+#include "sim/game/GameMap.h"
 #include "sim/manager/ObjectManager.h"
+#include "sim/objects/Moveable.h"
 #include "sim/players/PlayerManager.h"
 
 #include <GL/glew.h>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
+#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -41,6 +49,7 @@ constexpr float SkyHalfSize = 50.0f;
 constexpr int CaptionSize = 48;
 
 CameraSteering cameraSteering;
+KeyOrders keyOrders;
 
 void toggleOnPress(int key, bool& toggle) {
     if (keyPressed(key))
@@ -130,9 +139,58 @@ void drawFeedback() {
         drawBanner(caption, 255, 255, 255, ClientHeight * 3 / 4, CaptionSize);
 }
 
-// A finished drag replaces the selection with what it covers; otherwise (a right press) the
-// selection acts on the object under the cursor, or walks to the cell under it. The frame only
-// says so: the session carries the orders out.
+bool isOwnUnit(const IWorldObject& object) {
+    return object.getOwner() == Session::Player && dynamic_cast<const Moveable*>(&object) != nullptr;
+}
+
+// A box that holds a unit of the player's own leaves the buildings out.
+void leaveBuildingsOut(ObjectList& picked) {
+    if (std::any_of(picked.begin(), picked.end(), [](const auto& object) { return isOwnUnit(*object); }))
+        picked.remove_if(
+            [](const auto& object) { return dynamic_cast<const Moveable*>(object.get()) == nullptr; });
+}
+
+// A second click within the double-click time, near the first.
+bool isDoubleClick(const SelectionRect& rect) {
+    constexpr uint32_t DoubleClickMilliseconds = 400;
+    constexpr int Slack = 4;
+    static uint32_t lastTick = 0;
+    static int lastX = -100, lastY = -100;
+    const uint32_t now = currentTick();
+    const bool twice = now - lastTick <= DoubleClickMilliseconds &&
+                       std::abs(rect.currentX - lastX) <= Slack && std::abs(rect.currentY - lastY) <= Slack;
+    lastTick = now;
+    lastX = twice ? -100 : rect.currentX; // a third click starts over
+    lastY = rect.currentY;
+    return twice;
+}
+
+// Every unit of the player's own of that type that the view shows above the panel.
+ObjectList ownUnitsInView(const ObjectManager& objects, WorldObjectType type) {
+    ObjectList found = *selectInScreenRect(objects, 0, PanelStripHeight, ClientWidth - 1, ClientHeight - 1);
+    found.remove_if([type](const auto& object) { return !isOwnUnit(*object) || object->getType() != type; });
+    return found;
+}
+
+// A walk to the grid position, marked where it lands; with A armed, one that fights on the way.
+void orderWalkTo(double x, double z, bool fighting) {
+    constexpr int32_t player = Session::Player;
+    const bool taken =
+        session().give(fighting ? Command::attackMove(player, x, z) : Command::move(player, x, z));
+    if (taken && !session().shownSelection().empty())
+        moveMarker.place(x, z, gameClock().now());
+}
+
+// The same to the cell under the cursor.
+void orderToGround(bool fighting) {
+    if (HoverCell.valid())
+        orderWalkTo(HoverCell.hoverColumn, HoverCell.hoverRow, fighting);
+}
+
+// A finished drag replaces the selection with what it covers (a double click, with every own
+// unit of the clicked one's type in view; a click with A armed gives the attack-move instead);
+// otherwise (a right press) the selection acts on the object under the cursor, or walks to the
+// cell under it. The frame only says so: the session carries the orders out.
 void pickAndOrder(bool selectionDone) {
     hidePanelButtons();
     testVisibilityForPicking();
@@ -142,21 +200,75 @@ void pickAndOrder(bool selectionDone) {
     const SelectionRect& rect = selectionRect;
     const ObjectManager& objects = *ObjectManager::getInstance();
     constexpr int32_t player = Session::Player;
+    const bool armed = keyOrders.attackMoveArmed();
+    keyOrders.disarm();
+    const bool click = rect.anchorX == rect.currentX && rect.anchorY == rect.currentY;
+    if (selectionDone && click && armed) {
+        orderToGround(true);
+        return;
+    }
     if (selectionDone) {
-        const auto picked =
-            selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
-        session().give(Command::select(player, objects.placesOf(*picked)));
+        ObjectList picked =
+            *selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
+        if (!click)
+            leaveBuildingsOut(picked);
+        else if (isDoubleClick(rect) && !picked.empty() && isOwnUnit(*picked.front()))
+            picked = ownUnitsInView(objects, picked.front()->getType());
+        session().give(Command::select(player, objects.placesOf(picked)));
         return;
     }
     const auto picked =
         selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
-    if (const std::vector<std::size_t> places = objects.placesOf(*picked); !places.empty()) {
+    if (const std::vector<std::size_t> places = objects.placesOf(*picked); !places.empty())
         session().give(Command::act(player, places.front()));
-    } else if (HoverCell.valid()) {
-        const bool taken = session().give(Command::move(player, HoverCell.hoverColumn, HoverCell.hoverRow));
-        if (taken && !session().shownSelection().empty())
-            moveMarker.place(HoverCell.hoverColumn, HoverCell.hoverRow, gameClock().now());
+    else
+        orderToGround(false);
+}
+
+// The cursor in window pixels, y counted up from the bottom.
+platform::Point cursorInWindow() {
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    return {cursor.x, ClientHeight - cursor.y};
+}
+
+// A left press on the minimap, held, moves the view to the ground under the cursor.
+void followMinimapDrag() {
+    const platform::Point cursor = cursorInWindow();
+    if (const std::optional<GridPosition> at =
+            minimap.drag(cursor.x, cursor.y, platform::keyHeld(KeyLeftButton))) {
+        const WorldPoint ground = groundPoint(at->z, at->x);
+        centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
+                     mapGroundArea());
     }
+}
+
+// A right click on the minimap walks the selection to the ground there (fighting on the way when
+// A is armed). True when it was on the minimap.
+bool orderedOnMinimap() {
+    const platform::Point cursor = cursorInWindow();
+    if (!minimap.area().contains(cursor.x, cursor.y) || gameMap().columns <= 0)
+        return false;
+    const GridPosition at = minimap.gridAt(cursor.x, cursor.y);
+    const bool fighting = keyOrders.attackMoveArmed();
+    keyOrders.disarm();
+    orderWalkTo(std::floor(at.x), std::floor(at.z), fighting);
+    return true;
+}
+
+// In 2-D mode: a red cross at the cursor while an attack-move waits for its click.
+void drawAttackMoveCursor() {
+    if (!keyOrders.attackMoveArmed())
+        return;
+    constexpr int Arm = 10;
+    const SelectionRect& rect = selectionRect;
+    glDisable(GL_TEXTURE_2D);
+    glColor3ub(230, 40, 30);
+    glBegin(GL_LINES);
+    glVertex2i(rect.currentX - Arm, rect.currentY);
+    glVertex2i(rect.currentX + Arm, rect.currentY);
+    glVertex2i(rect.currentX, rect.currentY - Arm);
+    glVertex2i(rect.currentX, rect.currentY + Arm);
+    glEnd();
 }
 
 } // namespace
@@ -181,10 +293,13 @@ void drawFrame() {
     const int wheelNotches = takeWheelNotches();
     if (!frameToggles.menuVisible) {
         toggleOnPress('U', frameToggles.freeCamera);
-        if (frameToggles.freeCamera)
+        if (frameToggles.freeCamera) {
             updateCamera(camera);
-        else
+        } else {
             cameraSteering.steer(camera, wheelNotches);
+            followMinimapDrag();
+            keyOrders.take();
+        }
     }
     applyView(camera);
 
@@ -197,11 +312,15 @@ void drawFrame() {
         return;
     }
 
-    const bool rightPress = keyPressed(KeyRightButton);
+    bool rightPress = keyPressed(KeyRightButton);
+    if (rightPress && orderedOnMinimap())
+        rightPress = false;
     const SelectedObjects selection = session().shownSelection();
     drawScene(selection);
     enterOrthoMode();
-    const bool selectionDone = updateSelectionRect();
+    const bool selectionDone = updateSelectionRect(minimap.area());
+    minimap.draw(ObjectManager::getInstance()->getObjects(), camera, currentTick());
+    drawAttackMoveCursor();
     drawSelectionInfo(selection);
     drawFeedback();
     leaveOrthoMode();

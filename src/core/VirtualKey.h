@@ -6,6 +6,7 @@ enum VirtualKey : int {
     KeyLeftButton = 0x01,
     KeyRightButton = 0x02,
     KeyBackspace = 0x08,
+    KeyControl = 0x11, // either Ctrl key
     KeyEscape = 0x1B,
     KeyHome = 0x24,
     KeyLeft = 0x25,

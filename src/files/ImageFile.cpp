@@ -148,3 +148,18 @@ std::optional<DecodedImage> decodeColorKeyedImage(const std::string& path, uint3
     });
     return image;
 }
+
+std::array<uint8_t, 3> meanColour(const DecodedImage& image) {
+    const std::size_t channels = image.format == PixelFormat::LuminanceAlpha ? 2
+                                 : image.format == PixelFormat::Rgba         ? 4
+                                                                             : 3;
+    const std::size_t pixels = image.pixels.size() / channels;
+    if (pixels == 0)
+        return {0, 0, 0};
+    std::array<uint64_t, 3> sums{};
+    for (std::size_t i = 0; i < pixels; ++i)
+        for (std::size_t c = 0; c < 3; ++c)
+            sums[c] += image.pixels[i * channels + (channels == 2 ? 0 : c)];
+    return {static_cast<uint8_t>(sums[0] / pixels), static_cast<uint8_t>(sums[1] / pixels),
+            static_cast<uint8_t>(sums[2] / pixels)};
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,6 +30,9 @@ constexpr uint64_t MaxImagePixels = 4096 * 4096;
 // 32-bit image keeps its alpha; every other image (palette images included) becomes 24-bit
 // colour. Nothing when the file cannot be read, has no pixels or is too large. Needs no OpenGL.
 std::optional<DecodedImage> decodeImage(const std::string& path);
+
+// The image's mean colour, red, green and blue; grey for a luminance image. Black for no pixels.
+std::array<uint8_t, 3> meanColour(const DecodedImage& image);
 
 // The colour-keyed loader's reading: the image as 24-bit colour, then RGBA with alpha 0 where a
 // pixel's red + green * 256 + blue * 65536 equals `colourKey` and 255 elsewhere.

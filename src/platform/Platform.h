@@ -75,8 +75,10 @@ void postQuitMessage(int exitCode);
 
 uint32_t tickCount();
 
-bool keyHeld(int virtualKey); // a VirtualKey, or a letter or digit by its upper-case ASCII code
-Point cursorPosition();       // screen coordinates
+// A VirtualKey, or a letter or digit by its upper-case ASCII code: held now, or pressed since the
+// last pump, so a press released within one pass still counts once.
+bool keyHeld(int virtualKey);
+Point cursorPosition(); // screen coordinates
 Point screenToClient(Point screen);
 void setCursorPosition(Point screen);
 Rect clientRect(); // origin (0, 0), the drawable size

@@ -8,6 +8,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -26,6 +27,10 @@ Uint32 quitEventType = 0;
 // messages the system sends on its own when the window is created.
 std::deque<Message> pending;
 std::function<void(const std::string&, const std::string&, MessageBoxIcon)> messageBoxHandler;
+// The keys and buttons pressed during the last pump, by virtual-key code: a press released before
+// the game reads the key still counts as held for that pass, as the pressed-since-last-call bit
+// of an asynchronous key state does.
+bool pressedInLastPump[256] = {};
 volatile std::sig_atomic_t closeOnTermination = 0;
 volatile std::sig_atomic_t terminationRequested = 0;
 
@@ -211,6 +216,20 @@ Message translate(const SDL_Event& event) {
     }
 }
 
+// Called by SDL for every event as the pump takes it from the system, before the queue.
+int notePress(void* /*unused*/, SDL_Event* event) {
+    int virtualKey = 0;
+    if (event->type == SDL_KEYDOWN && !event->key.repeat)
+        virtualKey = virtualKeyOf(event->key.keysym.sym);
+    else if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_LEFT)
+        virtualKey = KeyLeftButton;
+    else if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_RIGHT)
+        virtualKey = KeyRightButton;
+    if (virtualKey > 0 && virtualKey < 256)
+        pressedInLastPump[virtualKey] = true;
+    return 1;
+}
+
 bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
@@ -234,6 +253,7 @@ bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
         return false;
     }
     quitEventType = SDL_RegisterEvents(1);
+    SDL_AddEventWatch(notePress, nullptr);
     // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
     for (int depth : {32, 24, 16})
         if (createWindowWithDepth(title, depth, flags))
@@ -368,6 +388,7 @@ bool peekMessage(Message& message) {
     // The game polls the keys and the mouse every pass, so their state must follow the input even
     // while events wait in the queue (a poll alone pumps only once the queue has drained). Motion
     // events carry nothing the window procedure uses; dropping them keeps the queue short.
+    std::fill(std::begin(pressedInLastPump), std::end(pressedInLastPump), false);
     SDL_PumpEvents();
     SDL_FlushEvent(SDL_MOUSEMOTION);
     SDL_Event event;
@@ -389,12 +410,16 @@ uint32_t tickCount() {
 }
 
 bool keyHeld(int virtualKey) {
+    if (virtualKey > 0 && virtualKey < 256 && pressedInLastPump[virtualKey])
+        return true;
     if (virtualKey == KeyLeftButton || virtualKey == KeyRightButton) {
         // As for the cursor: the window's own button events are the sure source over the window.
         const Uint32 buttons = mouseOverWindow() ? SDL_GetMouseState(nullptr, nullptr)
                                                  : SDL_GetGlobalMouseState(nullptr, nullptr);
         return (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
     }
+    if (virtualKey == KeyControl)
+        return (SDL_GetModState() & KMOD_CTRL) != 0;
     const SDL_Scancode scancode = scancodeOf(virtualKey);
     if (scancode == SDL_SCANCODE_UNKNOWN)
         return false;

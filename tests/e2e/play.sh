@@ -137,6 +137,23 @@ probe_where_now() {
   (cd "$GAME" && "$PROBE" where "$@" $(camera_pose))
 }
 
+# terrain_fills SHOT: every tile of the game view above the panel, but the minimap's, shows the
+# terrain's black grid lines: no sky shows beside the map.
+terrain_fills() {
+  local columns=8 rows=6 width=$((W / 8)) height=$(((H - 192) / 6)) minimap=$((8 + H / 5 + 8))
+  local row column left top black
+  for row in $(seq 0 $((rows - 1))); do
+    for column in $(seq 0 $((columns - 1))); do
+      left=$((column * width))
+      top=$((row * height))
+      [ "$left" -lt "$minimap" ] && [ "$top" -lt "$minimap" ] && continue
+      black=$(convert "$1" -crop "${width}x${height}+${left}+${top}" +repage -alpha off -fuzz 12% \
+        -fill red -opaque black -fill black +opaque red -fill white -opaque red -format '%[fx:round(mean * w * h)]' info:)
+      [ "$black" -gt 0 ] || { echo "no terrain in the tile at ($left, $top)" >&2; return 1; }
+    done
+  done
+}
+
 # click_button: the panel's first command button (a Worker at a base centre, a Marine at a Barracks).
 click_button() { click 34 "$(up_y 114)"; }
 

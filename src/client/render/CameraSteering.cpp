@@ -1,11 +1,14 @@
 #include "client/render/CameraSteering.h"
 
 #include "client/KeyPress.h"
-#include "client/render/CameraMoves.h"
+#include "client/render/SelectionRect.h"
 #include "core/FrameClock.h"
 #include "core/Input.h"
 #include "core/Log.h"
 #include "platform/Platform.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,6 +36,19 @@ PanDirections wantedPan() {
             direction(platform::keyHeld(KeyDown) || bottom, platform::keyHeld(KeyUp) || top)};
 }
 
+// The ground point under the cursor, on the plane of the point looked at; the point looked at when
+// the cursor is off the window or over the sky.
+Vec3 groundUnderCursor(const Camera& camera, const ViewShape& shape) {
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    if (ClientWidth <= 0 || ClientHeight <= 0)
+        return camera.center();
+    const float x = 2.0f * (static_cast<float>(cursor.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
+    const float y = 1.0f - 2.0f * (static_cast<float>(cursor.y) + 0.5f) / static_cast<float>(ClientHeight);
+    if (x < -1.0f || x > 1.0f || y < -1.0f || y > 1.0f)
+        return camera.center();
+    return groundUnder(camera, shape, x, y, camera.centerY).value_or(camera.center());
+}
+
 void logPose(const Camera& camera) {
     Log << "CAMERA eye (" << camera.eyeX << ", " << camera.eyeY << ", " << camera.eyeZ << ") center ("
         << camera.centerX << ", " << camera.centerY << ", " << camera.centerZ << ")\n";
@@ -40,19 +56,33 @@ void logPose(const Camera& camera) {
 
 } // namespace
 
+ViewShape gameViewShape() {
+    if (ClientWidth <= 0 || ClientHeight <= 0)
+        return {};
+    return {static_cast<float>(ClientWidth) / static_cast<float>(ClientHeight),
+            std::min(1.0f, static_cast<float>(PanelStripHeight) / static_cast<float>(ClientHeight))};
+}
+
+float viewWidth(const Camera& camera, const ViewShape& shape) {
+    const float spread = std::tan(VerticalFieldOfView / 2.0f * 3.14159265f / 180.0f);
+    return 2.0f * length(camera.eye() - camera.center()) * spread * shape.aspect;
+}
+
 void CameraSteering::steer(Camera& camera, int wheelNotches) {
     const Camera before = camera;
+    const ViewShape shape = gameViewShape();
     if (keyPressed(KeyHome))
         restoreStartPose(camera);
     if (wheelNotches != 0)
-        zoomCamera(camera, wheelNotches);
+        zoomCameraToward(camera, wheelNotches, groundUnderCursor(camera, shape));
     const PanDirections pan = wantedPan();
     if (pan.rightward != 0 || pan.forward != 0) {
-        const float step = PanSpeed * DeltaSeconds * length(camera.eye() - camera.center()) /
-                           length(Camera{}.eye() - Camera{}.center());
+        const float step = PanViewsPerSecond * viewWidth(camera, shape) * DeltaSeconds;
         panCamera(camera, static_cast<float>(pan.rightward) * step, static_cast<float>(pan.forward) * step,
-                  mapGroundArea());
+                  std::nullopt);
     }
+    if (const std::optional<GroundArea> area = mapGroundArea(); area && camera.eye() != before.eye())
+        keepOverMap(camera, shape, *area);
 
     const bool movedNow = camera.eye() != before.eye() || camera.center() != before.center();
     if (moving && !movedNow)

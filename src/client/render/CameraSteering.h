@@ -1,16 +1,17 @@
 #pragma once
 
 #include "client/render/Camera.h"
+#include "client/render/CameraMoves.h"
 
 // The ordinary camera's input, one call per frame while free flight is off: the arrow keys and
-// the cursor resting at the window's edge pan, the wheel zooms and Home goes back to the start.
-// When the camera comes to rest after moving, its pose goes to the log ("CAMERA eye (x, y, z)
-// center (x, y, z)"), so a session can be followed and replayed.
+// the cursor resting at the window's edge pan, the wheel zooms toward the point under the cursor
+// and Home goes back to the start. The view never shows beyond the map's edge. When the camera
+// comes to rest after moving, its pose goes to the log ("CAMERA eye (x, y, z) center (x, y, z)"),
+// so a session can be followed and replayed.
 class CameraSteering {
 public:
-    // Pan speed at the start distance, world units per second; it grows with the distance, so the
-    // picture moves at the same pace at every zoom.
-    static constexpr float PanSpeed = 120.0f;
+    // Panning covers this share of the view's width a second, whatever the zoom.
+    static constexpr float PanViewsPerSecond = 0.5f;
     // The cursor this close to an edge of the window pans that way.
     static constexpr int EdgePixels = 4;
 
@@ -19,3 +20,9 @@ public:
 private:
     bool moving = false;
 };
+
+// The game view's shape in the window as it is now: its aspect and the panel along its bottom.
+ViewShape gameViewShape();
+
+// The width of the ground the view shows across its middle, in world units.
+float viewWidth(const Camera& camera, const ViewShape& shape);

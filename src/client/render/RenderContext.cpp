@@ -1,5 +1,7 @@
 #include "client/render/RenderContext.h"
 
+#include "client/render/CameraMoves.h"
+
 #include "platform/Platform.h"
 
 #include <GL/glew.h>
@@ -29,7 +31,8 @@ void resizeView() {
     glViewport(0, 0, width, height);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(45.0, static_cast<double>(width) / static_cast<double>(height), 0.01, 2000.0);
+    gluPerspective(VerticalFieldOfView, static_cast<double>(width) / static_cast<double>(height), 0.01,
+                   2000.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

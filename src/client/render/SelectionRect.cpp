@@ -25,7 +25,7 @@ void drawRectangle(const SelectionRect& rect) {
 
 } // namespace
 
-bool updateSelectionRect() {
+bool updateSelectionRect(const WindowArea& keepOut) {
     SelectionRect& rect = selectionRect;
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     rect.currentX = cursor.x;
@@ -45,7 +45,8 @@ bool updateSelectionRect() {
         return true;
     }
     const bool inside = rect.currentX >= 0 && rect.currentX < ClientWidth &&
-                        rect.currentY >= PanelStripHeight && rect.currentY < ClientHeight;
+                        rect.currentY >= PanelStripHeight && rect.currentY < ClientHeight &&
+                        !keepOut.contains(rect.currentX, rect.currentY);
     if (inside && pressed) {
         rect.dragging = true;
         rect.anchorX = rect.currentX;

@@ -17,9 +17,16 @@ extern SelectionRect selectionRect;
 // The bottom rows of the client area belong to the interface panel: no drag starts there.
 constexpr int32_t PanelStripHeight = 192;
 
+// A rectangle of window pixels, origin lower left; right and top are outside it.
+struct WindowArea {
+    int32_t left = 0, bottom = 0, right = 0, top = 0;
+
+    bool contains(int32_t x, int32_t y) const { return x >= left && x < right && y >= bottom && y < top; }
+};
+
 // In 2-D mode: reads the cursor, follows the left button and draws the drag in progress. A drag
-// starts only where the left button goes down above the panel, so a press over the panel that
-// moves up into the scene starts none. It ends where the button is released; over the panel, at
-// the panel's top. True in the frame in which a drag ends, which draws no rectangle any more; a
-// plain click is a drag of one point.
-bool updateSelectionRect();
+// starts only where the left button goes down above the panel and outside `keepOut` (the minimap's
+// square), so a press there that moves into the scene starts none. It ends where the button is
+// released; over the panel, at the panel's top. True in the frame in which a drag ends, which
+// draws no rectangle any more; a plain click is a drag of one point.
+bool updateSelectionRect(const WindowArea& keepOut = {});

@@ -3,6 +3,7 @@
 #include "client/render/Texture.h"
 #include "client/render/ViewFrustum.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -18,6 +19,9 @@ struct TerrainGpu {
     std::vector<uint32_t> layerTexCoordBuffers;
     std::vector<int32_t> layerCellCounts;
     std::vector<Texture> textures;
+    // Each layer's colour as the map shows it from afar: the mean of its texture, dark green for
+    // the untextured layer 0.
+    std::vector<std::array<uint8_t, 3>> layerColours;
 
     int32_t chunkRows = 0;
     int32_t chunkColumns = 0;
@@ -28,6 +32,8 @@ struct TerrainGpu {
     std::vector<std::vector<int32_t>> layerRunStarts;
     // A line strip of corners per row (columns 0 to W - 1), then one per column (rows 0 to H - 1).
     uint32_t gridBuffer = 0;
+    // Counts the loads, so that pictures made from a map (the minimap's) know when it changed.
+    uint32_t loadNumber = 0;
 };
 
 extern TerrainGpu terrainGpu;

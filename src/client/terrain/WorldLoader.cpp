@@ -1,6 +1,8 @@
 #include "client/terrain/WorldLoader.h"
 
 #include "client/terrain/TerrainGpu.h"
+#include "core/FilePath.h"
+#include "files/ImageFile.h"
 #include "files/TerrainLayer.h"
 #include "files/World.h"
 #include "files/WorldFile.h"
@@ -16,11 +18,18 @@ const std::string TextureFolder = "data\\textures\\worlds\\";
 constexpr TextureFilter TerrainFilter = 2;
 // Lifts the grid off the ground so the depth test does not hide it in the terrain.
 constexpr double GridLift = 0.3;
+// As drawTerrain colours the cells without a texture.
+constexpr std::array<uint8_t, 3> UntexturedColour{0, 74, 0};
 
 void loadTerrainTextures(const World& world) {
     terrainGpu.textures.resize(world.textureNames.size());
-    for (std::size_t i = 0; i < terrainGpu.textures.size(); ++i)
-        terrainGpu.textures[i].load(TextureFolder + world.textureNames[i], TerrainFilter);
+    terrainGpu.layerColours.assign(1, UntexturedColour);
+    for (std::size_t i = 0; i < terrainGpu.textures.size(); ++i) {
+        const std::string path = TextureFolder + world.textureNames[i];
+        terrainGpu.textures[i].load(path, TerrainFilter);
+        const std::optional<DecodedImage> image = decodeImage(normalisePath(path));
+        terrainGpu.layerColours.push_back(image ? meanColour(*image) : UntexturedColour);
+    }
 }
 
 void upload(GLuint buffer, const std::vector<float>& values) {
@@ -133,7 +142,9 @@ std::optional<MapFile> loadMap(const std::string& path) {
 }
 
 void loadTerrain(const World& world) {
+    static uint32_t loads = 0;
     terrainGpu = TerrainGpu{};
+    terrainGpu.loadNumber = ++loads;
     if (world.columns <= 0 || world.rows <= 0)
         return;
     loadTerrainTextures(world);

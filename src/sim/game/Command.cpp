@@ -21,3 +21,11 @@ Command Command::train(int32_t player, int32_t code) {
 Command Command::spawn(int32_t player, int32_t type, double x, double z) {
     return {player, Kind::Spawn, {}, type, x, z};
 }
+
+Command Command::attackMove(int32_t player, double x, double z) {
+    return {player, Kind::AttackMove, {}, 0, x, z};
+}
+
+Command Command::stop(int32_t player) {
+    return {player, Kind::Stop, {}, 0, 0.0, 0.0};
+}

@@ -9,11 +9,13 @@
 // the order is applied, so a command means the same in every replay of the game.
 struct Command {
     enum class Kind {
-        Select, // replace the selection with `objects` (the side's own first; none clears it)
-        Move,   // the selection walks to (x, z)
-        Act,    // the selection acts on objects[0]: gathers, builds, attacks or walks there
-        Train,  // the selected building queues a unit: `value` 5 a Worker, 6 a Marine
-        Spawn,  // an object of type `value` for the side at (x, z): for scripted tests
+        Select,     // replace the selection with `objects` (the side's own first; none clears it)
+        Move,       // the selection walks to (x, z)
+        Act,        // the selection acts on objects[0]: gathers, builds, attacks or walks there
+        Train,      // the selected building queues a unit: `value` 5 a Worker, 6 a Marine
+        Spawn,      // an object of type `value` for the side at (x, z): for scripted tests
+        AttackMove, // the selection walks to (x, z) and fights what comes within range on the way
+        Stop,       // the selection gives up what it was told to do
     };
 
     int32_t player = 0;
@@ -30,4 +32,6 @@ struct Command {
     static Command act(int32_t player, std::size_t target);
     static Command train(int32_t player, int32_t code);
     static Command spawn(int32_t player, int32_t type, double x, double z);
+    static Command attackMove(int32_t player, double x, double z);
+    static Command stop(int32_t player);
 };

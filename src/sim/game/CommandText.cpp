@@ -74,10 +74,15 @@ bool parseArguments(const std::string& name, const std::vector<std::string>& arg
         command.value = code.value_or(0);
         return code.has_value();
     }
-    if (name == "move") {
-        command.kind = Command::Kind::Move;
-        error = "move needs two finite coordinates";
+    if (name == "move" || name == "attack-move") {
+        command.kind = name == "move" ? Command::Kind::Move : Command::Kind::AttackMove;
+        error = name + " needs two finite coordinates";
         return args.size() == 2 && parsePoint(args[0], args[1], command);
+    }
+    if (name == "stop") {
+        command.kind = Command::Kind::Stop;
+        error = "stop takes nothing";
+        return args.empty();
     }
     if (name == "spawn") {
         command.kind = Command::Kind::Spawn;
@@ -108,6 +113,10 @@ const char* nameOf(Command::Kind kind) {
         return "train";
     case Command::Kind::Spawn:
         return "spawn";
+    case Command::Kind::AttackMove:
+        return "attack-move";
+    case Command::Kind::Stop:
+        return "stop";
     }
     return "";
 }
@@ -160,7 +169,10 @@ std::string formatCommandLine(const TimedCommand& timed) {
         line += " " + std::to_string(command.value);
         [[fallthrough]];
     case Command::Kind::Move:
+    case Command::Kind::AttackMove:
         line += " " + formatNumber(command.x) + " " + formatNumber(command.z);
+        break;
+    case Command::Kind::Stop:
         break;
     }
     return line;

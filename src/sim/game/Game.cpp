@@ -32,7 +32,6 @@ Game& Game::current() {
 Game& Game::start(const GameSettings& settings, const WorldFile* map) {
     end();
     Game& game = current();
-    game.chosen = settings;
     if (map) {
         game.grid = World(*map);
         placeMapObjects(*map, addMapObject);
@@ -127,6 +126,12 @@ void Game::execute(const Command& command) {
         break;
     case Command::Kind::Spawn:
         world.addObject(ObjectFactory::createObject(command.value, command.player, command.x, command.z));
+        break;
+    case Command::Kind::AttackMove:
+        player.orderAttackMove(command.x, command.z);
+        break;
+    case Command::Kind::Stop:
+        player.orderHalt();
         break;
     }
 }

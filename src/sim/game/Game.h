@@ -41,7 +41,6 @@ public:
     GameClock& clock() { return time; }
     RandomGenerator& random() { return numbers; }
     const World& map() const { return grid; }
-    const GameSettings& settings() const { return chosen; }
     // The passes run so far; commands given now belong to the last of them.
     int32_t passes() const { return passCount; }
 
@@ -60,7 +59,6 @@ private:
     void execute(const Command& command);
     void recordHash();
 
-    GameSettings chosen;
     World grid;
     GameClock time;
     RandomGenerator numbers;

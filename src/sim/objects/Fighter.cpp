@@ -5,6 +5,7 @@ Fighter::Fighter(WorldObjectData record) : IWorldObject(std::move(record)) {
 }
 
 void Fighter::moveTo(double x, double z) {
+    endAttackMove();
     disengage();
     Moveable::moveTo(x, z);
 }
@@ -12,10 +13,16 @@ void Fighter::moveTo(double x, double z) {
 void Fighter::actOn(std::shared_ptr<IWorldObject> object) {
     if (!object)
         return;
+    endAttackMove();
     if (dynamic_cast<Fightable*>(object.get())) {
         setTarget(std::move(object));
         return;
     }
     const GridPosition position = object->getPosition();
     Moveable::moveTo(position.x, position.z);
+}
+
+void Fighter::halt() {
+    endAttackMove();
+    MoveableFightable::stop();
 }

@@ -15,4 +15,6 @@ public:
     void moveTo(double x, double z) override;
     // Attacks what can be attacked; walks to anything else.
     void actOn(std::shared_ptr<IWorldObject> object) override;
+    void attackMoveTo(double x, double z) override { startAttackMove(x, z); }
+    void halt() override;
 };

@@ -23,6 +23,11 @@ public:
     virtual void moveTo(double /*x*/, double /*z*/) {}
     // An order on another object.
     virtual void actOn(std::shared_ptr<IWorldObject> /*object*/) {}
+    // An order to walk to a ground point and fight what comes within range on the way; what
+    // cannot fight just walks.
+    virtual void attackMoveTo(double x, double z) { moveTo(x, z); }
+    // The stop order: give up whatever the object was told to do.
+    virtual void halt() {}
     // The owner's name for the object's type.
     virtual std::string getName() const;
     virtual std::string getState() const { return "No state"; }

@@ -16,9 +16,21 @@ public:
 
     void attach(WorldObjectData& record);
     // Stops walking once the target is in range; walks and fights unless pausing after a shot.
+    // On an attack-move, takes on the nearest enemy in range and walks on once it is gone.
     void update();
 
+    // Walks to (x, z), fighting on the way.
+    void startAttackMove(double x, double z);
+    void endAttackMove() { attackMoving = false; }
+    bool isAttackMoving() const { return attackMoving; }
+
 private:
+    void keepAttackMoving();
+
     int32_t pauseDuration = 1;
     int32_t pauseStart = -1;
+    bool attackMoving = false;
+    bool engagedOnTheWay = false;
+    double goalX = 0.0;
+    double goalZ = 0.0;
 };

@@ -11,12 +11,21 @@ Worker::Worker(WorldObjectData record) : IWorldObject(std::move(record)) {
 }
 
 void Worker::stop() {
+    endAttackMove();
     carrierLegs().stopWalking();
     builderLegs().stopWalking();
     fighterLegs().stopWalking();
     disengage();
     leaveSite();
     ResourceCarier::stop();
+}
+
+bool Worker::isIdle() const {
+    const auto& carrier = static_cast<const ResourceCarier&>(*this);
+    const auto& builder = static_cast<const MoveableBuilder&>(*this);
+    const auto& fighter = static_cast<const MoveableFightable&>(*this);
+    return !carrier.isMoving() && !builder.isMoving() && !fighter.isMoving() && !carrier.getTarget() &&
+           !builder.getSite() && !fighter.getTarget();
 }
 
 void Worker::update() {
@@ -63,4 +72,9 @@ void Worker::actOn(std::shared_ptr<IWorldObject> object) {
     }
     const GridPosition position = object->getPosition();
     moveTo(position.x, position.z);
+}
+
+void Worker::attackMoveTo(double x, double z) {
+    stop();
+    startAttackMove(x, z);
 }

@@ -25,6 +25,12 @@ public:
     // Gathers from a metal pile, builds a site, delivers to an own town centre, attacks what can
     // be attacked, or walks there.
     void actOn(std::shared_ptr<IWorldObject> object) override;
+    // Stops everything, then walks and fights on the way.
+    void attackMoveTo(double x, double z) override;
+    void halt() override { stop(); }
+
+    // Neither walking, gathering, building nor fighting.
+    bool isIdle() const;
 
     Moveable& carrierLegs() { return static_cast<ResourceCarier&>(*this); }
     Moveable& builderLegs() { return static_cast<MoveableBuilder&>(*this); }

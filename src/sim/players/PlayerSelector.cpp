@@ -57,7 +57,7 @@ template <typename Order> void PlayerSelector::orderEach(Order order) {
     UnitResponseSwitch::setOn();
     for (std::size_t i = 0; i < selection.size(); ++i) {
         const std::shared_ptr<IWorldObject> object = selection.getEntries()[i];
-        if (!object->isDead())
+        if (!object->isDead() && object->getOwner() == playerId)
             order(*object);
         UnitResponseSwitch::setOff();
     }
@@ -72,8 +72,16 @@ void PlayerSelector::orderActOn(std::shared_ptr<IWorldObject> target) {
     orderEach([&target](IWorldObject& object) { object.actOn(target); });
 }
 
+void PlayerSelector::orderAttackMove(double x, double z) {
+    orderEach([x, z](IWorldObject& object) { object.attackMoveTo(x, z); });
+}
+
+void PlayerSelector::orderHalt() {
+    orderEach([](IWorldObject& object) { object.halt(); });
+}
+
 void PlayerSelector::train(int32_t code) {
-    if (selection.empty())
+    if (selection.empty() || selection.getEntries().front()->getOwner() != playerId)
         return;
     auto* building = dynamic_cast<Constructer*>(selection.getEntries().front().get());
     if (!building)

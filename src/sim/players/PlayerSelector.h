@@ -20,10 +20,13 @@ public:
     // first picked object alone. `picked` may be null.
     void selectObjects(const ObjectList* picked);
     void selectObject(std::shared_ptr<IWorldObject> object, bool keep);
-    // Orders every alive selected object; only the first can acknowledge.
+    // Orders every alive selected object of the player's own; only the first can acknowledge. A
+    // selected object of another side is only looked at.
     void orderMove(double x, double z);
     void orderActOn(std::shared_ptr<IWorldObject> target);
-    // Queues a Worker (5) or a Marine (6) at the selected training building.
+    void orderAttackMove(double x, double z);
+    void orderHalt();
+    // Queues a Worker (5) or a Marine (6) at the player's selected training building.
     void train(int32_t code);
 
     SelectedObjects getSelection() const { return selection; }

@@ -27,9 +27,6 @@ public:
     // The final hash and the end mark, written out at once.
     void finish(int32_t passes, uint64_t hash);
 
-    const std::string& path() const { return filePath; }
-    bool failed() const { return broken; }
-
 private:
     void add(const std::string& line);
     void endPassLine();

@@ -74,6 +74,59 @@ TEST_F(CameraTest, ThePointLookedAtStaysOnTheMapWhileTheViewKeepsItsShape) {
     EXPECT_FLOAT_EQ(unbounded.centerX, start.centerX + 1000.0f);
 }
 
+// Looking down the start view's way over a map corner, at every zoom: the ground shown above the
+// panel ends inside the map, and a view wider than the map is centred on it.
+TEST_F(CameraTest, AtAnEdgeOrACornerTheGroundStillFillsTheViewAndAWideViewIsCentred) {
+    const ViewShape shape{800.0f / 600.0f, 192.0f / 600.0f};
+    const GroundArea small{-150.0f, 150.0f, -150.0f, 150.0f, 5.0f};
+    for (int notches : {2, 0, -4}) {
+        Camera camera = start;
+        zoomCamera(camera, notches);
+        panCamera(camera, -500.0f, 500.0f, std::nullopt); // far past the upper left corner
+        keepOverMap(camera, shape, small);
+        const auto footprint = viewFootprint(camera, shape, small.edgeHeight);
+        ASSERT_TRUE(footprint);
+        float left = small.maxX, top = small.maxZ;
+        for (const Vec3& corner : *footprint) {
+            EXPECT_GE(corner.x, small.minX - 1e-3f);
+            EXPECT_GE(corner.z, small.minZ - 1e-3f);
+            left = std::min(left, corner.x);
+            top = std::min(top, corner.z);
+        }
+        EXPECT_NEAR(left, small.minX, 1e-3f) << "moved no further than needed";
+        EXPECT_NEAR(top, small.minZ, 1e-3f);
+    }
+
+    Camera wide = start;
+    zoomCamera(wide, -20);
+    const GroundArea tiny{-10.0f, 10.0f, -10.0f, 10.0f, 0.0f};
+    keepOverMap(wide, shape, tiny);
+    const auto footprint = viewFootprint(wide, shape, 0.0f);
+    ASSERT_TRUE(footprint);
+    const float middleX = ((*footprint)[0].x + (*footprint)[1].x + (*footprint)[2].x + (*footprint)[3].x) / 4;
+    EXPECT_NEAR(middleX, 0.0f, 1e-3f);
+
+    Camera horizon = pitchedCamera(10.0f);
+    horizon.setEye({0.0f, 50.0f, 500.0f});
+    EXPECT_FALSE(viewFootprint(horizon, shape, 0.0f)) << "the view reaches the horizon";
+    keepOverMap(horizon, shape, small);
+    EXPECT_LE(horizon.centerZ, small.maxZ) << "only the point looked at is held on the map";
+}
+
+// Scaling the view about the point under the cursor leaves that point under the cursor.
+TEST_F(CameraTest, TheWheelZoomsTowardThePointUnderTheCursor) {
+    const ViewShape shape{800.0f / 600.0f, 0.0f};
+    Camera camera = start;
+    const auto anchor = groundUnder(camera, shape, 0.6f, -0.4f, start.centerY);
+    ASSERT_TRUE(anchor);
+    zoomCameraToward(camera, 2, *anchor);
+    EXPECT_LT(distance(camera), distance(start));
+    const auto after = groundUnder(camera, shape, 0.6f, -0.4f, start.centerY);
+    ASSERT_TRUE(after);
+    expectNear(*after, *anchor, 1e-3f);
+    expectNear(normalise(camera.center() - camera.eye()), normalise(start.center() - start.eye()), 1e-5f);
+}
+
 TEST_F(CameraTest, ZoomingMovesTheEyeAlongTheViewBetweenTheLimits) {
     Camera camera;
     zoomCamera(camera, 1);
@@ -144,6 +197,9 @@ protected:
         DeltaSeconds = 0.5f;
     }
 
+    // Half the view's width across its middle a second, at the start distance.
+    float panSpeed() const { return CameraSteering::PanViewsPerSecond * viewWidth(start, gameViewShape()); }
+
     void frames(int count, int wheelNotches = 0) {
         for (int i = 0; i < count; ++i)
             steering.steer(camera, i == 0 ? wheelNotches : 0);
@@ -156,11 +212,10 @@ protected:
 TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKeysCancel) {
     fakeplatform::heldKeys = {KeyRight};
     frames(2);
-    expectNear(camera.eye(), start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, 0.0f});
+    expectNear(camera.eye(), start.eye() + Vec3{panSpeed(), 0.0f, 0.0f});
     fakeplatform::heldKeys = {KeyUp};
     frames(1);
-    expectNear(camera.eye(),
-               start.eye() + Vec3{CameraSteering::PanSpeed, 0.0f, -CameraSteering::PanSpeed / 2});
+    expectNear(camera.eye(), start.eye() + Vec3{panSpeed(), 0.0f, -panSpeed() / 2});
     fakeplatform::heldKeys = {KeyDown, KeyUp, KeyLeft, KeyRight};
     const Vec3 before = camera.eye();
     frames(3);
@@ -169,7 +224,7 @@ TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKe
 
 TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
     const int edge = CameraSteering::EdgePixels;
-    const float step = CameraSteering::PanSpeed * DeltaSeconds;
+    const float step = panSpeed() * DeltaSeconds;
     const struct {
         platform::Point cursor;
         Vec3 move;
@@ -200,7 +255,7 @@ TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {
     const Vec3 before = camera.eye();
     fakeplatform::heldKeys = {KeyLeft};
     frames(1);
-    expectNear(camera.eye(), before - Vec3{CameraSteering::PanSpeed * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
+    expectNear(camera.eye(), before - Vec3{panSpeed() * DeltaSeconds * zoomedOut, 0.0f, 0.0f});
 }
 
 TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartPoseOncePerPress) {

@@ -16,6 +16,8 @@ TEST(CommandTextTest, EveryCommandReadsBackFromItsLineExactly) {
         {4, Command::act(1, 5)},
         {2, Command::train(1, 6)},
         {7, Command::spawn(2, 7, 10.5, -3.0)},
+        {8, Command::attackMove(1, 12.5, 3.0)},
+        {8, Command::stop(1)},
     };
     for (const TimedCommand& timed : commands) {
         const std::string line = formatCommandLine(timed);
@@ -27,6 +29,8 @@ TEST(CommandTextTest, EveryCommandReadsBackFromItsLineExactly) {
     EXPECT_EQ(formatCommandLine({3, Command::select(2, {})}), "3 2 select none");
     EXPECT_EQ(formatCommandLine({1, Command::move(1, 80.0, 80.25)}), "1 1 move 80 80.25");
     EXPECT_EQ(formatCommandLine({7, Command::spawn(2, 7, 10.5, -3.0)}), "7 2 spawn 7 10.5 -3");
+    EXPECT_EQ(formatCommandLine({8, Command::attackMove(1, 12.5, 3.0)}), "8 1 attack-move 12.5 3");
+    EXPECT_EQ(formatCommandLine({8, Command::stop(1)}), "8 1 stop");
 }
 
 TEST(CommandTextTest, AMalformedLineSaysWhatIsWrong) {
@@ -34,6 +38,8 @@ TEST(CommandTextTest, AMalformedLineSaysWhatIsWrong) {
         {"1 1 fly 3 4", "unknown command 'fly'"},
         {"1 1 move 3", "move needs two finite coordinates"},
         {"1 1 move inf 3", "move needs two finite coordinates"},
+        {"1 1 attack-move 3", "attack-move needs two finite coordinates"},
+        {"1 1 stop 3", "stop takes nothing"},
         {"1 1 select", "select needs object indices, or none"},
         {"1 1 select none 3", "select needs object indices, or none"},
         {"1 1 act", "act needs one object index"},

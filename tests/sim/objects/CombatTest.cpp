@@ -67,4 +67,34 @@ TEST_F(CombatTest, ADeadTargetIsLeftAndRemovedFromTheWorld) {
     EXPECT_EQ(marine->getTarget(), nullptr);
 }
 
+// An attack-move walks toward its goal, takes on the first enemy within range, and walks on once it
+// has fallen; a plain move walks past.
+TEST_F(CombatTest, AnAttackMoveFightsWhatComesWithinRangeAndThenWalksOn) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto enemy = add<Worker>(TypeWorker, 2, 40.0, 5.0);
+    enemy->takeDamage(35);
+    marine->attackMoveTo(80.0, 0.0);
+    while (!marine->getTarget() && gameClock().now() < 10000)
+        runFrame(10);
+    ASSERT_EQ(marine->getTarget(), enemy);
+    EXPECT_LE(distance2D(marine->getPosition(), enemy->getPosition()), 20.0);
+    runFor(1000, 10);
+    EXPECT_TRUE(enemy->isDead());
+    runFor(500, 10);
+    EXPECT_TRUE(marine->isMoving()) << "the walk goes on";
+    while (marine->isMoving() && gameClock().now() < 30000)
+        runFrame(10);
+    EXPECT_NEAR(marine->getPosition().x, 80.0, 1.0);
+    runFrame(10);
+    EXPECT_FALSE(marine->isAttackMoving()) << "arrived, it takes on nothing more";
+
+    auto walker = add<Fighter>(TypeMarine, 1, 0.0, 20.0);
+    auto other = add<Worker>(TypeWorker, 2, 40.0, 25.0);
+    walker->moveTo(80.0, 20.0);
+    while (walker->isMoving() && gameClock().now() < 60000)
+        runFrame(10);
+    EXPECT_EQ(walker->getTarget(), nullptr);
+    EXPECT_EQ(other->getHp(), 40);
+}
+
 } // namespace

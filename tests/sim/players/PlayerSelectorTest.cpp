@@ -82,6 +82,40 @@ TEST_F(PlayerSelectorTest, AnOrderOnAnObjectReachesEverySelectedObject) {
     EXPECT_EQ(player(1).getSelection().size(), 2u) << "a foreign object joins only a single selection";
 }
 
+// Another side's object can be picked to look at, and never obeys.
+TEST_F(PlayerSelectorTest, OrdersReachOnlyThePlayersOwnObjects) {
+    auto enemyMarine = add<Fighter>(TypeMarine, 2, 10.0, 10.0);
+    auto enemyBarracks = add<Barracks>(TypeBarracks, 2, 20.0, 10.0);
+    const ObjectList picked{enemyMarine};
+    player(1).selectObjects(&picked);
+    ASSERT_EQ(player(1).getSelection().size(), 1u) << "a lone enemy shows in the panel";
+    player(1).orderMove(50.0, 50.0);
+    player(1).orderAttackMove(50.0, 50.0);
+    EXPECT_FALSE(enemyMarine->isMoving());
+    EXPECT_TRUE(recording.moveAcknowledgements.empty());
+
+    player(1).selectObject(enemyBarracks, false);
+    player(1).train(6);
+    EXPECT_EQ(enemyBarracks->getQueue().size(), 0u);
+    EXPECT_EQ(player(2).getResources().metal(), 500) << "nothing is charged to the other side";
+}
+
+TEST_F(PlayerSelectorTest, AStopOrderEndsWalkingFightingAndWork) {
+    auto marine = add<Fighter>(TypeMarine, 1, 0.0, 0.0);
+    auto worker = add<Worker>(TypeWorker, 1, 0.0, 2.0);
+    auto enemy = add<Fighter>(TypeMarine, 2, 30.0, 0.0);
+    const ObjectList picked{marine, worker};
+    player(1).selectObjects(&picked);
+    player(1).orderActOn(enemy);
+    runFor(200, 10);
+    ASSERT_TRUE(marine->isMoving());
+    player(1).orderHalt();
+    EXPECT_FALSE(marine->isMoving());
+    EXPECT_EQ(marine->getTarget(), nullptr);
+    EXPECT_FALSE(worker->fighterLegs().isMoving());
+    EXPECT_EQ(static_cast<const Fightable&>(*worker).getTarget(), nullptr);
+}
+
 TEST_F(PlayerSelectorTest, TrainingNeedsATrainingBuildingFirstInTheSelection) {
     auto worker = add<Worker>(TypeWorker, 1, 0.0, 0.0);
     auto barracks = add<Barracks>(TypeBarracks, 1, 9.0, 0.0);
