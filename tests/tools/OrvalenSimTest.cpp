@@ -113,10 +113,11 @@ TEST_F(OrvalenSimTest, ABrokenMapIsReportedAsTheGameReportsIt) {
     EXPECT_EQ(read("out.txt").rfind("object 0 3 1", 0), 0u);
 }
 
-const char* const Orders = "30 1 select 10 12\n"
+// The set-up's two Workers (24 and 26 on the small map) walk off, then one gathers from a pile (21).
+const char* const Orders = "30 1 select 24 26\n"
                            "31 1 move 40 45.5\n"
-                           "150 1 select 7\n"
-                           "150 1 act 6\n";
+                           "150 1 select 24\n"
+                           "150 1 act 21\n";
 
 // One game after another in one process writes what a fresh process writes.
 TEST_F(OrvalenSimTest, AGamePlayedTwiceInOneProcessLogsAsAFreshProcessDoes) {
