@@ -47,13 +47,17 @@ click_button # no training button: nothing is ordered
 right_click "$groundX" "$groundY"
 finished() { loops_reach "$passes"; }
 wait_for "the replay's end" 120 finished
-# No pass runs once the recording is over, so no log line counts the frames: a second is plenty.
-sleep 1
+# No pass runs once the recording is over, so no log line counts the frames: the screen is asked
+# until the caption shows.
 band="$W"x60+0+$((H / 4 - 30)) # the caption's band, a quarter down from the top
-import -window "$WIN" "$SCRATCH/finished.png"
-bright=$(convert "$SCRATCH/finished.png" -crop "$band" +repage -fuzz 10% -fill black +opaque white \
-  -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:)
-[ "$bright" -gt 300 ] || fail "no \"Replay finished\" over the scene ($bright white pixels)"
+caption_shows() {
+  import -window "$WIN" "$SCRATCH/finished.png"
+  local bright
+  bright=$(convert "$SCRATCH/finished.png" -crop "$band" +repage -fuzz 10% -fill black +opaque white \
+    -fill white -opaque white -format '%[fx:round(mean*w*h)]' info:)
+  [ "$bright" -gt 300 ]
+}
+wait_for "\"Replay finished\" over the scene" 60 caption_shows
 [ "$(loop_count)" -eq "$passes" ] || fail "the replay ran $(loop_count) passes, the game $passes"
 quit_game "$GAME" "the replay"
 

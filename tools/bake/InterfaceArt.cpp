@@ -286,15 +286,32 @@ std::vector<NamedPicture> interfaceArt(const std::vector<BakedModel>& models) {
     std::vector<NamedPicture> art;
     art.push_back({"interface/panel.png", panelCorner(), Transparency::BlackKey});
     art.push_back({"interface/panel_bar.png", panelBar(), Transparency::BlackKey});
+    // Every type's portrait in its side's colour: side 1's under the plain name, side 2's with
+    // "_2"; the neutral piles in white.
     const Rgb playerOne{0.0f, 0.0f, 1.0f};
-    art.push_back(
-        {"unit_thumbs/marine.bmp", modelPortrait(modelNamed(models, "marine.ktqm"), 128, playerOne)});
-    art.push_back(
-        {"unit_thumbs/worker.bmp", modelPortrait(modelNamed(models, "villager.ktqm"), 128, playerOne)});
-    art.push_back(
-        {"unit_thumbs/barracks.bmp", modelPortrait(modelNamed(models, "barracks.ktqm"), 128, playerOne)});
-    art.push_back({"unit_thumbs/base_center.bmp",
-                   modelPortrait(modelNamed(models, "base_center.ktqm"), 128, playerOne)});
+    const Rgb playerTwo{1.0f, 0.0f, 0.0f};
+    const Rgb neutral{1.0f, 1.0f, 1.0f};
+    const struct {
+        const char* picture;
+        const char* model;
+        bool sided;
+    } portraits[] = {
+        {"marine", "marine.ktqm", true},
+        {"worker", "villager.ktqm", true},
+        {"barracks", "barracks.ktqm", true},
+        {"base_center", "base_center.ktqm", true},
+        {"scout", "scout.ktqm", true},
+        {"refinery", "oilfactory.ktqm", true},
+        {"metal_pile", "metal_resource.ktqm", false},
+        {"oil_pile", "verion_oil.ktqm", false},
+    };
+    for (const auto& portrait : portraits) {
+        const BakedModel& model = modelNamed(models, portrait.model);
+        const std::string name = std::string("unit_thumbs/") + portrait.picture;
+        art.push_back({name + ".bmp", modelPortrait(model, 128, portrait.sided ? playerOne : neutral)});
+        if (portrait.sided)
+            art.push_back({name + "_2.bmp", modelPortrait(model, 128, playerTwo)});
+    }
     art.push_back({"circle.png", selectionCircle(), Transparency::BlackKey});
     return art;
 }

@@ -41,6 +41,34 @@ std::array<float, 2> inSquare(const WindowArea& square, const World& world, doub
             static_cast<float>(square.top) - static_cast<float>(z / world.rows) * size};
 }
 
+using Corner = std::array<float, 2>;
+
+// The polygon cut to the square's side `axis` (0 x, 1 y) at `edge`, keeping the side `keep` says.
+std::vector<Corner> cutAt(const std::vector<Corner>& polygon, int axis, float edge, bool keepBelow) {
+    std::vector<Corner> cut;
+    const auto inside = [&](const Corner& c) { return keepBelow ? c[axis] <= edge : c[axis] >= edge; };
+    for (std::size_t i = 0; i < polygon.size(); ++i) {
+        const Corner& from = polygon[i];
+        const Corner& to = polygon[(i + 1) % polygon.size()];
+        if (inside(from))
+            cut.push_back(from);
+        if (inside(from) != inside(to)) {
+            const float t = (edge - from[axis]) / (to[axis] - from[axis]);
+            cut.push_back({from[0] + (to[0] - from[0]) * t, from[1] + (to[1] - from[1]) * t});
+        }
+    }
+    return cut;
+}
+
+// The outline within the square; drawing it cut, not with a scissor, keeps it right in the
+// upside-down canvas the frame may be drawn in.
+std::vector<Corner> cutToSquare(std::vector<Corner> polygon, const WindowArea& square) {
+    polygon = cutAt(polygon, 0, static_cast<float>(square.left), false);
+    polygon = cutAt(polygon, 0, static_cast<float>(square.right), true);
+    polygon = cutAt(polygon, 1, static_cast<float>(square.bottom), false);
+    return cutAt(polygon, 1, static_cast<float>(square.top), true);
+}
+
 } // namespace
 
 WindowArea Minimap::area() const {
@@ -118,13 +146,14 @@ void Minimap::drawOutline(const Camera& camera, const WindowArea& square) const 
     if (!footprint)
         return;
     const World& world = gameMap();
+    std::vector<Corner> outline;
+    for (const Vec3& corner : *footprint)
+        outline.push_back(inSquare(square, world, (corner.x + world.worldWidth / 2.0) / CellSize,
+                                   (corner.z + world.worldDepth / 2.0) / CellSize));
     glColor3ub(255, 255, 255);
     glBegin(GL_LINE_LOOP);
-    for (const Vec3& corner : *footprint) {
-        const auto at = inSquare(square, world, (corner.x + world.worldWidth / 2.0) / CellSize,
-                                 (corner.z + world.worldDepth / 2.0) / CellSize);
-        glVertex2f(at[0], at[1]);
-    }
+    for (const Corner& corner : cutToSquare(std::move(outline), square))
+        glVertex2f(corner[0], corner[1]);
     glEnd();
 }
 
@@ -161,10 +190,5 @@ void Minimap::draw(const ObjectList& objects, const Camera& camera, uint32_t now
     }
     glEnd();
     glPointSize(1.0f);
-
-    // The outline may reach beyond the square where the view does; it is cut at its edges.
-    glEnable(GL_SCISSOR_TEST);
-    glScissor(square.left, square.bottom, square.right - square.left, square.top - square.bottom);
     drawOutline(camera, square);
-    glDisable(GL_SCISSOR_TEST);
 }

@@ -5,6 +5,7 @@
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
+#include "sim/economy/Prices.h"
 #include "sim/players/PlayerManager.h"
 #include "sim/players/PlayerSelector.h"
 
@@ -22,13 +23,24 @@ constexpr TextureFilter Linear = 1;
 constexpr uint32_t Black = 0;
 
 const std::string WorkerDescription =
-    "Basic working unit. Has ability to build or repair buildings and gather resources.\n\nCost:50M";
+    "Basic working unit. Has ability to build or repair buildings and gather resources.\n\n";
 const std::string MarineDescription =
-    "Basic infantry for general purpose. Weak against vehicles, good for soon rushes.\n\nDamage:4\nCost:75M";
+    "Basic infantry for general purpose. Weak against vehicles, good for soon rushes.\n\nDamage:4\n";
+
+// The price line of a button's description, from the price table: "Cost:60M 20O".
+std::string costLine(WorldObjectType type) {
+    const ResourceSack price = priceOf(type);
+    std::string line = "Cost:" + std::to_string(price.metal()) + "M";
+    if (price.oil() > 0)
+        line += " " + std::to_string(price.oil()) + "O";
+    return line;
+}
 
 Texture panelArt;
 Texture panelBar;
-std::array<Texture, WorldObjectTypeCount> thumbnails;
+// Side 1's and the neutral piles' pictures of each type, and side 2's where it has its own.
+std::array<Texture, WorldObjectTypeCount> sideOneThumbnails;
+std::array<Texture, WorldObjectTypeCount> sideTwoThumbnails;
 const Texture noThumbnail;
 
 // One textured quad; u runs from uLeft to uRight across, v from 0 at the bottom to 1 at the top.
@@ -56,12 +68,34 @@ Texture loadThumbnail(const std::string& path) {
     return texture;
 }
 
-// Every type without a picture of its own shows the marine, loaded once and shared.
+// Every type has its portrait: side 1's under the plain name, side 2's with "_2". A type without
+// a picture of its own (a site shows its building's) shows the marine, loaded once and shared.
 void loadThumbnails() {
-    thumbnails.fill(loadThumbnail("data\\textures\\unit_thumbs\\marine.bmp"));
-    thumbnails[TypeBaseCenter] = loadThumbnail("data\\textures\\unit_thumbs\\base_center.bmp");
-    thumbnails[TypeBarracks] = loadThumbnail("data\\textures\\unit_thumbs\\barracks.bmp");
-    thumbnails[TypeWorker] = loadThumbnail("data\\textures\\unit_thumbs\\worker.bmp");
+    const std::string folder = "data\\textures\\unit_thumbs\\";
+    sideOneThumbnails.fill(loadThumbnail(folder + "marine.bmp"));
+    sideTwoThumbnails.fill(Texture{});
+    const struct {
+        WorldObjectType type;
+        const char* picture;
+        bool sided;
+    } portraits[] = {
+        {TypeMarine, "marine", true},
+        {TypeSecondMarine, "marine", true},
+        {TypeScout, "scout", true},
+        {TypeBarracks, "barracks", true},
+        {TypeOilRafinery, "refinery", true},
+        {TypeWorker, "worker", true},
+        {TypeBaseCenter, "base_center", true},
+        {TypeMetalPile, "metal_pile", false},
+        {TypeOilPile, "oil_pile", false},
+    };
+    for (const auto& portrait : portraits) {
+        const auto type = static_cast<std::size_t>(portrait.type);
+        if (portrait.type != TypeMarine)
+            sideOneThumbnails[type] = loadThumbnail(folder + portrait.picture + ".bmp");
+        if (portrait.sided)
+            sideTwoThumbnails[type] = loadThumbnail(folder + portrait.picture + "_2.bmp");
+    }
 }
 
 void fillButton(int slot, const Texture& icon, const std::string& description) {
@@ -132,14 +166,18 @@ void loadPanel() {
     loadThumbnails();
     loadInterfaceFont();
     hidePanelButtons();
-    fillButton(PlayerSelector::TrainWorker, thumbnails[TypeWorker], WorkerDescription);
-    fillButton(PlayerSelector::TrainMarine, thumbnails[TypeSecondMarine], MarineDescription);
+    fillButton(PlayerSelector::TrainWorker, sideOneThumbnails[TypeWorker],
+               WorkerDescription + costLine(TypeWorker));
+    fillButton(PlayerSelector::TrainMarine, sideOneThumbnails[TypeSecondMarine],
+               MarineDescription + costLine(TypeSecondMarine));
 }
 
-const Texture& thumbnailOf(WorldObjectType type) {
+const Texture& thumbnailOf(WorldObjectType type, int32_t owner) {
     if (type < 0 || type >= WorldObjectTypeCount)
         return noThumbnail;
-    return thumbnails[static_cast<std::size_t>(type)];
+    const auto index = static_cast<std::size_t>(type);
+    return owner == 2 && sideTwoThumbnails[index].id != 0 ? sideTwoThumbnails[index]
+                                                          : sideOneThumbnails[index];
 }
 
 PanelMouse readPanelMouse() {
@@ -163,11 +201,11 @@ void drawPanel(const PanelMouse& mouse) {
     glDisable(GL_BLEND);
 }
 
-void drawSelectedObject(WorldObjectType type, const std::string& name, int32_t hitPoints,
+void drawSelectedObject(WorldObjectType type, int32_t owner, const std::string& name, int32_t hitPoints,
                         int32_t maxHitPoints, const std::string& state) {
     glColor4ub(255, 255, 255, 255);
     glEnable(GL_TEXTURE_2D);
-    bind(thumbnailOf(type));
+    bind(thumbnailOf(type, owner));
     drawQuad(260, 5, 350, 95);
     glEnable(GL_BLEND);
     glColor4ub(0, 0, 0, 255);
@@ -177,7 +215,7 @@ void drawSelectedObject(WorldObjectType type, const std::string& name, int32_t h
     glDisable(GL_BLEND);
 }
 
-void drawSelectionThumbnail(WorldObjectType type, int index) {
+void drawSelectionThumbnail(WorldObjectType type, int32_t owner, int index) {
     constexpr int Pitch = 35;
     constexpr int Picture = 32;
     // A window too narrow for the grid still keeps one column.
@@ -188,6 +226,25 @@ void drawSelectionThumbnail(WorldObjectType type, int index) {
     const int bottom = 68 - Pitch * row;
     glColor4ub(255, 255, 255, 255);
     glEnable(GL_TEXTURE_2D);
-    bind(thumbnailOf(type));
+    bind(thumbnailOf(type, owner));
     drawQuad(left, bottom, left + Picture, bottom + Picture);
+}
+
+void drawTrainingQueue(const std::vector<WorldObjectType>& queued, int32_t owner, double progress) {
+    constexpr int Left = 600, Bottom = 58, Picture = 24, Pitch = 26, BarHeight = 4;
+    glColor4ub(255, 255, 255, 255);
+    glEnable(GL_TEXTURE_2D);
+    for (std::size_t i = 0; i < queued.size(); ++i) {
+        const int left = Left + Pitch * static_cast<int>(i);
+        bind(thumbnailOf(queued[i], owner));
+        drawQuad(left, Bottom, left + Picture, Bottom + Picture);
+    }
+    if (queued.empty())
+        return;
+    glDisable(GL_TEXTURE_2D);
+    const int filled = static_cast<int>(Picture * std::clamp(progress, 0.0, 1.0));
+    glColor4ub(30, 30, 30, 255);
+    drawQuad(Left, Bottom - BarHeight - 2, Left + Picture, Bottom - 2);
+    glColor4ub(40, 220, 40, 255);
+    drawQuad(Left, Bottom - BarHeight - 2, Left + filled, Bottom - 2);
 }

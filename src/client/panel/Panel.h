@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The interface panel along the bottom of the game window, drawn over the scene in 2-D mode (window
 // pixels, origin at the lower left). Its width follows ClientWidth.
@@ -14,8 +15,8 @@
 // (hidden until the selection shows one).
 void loadPanel();
 
-// The object type's thumbnail; an empty texture for a type outside 0 to 10.
-const Texture& thumbnailOf(WorldObjectType type);
+// The object type's thumbnail in its owner's colour; an empty texture for a type outside 0 to 10.
+const Texture& thumbnailOf(WorldObjectType type, int32_t owner);
 
 // The cursor in window pixels and the left button, read once a frame (it remembers the last frame's
 // button).
@@ -26,9 +27,13 @@ PanelMouse readPanelMouse();
 void drawPanel(const PanelMouse& mouse);
 
 // The read-out of the one selected object: its picture, name, "hit points/maximum" and state.
-void drawSelectedObject(WorldObjectType type, const std::string& name, int32_t hitPoints,
+void drawSelectedObject(WorldObjectType type, int32_t owner, const std::string& name, int32_t hitPoints,
                         int32_t maxHitPoints, const std::string& state);
 
 // The small picture of the index-th selected object on a 35-pixel grid that fills rows left to right
 // from the row whose top is at y = 100 and goes down.
-void drawSelectionThumbnail(WorldObjectType type, int index);
+void drawSelectionThumbnail(WorldObjectType type, int32_t owner, int index);
+
+// A training building's queue to the right of its read-out: a small picture of each queued unit,
+// the first over a bar of its training's progress (0 to 1).
+void drawTrainingQueue(const std::vector<WorldObjectType>& queued, int32_t owner, double progress);

@@ -28,6 +28,8 @@ public:
 
     void workStep();
     int32_t getProgress() const { return progress; }
+    // The type of the building that rises here; the site's own once it is handed over.
+    WorldObjectType buildingType() const { return building ? building->getType() : getType(); }
 
 private:
     std::unique_ptr<IWorldObject> building;

@@ -76,7 +76,7 @@ TEST_F(PanelTest, ThumbnailsFillTheColumnsTheWidthLeavesThenStartASecondRow) {
     };
     for (const auto& c : cases) {
         ClientWidth = c.width;
-        EXPECT_EQ(recordIn2D([&] { drawSelectionThumbnail(TypeWorker, c.slot); }), std::vector{c.quad})
+        EXPECT_EQ(recordIn2D([&] { drawSelectionThumbnail(TypeWorker, 1, c.slot); }), std::vector{c.quad})
             << "width " << c.width << ", slot " << c.slot;
     }
 }
