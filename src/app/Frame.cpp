@@ -1,11 +1,10 @@
 #include "app/Frame.h"
 
-#include "app/KeyOrders.h"
+#include "app/MouseOrders.h"
 #include "app/Session.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
-#include "client/models/ScreenPicking.h"
 #include "client/panel/Minimap.h"
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
@@ -21,23 +20,20 @@
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
 #include "client/render/Skybox.h"
+#include "client/render/TargetFlash.h"
 #include "client/terrain/Terrain.h"
 #include "core/Clock.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "platform/Platform.h"
 #include "sim/game/GameClock.h"
-#include "sim/game/GameMap.h"
 #include "sim/manager/ObjectManager.h"
-#include "sim/objects/Moveable.h"
+#include "sim/objects/Constructer.h"
 #include "sim/players/PlayerManager.h"
 
 #include <GL/glew.h>
 
-#include <algorithm>
 #include <bit>
-#include <cmath>
-#include <cstdlib>
 #include <optional>
 #include <vector>
 
@@ -50,6 +46,7 @@ constexpr int CaptionSize = 48;
 
 CameraSteering cameraSteering;
 KeyOrders keyOrders;
+MouseOrders mouseOrders{keyOrders};
 
 void toggleOnPress(int key, bool& toggle) {
     if (keyPressed(key))
@@ -74,23 +71,56 @@ void drawSky() {
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 }
 
-// The selection circles and the move marker, which write depth like the ground they lie on.
-void drawGroundMarks(const SelectedObjects& selection) {
-    drawSelectionCircles(selection);
-    moveMarker.draw(gameClock().now());
+// Where a lone selected training building of the player's own sends its Marines.
+std::optional<GridPosition> rallyPointShown(const SelectedObjects& selection) {
+    if (selection.size() != 1 || selection.getEntries().front()->getOwner() != Session::Player)
+        return std::nullopt;
+    const auto* building = dynamic_cast<const Constructer*>(selection.getEntries().front().get());
+    return building ? std::optional(building->rallyPoint()) : std::nullopt;
 }
 
-// What the ground marks draw: the selected objects' places, then the move marker's size while it
-// shows. Its length comes first, so that no run of objects' words reads as marks.
+// The selection circles, the rally point, the move marker and the flash on an order's target,
+// which write depth like the ground they lie on.
+void drawGroundMarks(const SelectedObjects& selection) {
+    drawSelectionCircles(selection);
+    if (const std::optional<GridPosition> rally = rallyPointShown(selection)) {
+        beginGroundCircles(255, 220, 40);
+        groundCircle(rally->x, rally->z, 0.8, 0.3);
+        endGroundCircles();
+    }
+    moveMarker.draw(gameClock().now());
+    targetFlash.draw(gameClock().now());
+}
+
+// Before the picks: the buttons hidden (a pick or an order hides them), the boxes' visibility
+// tested, and a white clear in the camera's view, so background and terrain read as nothing.
+void preparePickingFrame() {
+    hidePanelButtons();
+    testVisibilityForPicking();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    setCameraView();
+}
+
+// What the ground marks draw: the selected objects' places, the rally point, the move marker's size
+// and the flash while they show. Its length comes first, so that no run of objects' words reads as
+// marks.
 std::vector<uint64_t> groundMarksLook(const SelectedObjects& selection) {
     std::vector<uint64_t> look{0};
-    for (const auto& object : selection.getEntries()) {
-        const GridPosition place = object->getPosition();
-        look.push_back(std::bit_cast<uint64_t>(place.x));
-        look.push_back(std::bit_cast<uint64_t>(place.z));
-    }
+    const auto place = [&look](const GridPosition& at) {
+        look.push_back(std::bit_cast<uint64_t>(at.x));
+        look.push_back(std::bit_cast<uint64_t>(at.z));
+    };
+    for (const auto& object : selection.getEntries())
+        place(object->getPosition());
+    if (const std::optional<GridPosition> rally = rallyPointShown(selection))
+        place(*rally);
     if (const std::optional<double> radius = moveMarker.radius(gameClock().now()))
         look.push_back(std::bit_cast<uint64_t>(*radius));
+    if (const std::optional<TargetFlash::Shown> flash = targetFlash.shown(gameClock().now())) {
+        place(flash->at);
+        look.push_back(flash->enemy ? 1 : 2);
+    }
     look.front() = look.size();
     return look;
 }
@@ -139,138 +169,6 @@ void drawFeedback() {
         drawBanner(caption, 255, 255, 255, ClientHeight * 3 / 4, CaptionSize);
 }
 
-bool isOwnUnit(const IWorldObject& object) {
-    return object.getOwner() == Session::Player && dynamic_cast<const Moveable*>(&object) != nullptr;
-}
-
-// A box that holds a unit of the player's own leaves the buildings out.
-void leaveBuildingsOut(ObjectList& picked) {
-    if (std::any_of(picked.begin(), picked.end(), [](const auto& object) { return isOwnUnit(*object); }))
-        picked.remove_if(
-            [](const auto& object) { return dynamic_cast<const Moveable*>(object.get()) == nullptr; });
-}
-
-// A second click within the double-click time, near the first.
-bool isDoubleClick(const SelectionRect& rect) {
-    constexpr uint32_t DoubleClickMilliseconds = 400;
-    constexpr int Slack = 4;
-    static uint32_t lastTick = 0;
-    static int lastX = -100, lastY = -100;
-    const uint32_t now = currentTick();
-    const bool twice = now - lastTick <= DoubleClickMilliseconds &&
-                       std::abs(rect.currentX - lastX) <= Slack && std::abs(rect.currentY - lastY) <= Slack;
-    lastTick = now;
-    lastX = twice ? -100 : rect.currentX; // a third click starts over
-    lastY = rect.currentY;
-    return twice;
-}
-
-// Every unit of the player's own of that type that the view shows above the panel.
-ObjectList ownUnitsInView(const ObjectManager& objects, WorldObjectType type) {
-    ObjectList found = *selectInScreenRect(objects, 0, PanelStripHeight, ClientWidth - 1, ClientHeight - 1);
-    found.remove_if([type](const auto& object) { return !isOwnUnit(*object) || object->getType() != type; });
-    return found;
-}
-
-// A walk to the grid position, marked where it lands; with A armed, one that fights on the way.
-void orderWalkTo(double x, double z, bool fighting) {
-    constexpr int32_t player = Session::Player;
-    const bool taken =
-        session().give(fighting ? Command::attackMove(player, x, z) : Command::move(player, x, z));
-    if (taken && !session().shownSelection().empty())
-        moveMarker.place(x, z, gameClock().now());
-}
-
-// The same to the cell under the cursor.
-void orderToGround(bool fighting) {
-    if (HoverCell.valid())
-        orderWalkTo(HoverCell.hoverColumn, HoverCell.hoverRow, fighting);
-}
-
-// A finished drag replaces the selection with what it covers (a double click, with every own
-// unit of the clicked one's type in view; a click with A armed gives the attack-move instead);
-// otherwise (a right press) the selection acts on the object under the cursor, or walks to the
-// cell under it. The frame only says so: the session carries the orders out.
-void pickAndOrder(bool selectionDone) {
-    hidePanelButtons();
-    testVisibilityForPicking();
-    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    setCameraView();
-    const SelectionRect& rect = selectionRect;
-    const ObjectManager& objects = *ObjectManager::getInstance();
-    constexpr int32_t player = Session::Player;
-    const bool armed = keyOrders.attackMoveArmed();
-    keyOrders.disarm();
-    const bool click = rect.anchorX == rect.currentX && rect.anchorY == rect.currentY;
-    if (selectionDone && click && armed) {
-        orderToGround(true);
-        return;
-    }
-    if (selectionDone) {
-        ObjectList picked =
-            *selectInScreenRect(objects, rect.anchorX, rect.anchorY, rect.currentX, rect.currentY);
-        if (!click)
-            leaveBuildingsOut(picked);
-        else if (isDoubleClick(rect) && !picked.empty() && isOwnUnit(*picked.front()))
-            picked = ownUnitsInView(objects, picked.front()->getType());
-        session().give(Command::select(player, objects.placesOf(picked)));
-        return;
-    }
-    const auto picked =
-        selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
-    if (const std::vector<std::size_t> places = objects.placesOf(*picked); !places.empty())
-        session().give(Command::act(player, places.front()));
-    else
-        orderToGround(false);
-}
-
-// The cursor in window pixels, y counted up from the bottom.
-platform::Point cursorInWindow() {
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    return {cursor.x, ClientHeight - cursor.y};
-}
-
-// A left press on the minimap, held, moves the view to the ground under the cursor.
-void followMinimapDrag() {
-    const platform::Point cursor = cursorInWindow();
-    if (const std::optional<GridPosition> at =
-            minimap.drag(cursor.x, cursor.y, platform::keyHeld(KeyLeftButton))) {
-        const WorldPoint ground = groundPoint(at->z, at->x);
-        centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
-                     mapGroundArea());
-    }
-}
-
-// A right click on the minimap walks the selection to the ground there (fighting on the way when
-// A is armed). True when it was on the minimap.
-bool orderedOnMinimap() {
-    const platform::Point cursor = cursorInWindow();
-    if (!minimap.area().contains(cursor.x, cursor.y) || gameMap().columns <= 0)
-        return false;
-    const GridPosition at = minimap.gridAt(cursor.x, cursor.y);
-    const bool fighting = keyOrders.attackMoveArmed();
-    keyOrders.disarm();
-    orderWalkTo(std::floor(at.x), std::floor(at.z), fighting);
-    return true;
-}
-
-// In 2-D mode: a red cross at the cursor while an attack-move waits for its click.
-void drawAttackMoveCursor() {
-    if (!keyOrders.attackMoveArmed())
-        return;
-    constexpr int Arm = 10;
-    const SelectionRect& rect = selectionRect;
-    glDisable(GL_TEXTURE_2D);
-    glColor3ub(230, 40, 30);
-    glBegin(GL_LINES);
-    glVertex2i(rect.currentX - Arm, rect.currentY);
-    glVertex2i(rect.currentX + Arm, rect.currentY);
-    glVertex2i(rect.currentX, rect.currentY - Arm);
-    glVertex2i(rect.currentX, rect.currentY + Arm);
-    glEnd();
-}
-
 } // namespace
 
 // The depth the objects' boxes met while the frame was drawn: the ground's and its marks'.
@@ -297,7 +195,7 @@ void drawFrame() {
             updateCamera(camera);
         } else {
             cameraSteering.steer(camera, wheelNotches);
-            followMinimapDrag();
+            mouseOrders.followMinimapDrag();
             keyOrders.take();
         }
     }
@@ -313,14 +211,14 @@ void drawFrame() {
     }
 
     bool rightPress = keyPressed(KeyRightButton);
-    if (rightPress && orderedOnMinimap())
+    if (rightPress && mouseOrders.orderedOnMinimap())
         rightPress = false;
     const SelectedObjects selection = session().shownSelection();
     drawScene(selection);
     enterOrthoMode();
     const bool selectionDone = updateSelectionRect(minimap.area());
     minimap.draw(ObjectManager::getInstance()->getObjects(), camera, currentTick());
-    drawAttackMoveCursor();
+    mouseOrders.drawAttackMoveCursor();
     drawSelectionInfo(selection);
     drawFeedback();
     leaveOrthoMode();
@@ -336,7 +234,8 @@ void drawFrame() {
 
     if (!rightPress && !selectionDone)
         return;
-    pickAndOrder(selectionDone);
+    preparePickingFrame();
+    mouseOrders.pick(selectionDone);
     if (frameToggles.showPickingPass)
         platform::swapBuffers();
 }

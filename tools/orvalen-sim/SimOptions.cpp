@@ -7,7 +7,7 @@ namespace {
 
 bool takesValue(const std::string& option) {
     return option == "--seed" || option == "--frame-ms" || option == "--passes" || option == "--script" ||
-           option == "--map" || option == "--record" || option == "--replay";
+           option == "--map" || option == "--record" || option == "--replay" || option == "--enemy-marines";
 }
 
 } // namespace
@@ -53,6 +53,15 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
             continue;
         }
         const std::optional<int32_t> number = parseNumber<int32_t>(value);
+        if (option == "--enemy-marines") {
+            if (!number || *number < 0 || *number > MostEnemyMarines) {
+                error = "--enemy-marines needs a whole number from 0 to " + std::to_string(MostEnemyMarines) +
+                        ", not '" + value + "'";
+                return std::nullopt;
+            }
+            options.enemyMarines = *number;
+            continue;
+        }
         if (!number || *number < 0) {
             error = option + " needs a whole number of at least 0, not '" + value + "'";
             return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sim/game/GameSettings.h"
+
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -7,7 +9,8 @@
 #include <vector>
 
 // The command line of the headless runner:
-//   orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE] [--record FILE] [--dump]
+//   orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE] [--enemy-marines N]
+//               [--record FILE] [--dump]
 //   orvalen-sim --replay FILE [--dump]
 struct SimOptions {
     std::optional<std::time_t> seed; // the calendar time the game reads; real time without it
@@ -16,18 +19,19 @@ struct SimOptions {
     std::string scriptPath;           // empty: no script
     std::string mapPath = DefaultMap; // the map whose objects enter the world before the set-up
     bool mapRequired = false;         // --map given: a missing file is an error, not an empty map
-    std::string recordPath;           // empty: the run is not recorded
-    std::string replayPath;           // a recorded game to play again and check, instead of a run
+    int32_t enemyMarines = StandardEnemyMarines;
+    std::string recordPath; // empty: the run is not recorded
+    std::string replayPath; // a recorded game to play again and check, instead of a run
     bool dump = false;
 
     static constexpr const char* DefaultMap = "data\\maps\\motac.ktqw";
     static constexpr const char* Usage =
         "usage: orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE]\n"
-        "                   [--record FILE] [--dump]\n"
+        "                   [--enemy-marines N] [--record FILE] [--dump]\n"
         "       orvalen-sim --replay FILE [--dump]";
     static constexpr const char* Help =
         "usage: orvalen-sim [--seed N] [--frame-ms N] [--passes N] [--script FILE] [--map FILE]\n"
-        "                   [--record FILE] [--dump]\n"
+        "                   [--enemy-marines N] [--record FILE] [--dump]\n"
         "       orvalen-sim --replay FILE [--dump]\n"
         "       orvalen-sim --help | --version\n"
         "\n"
@@ -40,6 +44,7 @@ struct SimOptions {
         "  --script FILE  orders, one per line: <pass> <player> <command> <arguments>\n"
         "  --map FILE     the map whose objects start the world (default data\\maps\\motac.ktqw\n"
         "                 when it exists, else an empty map)\n"
+        "  --enemy-marines N  the enemy starts with N Marines (0 to 1000) instead of 15\n"
         "  --record FILE  record the run as the game records its games\n"
         "  --replay FILE  play a recorded game again and check it against its recording: exit 0\n"
         "                 when it matches, 1 when it diverges or was cut short, 2 for a file that\n"

@@ -13,6 +13,7 @@ SimRunner::SimRunner(const SimOptions& options, const SimScript& script, std::op
 void SimRunner::run(std::ostream& out) {
     GameSettings settings;
     settings.seed = options.seed.value_or(currentTime());
+    settings.enemyMarines = options.enemyMarines;
     if (map) {
         settings.mapPath = options.mapPath;
         settings.mapChecksum = map->checksum;

@@ -84,8 +84,10 @@ void CameraSteering::steer(Camera& camera, int wheelNotches) {
     if (const std::optional<GroundArea> area = mapGroundArea(); area && camera.eye() != before.eye())
         keepOverMap(camera, shape, *area);
 
-    const bool movedNow = camera.eye() != before.eye() || camera.center() != before.center();
+    const bool movedNow = camera.eye() != lastEye || camera.center() != lastCenter;
     if (moving && !movedNow)
         logPose(camera);
     moving = movedNow;
+    lastEye = camera.eye();
+    lastCenter = camera.center();
 }

@@ -19,6 +19,9 @@ public:
 
 private:
     bool moving = false;
+    // The pose the last call left, so that a move made between calls (the minimap's, a key's) counts.
+    Vec3 lastEye = Camera{}.eye();
+    Vec3 lastCenter = Camera{}.center();
 };
 
 // The game view's shape in the window as it is now: its aspect and the panel along its bottom.

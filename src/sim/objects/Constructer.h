@@ -1,6 +1,7 @@
 #pragma once
 
 #include "sim/manager/SelectedObjects.h"
+#include "sim/objects/GridPosition.h"
 #include "sim/objects/IAbility.h"
 #include "sim/objects/IntervalTimer.h"
 
@@ -38,6 +39,8 @@ public:
 
     const SelectedObjects& getQueue() const { return queue; }
     void setRallyPoint(double x, double z);
+    // Where the Marines it trains walk to.
+    GridPosition rallyPoint() const { return {rallyPointX, rallyPointZ}; }
 
 private:
     double rallyPointX = 47.0;

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The controls an RTS player reaches for, by real X input: an instant click selects; a group kept
+# with Ctrl+1 comes back with 1; a click on the minimap moves the view there; I finds an idle
+# Worker; and the player cannot order an enemy Marine, which can still be picked to look at.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
+
+new_game controls
+read -r baseX baseY < <(probe_where 85 75 6)     # player 1's base centre
+read -r groundX groundY < <(probe_where 92 84 0) # open ground in front of it
+start_playing --enemy-marines 300
+button=$(region 10 90 58 138) # the panel's first command button
+# instant_click X Y [BUTTON]: press and release at once, as a quick player does; the game may see
+# both in one pass.
+instant_click() {
+  xdotool mousemove --window "$WIN" "$1" "$2" click "${3:-1}"
+  wait_frames 3
+}
+
+# 1. An instant click on the base centre selects it: the Worker button shows.
+screenshot "$SCRATCH/nothing.png"
+instant_click "$baseX" "$baseY"
+screenshot "$SCRATCH/base.png"
+[ "$(differing "$SCRATCH/nothing.png" "$SCRATCH/base.png" "$button")" -gt 1000 ] ||
+  fail "an instant click on the base centre selected nothing"
+
+# 2. Ctrl+1 keeps it; a click on the ground lets it go; 1 brings it back.
+xdotool key ctrl+1
+wait_frames 3
+instant_click "$groundX" "$groundY"
+screenshot "$SCRATCH/let-go.png"
+[ "$(differing "$SCRATCH/nothing.png" "$SCRATCH/let-go.png" "$button")" -lt 300 ] ||
+  fail "the click on the ground kept the base centre selected"
+xdotool key 1
+wait_frames 3
+screenshot "$SCRATCH/group.png"
+[ "$(differing "$SCRATCH/nothing.png" "$SCRATCH/group.png" "$button")" -gt 1000 ] ||
+  fail "1 did not bring the group back"
+
+# 3. A click on the minimap at the enemy's base moves the view toward it.
+size=$((H / 5))
+camera_after instant_click $((8 + size * 150 / 200)) $((8 + size * 152 / 200))
+awk -v x="$(camera_pose | cut -d' ' -f4)" -v z="$(camera_pose | cut -d' ' -f6)" \
+  'BEGIN { exit !(x > 100 && z > 100) }' || fail "the minimap click did not move the view there: $(camera_pose)"
+press_key Home
+wait_frames 5
+
+# 4. I picks an idle Worker of the set-up's and centres the view on it, away from the base.
+camera_after press_key i
+awk -v x="$(camera_pose | cut -d' ' -f4)" 'BEGIN { exit !(x < -100) }' ||
+  fail "I did not take the view to an idle Worker: $(camera_pose)"
+press_key Home
+wait_frames 5
+
+# 5. The enemy's Marines have come to rest once their walks are done (at most 48 s of game time).
+# Where they stand comes from the recorded seed, played headless; one alone in the start view is
+# picked, and ordered away: it shows in the panel, and stays where it stands.
+wait_for "the enemy's walks to end" 120 game_time_reaches 50000
+seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
+headless=$(make_game_folder headless) # its own log.log, not the game's
+(cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 300 --passes 4000 --dump) > "$SCRATCH/world.txt"
+read -r marineX marineZ < <(awk '$1 == "object" { n++; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
+  END { for (i = 1; i <= n; i++) {
+          if (!enemy[i] || x[i] < 76 || x[i] > 96 || z[i] < 70 || z[i] > 84) continue
+          alone = 1
+          for (j = 1; j <= n; j++) if (j != i && (x[i] - x[j]) ^ 2 + (z[i] - z[j]) ^ 2 < 9) alone = 0
+          if (alone) { print x[i], z[i]; exit } } }' "$SCRATCH/world.txt")
+[ -n "$marineX" ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
+read -r atX atY < <(probe_where "$marineX" "$marineZ" 2.5)
+readout=$(region 200 10 700 180)
+instant_click "$groundX" "$groundY"
+screenshot "$SCRATCH/before.png"
+instant_click "$atX" "$atY"
+screenshot "$SCRATCH/enemy.png"
+[ "$(differing "$SCRATCH/before.png" "$SCRATCH/enemy.png" "$readout")" -gt 300 ] ||
+  fail "the enemy Marine at ($marineX, $marineZ) was not picked to look at"
+instant_click $((W / 2)) $((H / 3)) 3
+wait_for "three seconds of the order" 60 game_time_reaches $(($(game_time) + 3000))
+screenshot "$SCRATCH/ordered.png"
+around="120x120+$((atX - 60))+$((atY - 60))"
+[ "$(differing "$SCRATCH/enemy.png" "$SCRATCH/ordered.png" "$around")" -lt 400 ] ||
+  fail "the enemy Marine obeyed the player's order"
+
+quit_game "$GAME"
+echo "controls_test: passed"
