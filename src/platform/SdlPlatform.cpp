@@ -227,6 +227,9 @@ int notePress(void* /*unused*/, SDL_Event* event) {
         virtualKey = KeyRightButton;
     if (virtualKey > 0 && virtualKey < 256)
         pressedInLastPump[virtualKey] = true;
+    // Ctrl+1 typed quickly is released before the game reads it: the key remembers its Ctrl.
+    if (event->type == SDL_KEYDOWN && (event->key.keysym.mod & KMOD_CTRL) != 0)
+        pressedInLastPump[KeyControl] = true;
     return 1;
 }
 

@@ -8,7 +8,7 @@ source "$(dirname "$0")/play.sh"
 new_game controls
 read -r baseX baseY < <(probe_where 85 75 6)     # player 1's base centre
 read -r groundX groundY < <(probe_where 92 84 0) # open ground in front of it
-start_playing --enemy-marines 300
+start_playing --enemy-marines 1000
 button=$(region 10 90 58 138) # the panel's first command button
 # instant_click X Y [BUTTON]: press and release at once, as a quick player does; the game may see
 # both in one pass.
@@ -58,26 +58,35 @@ wait_frames 5
 wait_for "the enemy's walks to end" 120 game_time_reaches 50000
 seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
 headless=$(make_game_folder headless) # its own log.log, not the game's
-(cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 300 --passes 4000 --dump) > "$SCRATCH/world.txt"
-read -r marineX marineZ < <(awk '$1 == "object" { n++; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
+(cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 1000 --passes 4000 --dump) > "$SCRATCH/world.txt"
+# One of the Marines in the middle of the start view with nothing else near: no other Marine
+# within 2.5 cells, no pile or building within 5.
+read -r marineX marineZ < <(awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
   END { for (i = 1; i <= n; i++) {
-          if (!enemy[i] || x[i] < 76 || x[i] > 96 || z[i] < 70 || z[i] > 84) continue
+          if (!enemy[i] || x[i] < 72 || x[i] > 100 || z[i] < 67 || z[i] > 84) continue
           alone = 1
-          for (j = 1; j <= n; j++) if (j != i && (x[i] - x[j]) ^ 2 + (z[i] - z[j]) ^ 2 < 9) alone = 0
+          for (j = 1; j <= n; j++) {
+            room = type[j] == 0 || type[j] == 7 ? 2.5 : 5
+            if (j != i && (x[i] - x[j]) ^ 2 + (z[i] - z[j]) ^ 2 < room ^ 2) alone = 0
+          }
           if (alone) { print x[i], z[i]; exit } } }' "$SCRATCH/world.txt")
 [ -n "$marineX" ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
 read -r atX atY < <(probe_where "$marineX" "$marineZ" 2.5)
 readout=$(region 200 10 700 180)
+move_to $((W / 2)) $((H / 2))
+press_key Home # the probe's view is the start view
+wait_frames 5
 instant_click "$groundX" "$groundY"
 screenshot "$SCRATCH/before.png"
 instant_click "$atX" "$atY"
 screenshot "$SCRATCH/enemy.png"
 [ "$(differing "$SCRATCH/before.png" "$SCRATCH/enemy.png" "$readout")" -gt 300 ] ||
   fail "the enemy Marine at ($marineX, $marineZ) was not picked to look at"
-instant_click $((W / 2)) $((H / 3)) 3
+# The order points away from it, across the view, so the marker where it lands shows elsewhere.
+instant_click $((atX < W / 2 ? W * 3 / 4 : W / 4)) $((H / 3)) 3
 wait_for "three seconds of the order" 60 game_time_reaches $(($(game_time) + 3000))
 screenshot "$SCRATCH/ordered.png"
-around="120x120+$((atX - 60))+$((atY - 60))"
+around="120x120+$((atX > 60 ? atX - 60 : 0))+$((atY > 60 ? atY - 60 : 0))"
 [ "$(differing "$SCRATCH/enemy.png" "$SCRATCH/ordered.png" "$around")" -lt 400 ] ||
   fail "the enemy Marine obeyed the player's order"
 

@@ -28,7 +28,7 @@ recordings=("$played"/replays/*.replay)
 [ ${#recordings[@]} -eq 1 ] && [ -f "${recordings[0]}" ] || fail "the game left no recording in replays/"
 recording=${recordings[0]}
 tail -n1 "$recording" | grep -q '^end ' || fail "the recording has no end mark"
-passes=$(grep -c '^p ' "$recording")
+passes=$(awk '$1 == "p" { n += NF - 1 } END { print n }' "$recording") # a line holds passes in a row
 
 # The recording in a window, in a game folder of its own.
 new_game watched
