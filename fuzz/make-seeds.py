@@ -112,6 +112,15 @@ def replays():
     write("replay", "empty-map.replay", b"orvalen-replay 1\nmap none\nseed 0\nenemy-marines 0\nend 0\n")
 
 
+def options():
+    """An options file of every key, and one with a bad value and an unknown key among them."""
+    every = ("# Orvalen's options\nfullscreen = false\nshadows = true\ntexture_quality = medium\n"
+             "resolution = 1024x768\ntexture_filtering = trilinear\nsound_volume = 35\nmusic_volume = 0\n"
+             "unit_responses = false\nplayer_name = Ada\ninvert_mouse = true\n")
+    write("options", "every-key.conf", every.encode())
+    write("options", "faults.conf", b"sound_volume = 140\ncolour = blue\njust words\nresolution = 9x9\n")
+
+
 def main():
     write("map", "one-cell.ktqw", small_map(1, 1, ["grass.jpg"], [(0, 0)], []))
     write("map", "three-by-four.ktqw", small_map(3, 4, ["grass.jpg", "rock.jpg"], [(1, 2)], [(2, 3)]))
@@ -122,6 +131,7 @@ def main():
     write("wave", "extensible-after-odd-chunk.wav", wave(2, 16, 2, extensible=True, padding_chunk=True))
     images()
     replays()
+    options()
 
 
 if __name__ == "__main__":

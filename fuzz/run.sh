@@ -6,7 +6,7 @@
 #   FUZZ_BUILD: a build folder configured with -DORVALEN_FUZZ=ON and built (target orvalen_fuzz;
 #               tests/sanitizers/run-suite.sh makes one)
 #   DATA_FOLDER: a baked data folder; its maps seed the whole-map target
-#   SECONDS_PER_TARGET: 60 by default; TARGETs: map whole-map model wave image replay by default
+#   SECONDS_PER_TARGET: 60 by default; TARGETs: map whole-map model wave image replay options by default
 # Environment: FUZZ_RUNS=N stops each target after N executions (the time still bounds it).
 # The corpus each target grows stays in FUZZ_BUILD/fuzz-run/corpus/<target>/, so a later run goes on
 # from where this one stopped; each target's libFuzzer output is FUZZ_BUILD/fuzz-run/<target>.log.
@@ -17,7 +17,7 @@ data=$(realpath "$2")
 seconds=${3:-60}
 shift $(($# < 3 ? $# : 3))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(map whole-map model wave image replay)
+[ ${#targets[@]} -gt 0 ] || targets=(map whole-map model wave image replay options)
 
 work="$build/fuzz-run"
 # The image target writes every input to a file; in memory when the machine has a tmpfs.

@@ -18,6 +18,7 @@ scroll=${5:-0}
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 export XDG_RUNTIME_DIR="$game/runtime"
+export XDG_CONFIG_HOME="$game/config" # the game's default options, whatever the player's
 mkdir -p "$XDG_RUNTIME_DIR" "$game/data"
 # Everything but the maps folder is linked; the map may be replaced.
 for entry in "$build"/data/*; do ln -s "$entry" "$game/data/"; done

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Frame.h"
+#include "app/LiveOptions.h"
 #include "app/LoadingSequence.h"
 #include "app/PlayedGame.h"
 #include "app/ShownReplay.h"
@@ -79,14 +80,17 @@ int runApplication(const GameOptions& options) {
     installGamePresentation();
     if (!platform::openDisplay(error))
         return fail("Couldn't open a display: " + error);
-    if (!platform::createWindow(ApplicationTitle, error))
+    liveOptions().load(OptionsStore(OptionsStore::defaultPath()));
+    if (!platform::createWindow(ApplicationTitle, error, liveOptions().windowShape()))
         return fail("Couldn't create the game window: " + error);
     if (!createContext(runLoadingSequence, drawFrame, error))
         return fail("Couldn't create the OpenGL context: " + error);
 
+    liveOptions().applyAtStart();
     platform::closeOnTerminationSignals(); // the set-up opens the log, which a quit then completes
     startFrameClock(currentTick());
     session().start();
+    liveOptions().reportTrouble();
     runMainLoop();
 
     session().end();

@@ -1,11 +1,13 @@
 #include "app/Frame.h"
 
+#include "app/LiveOptions.h"
 #include "app/MouseOrders.h"
 #include "app/Session.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
 #include "client/panel/Minimap.h"
+#include "client/panel/Panel.h"
 #include "client/panel/PanelButtons.h"
 #include "client/panel/SelectionInfo.h"
 #include "client/render/BackdropCache.h"
@@ -19,6 +21,7 @@
 #include "client/render/ScreenMessages.h"
 #include "client/render/SelectionCircles.h"
 #include "client/render/SelectionRect.h"
+#include "client/render/Shadows.h"
 #include "client/render/Skybox.h"
 #include "client/render/TargetFlash.h"
 #include "client/terrain/Terrain.h"
@@ -156,6 +159,7 @@ void drawScene(const SelectedObjects& selection) {
         std::move(contents));
     if (still == 0)
         drawGroundMarks(selection);
+    drawShadows(objects->getObjects());
     batch.drawFrom(still);
     drawHealthBars(healthBarsToShow(objects->getObjects(), selection, Session::Player));
 }
@@ -164,7 +168,7 @@ void drawScene(const SelectedObjects& selection) {
 // what the session has to say.
 void drawFeedback() {
     screenMessages.draw(gameClock().now());
-    drawOutcomeBanner(PlayerManager::getInstance()->getOutcome().result());
+    drawOutcomeBanner(PlayerManager::getInstance()->getOutcome().result(), panelPlayerName());
     if (const std::string caption = session().caption(); !caption.empty())
         drawBanner(caption, 255, 255, 255, ClientHeight * 3 / 4, CaptionSize);
 }
@@ -206,11 +210,12 @@ void drawFrame() {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSky();
         drawMenuScene();
+        liveOptions().follow();
         platform::swapBuffers();
         return;
     }
 
-    bool rightPress = keyPressed(KeyRightButton);
+    bool rightPress = keyPressed(orderButton());
     if (rightPress && mouseOrders.orderedOnMinimap())
         rightPress = false;
     const SelectedObjects selection = session().shownSelection();

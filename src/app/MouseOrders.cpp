@@ -103,7 +103,7 @@ void MouseOrders::pick(bool selectionDone) {
 void MouseOrders::followMinimapDrag() {
     const platform::Point cursor = cursorInWindow();
     if (const std::optional<GridPosition> at =
-            minimap.drag(cursor.x, cursor.y, platform::keyHeld(KeyLeftButton))) {
+            minimap.drag(cursor.x, cursor.y, platform::keyHeld(selectButton()))) {
         const WorldPoint ground = groundPoint(at->z, at->x);
         centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
                      mapGroundArea());

@@ -1,9 +1,20 @@
 #include "core/Input.h"
 
+#include "core/VirtualKey.h"
+
 int32_t ClientWidth = 0;
 int32_t ClientHeight = 0;
 int32_t AppActive = 0;
 uint8_t KeyLatch[256] = {};
+bool MouseButtonsSwapped = false;
+
+int selectButton() {
+    return MouseButtonsSwapped ? KeyRightButton : KeyLeftButton;
+}
+
+int orderButton() {
+    return MouseButtonsSwapped ? KeyLeftButton : KeyRightButton;
+}
 
 namespace {
 int wheelTravel = 0;

@@ -15,6 +15,12 @@ extern uint8_t KeyLatch[256];
 // is then set). A released key clears its latch. Whoever reads the key's state passes it in.
 bool latchPress(int virtualKey, bool held);
 
+// The game view's two mouse buttons, which the player may swap: the one that selects (left unless
+// swapped) and the one that orders. Menus and the panel's buttons keep the left button.
+extern bool MouseButtonsSwapped;
+int selectButton();
+int orderButton();
+
 // Mouse-wheel travel as the platform reports it: this much per notch, positive away from the user.
 constexpr int WheelNotch = 120;
 

@@ -62,9 +62,21 @@ void closeOnTerminationSignals();
 // failure `error` says what is missing.
 bool openDisplay(std::string& error);
 
-// The one game window: titled, resizable, maximised. Sends the first size message itself.
-// On failure `error` names what failed.
-bool createWindow(const std::string& title, std::string& error);
+// The window's size as the player chose it (none: the system's, maximised), and whether it fills
+// the screen (at that size's display mode, or the desktop's).
+struct WindowShape {
+    int32_t width = 0;
+    int32_t height = 0;
+    bool fullscreen = false;
+
+    bool operator==(const WindowShape&) const = default;
+};
+
+// The one game window: titled, resizable, maximised unless `shape` says otherwise. Sends the first
+// size message itself. On failure `error` names what failed.
+bool createWindow(const std::string& title, std::string& error, const WindowShape& shape = {});
+// Gives the window the shape while the game runs; the size message follows from the system.
+void setWindowShape(const WindowShape& shape);
 // A window that is never shown, for tools that draw off screen; sends no messages.
 bool createHiddenWindow(const std::string& title, std::string& error);
 void destroyWindow();

@@ -27,10 +27,12 @@ Uint32 quitEventType = 0;
 // messages the system sends on its own when the window is created.
 std::deque<Message> pending;
 std::function<void(const std::string&, const std::string&, MessageBoxIcon)> messageBoxHandler;
-// The keys and buttons pressed during the last pump, by virtual-key code: a press released before
-// the game reads the key still counts as held for that pass, as the pressed-since-last-call bit
-// of an asynchronous key state does.
+// The keys and buttons pressed since the game last read them, by virtual-key code: a press released
+// before the game reads the key still counts as held for that pass, as the pressed-since-last-call
+// bit of an asynchronous key state does. A pass without a frame (the window inactive) reads none,
+// so the presses wait for the next frame.
 bool pressedInLastPump[256] = {};
+bool pressesRead = false;
 volatile std::sig_atomic_t closeOnTermination = 0;
 volatile std::sig_atomic_t terminationRequested = 0;
 
@@ -233,7 +235,7 @@ int notePress(void* /*unused*/, SDL_Event* event) {
     return 1;
 }
 
-bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags) {
+bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags, const WindowShape& shape) {
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
@@ -245,12 +247,16 @@ bool createWindowWithDepth(const std::string& title, int depthBits, Uint32 flags
 
     SDL_Rect usable{0, 0, 1024, 768};
     SDL_GetDisplayUsableBounds(0, &usable);
+    if (shape.width > 0 && shape.height > 0) {
+        usable.w = shape.width;
+        usable.h = shape.height;
+    }
     window =
         SDL_CreateWindow(title.c_str(), usable.x, usable.y, usable.w, usable.h, SDL_WINDOW_OPENGL | flags);
     return window != nullptr;
 }
 
-bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
+bool openWindow(const std::string& title, Uint32 flags, std::string& error, const WindowShape& shape = {}) {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
         error = SDL_GetError();
         return false;
@@ -259,7 +265,7 @@ bool openWindow(const std::string& title, Uint32 flags, std::string& error) {
     SDL_AddEventWatch(notePress, nullptr);
     // Ask for 32 depth bits and take the closest the driver offers, as a pixel-format choice would.
     for (int depth : {32, 24, 16})
-        if (createWindowWithDepth(title, depth, flags))
+        if (createWindowWithDepth(title, depth, flags, shape))
             break;
     if (!window) {
         error = SDL_GetError();
@@ -352,13 +358,49 @@ void showMessageBox(const std::string& text, const std::string& caption, Message
     SDL_ShowSimpleMessageBox(flags, caption.c_str(), text.c_str(), nullptr);
 }
 
-bool createWindow(const std::string& title, std::string& error) {
-    if (!openWindow(title, SDL_WINDOW_RESIZABLE | SDL_WINDOW_MAXIMIZED, error))
+namespace {
+
+// Full screen at the shape's size takes the display mode nearest to it; without a size, the desktop.
+void enterFullscreen(const WindowShape& shape) {
+    SDL_DisplayMode wanted{0, shape.width, shape.height, 0, nullptr};
+    SDL_DisplayMode nearest{};
+    if (shape.width > 0 && SDL_GetClosestDisplayMode(0, &wanted, &nearest)) {
+        SDL_SetWindowDisplayMode(window, &nearest);
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN);
+        return;
+    }
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+} // namespace
+
+bool createWindow(const std::string& title, std::string& error, const WindowShape& shape) {
+    const bool sized = shape.width > 0 && shape.height > 0;
+    const Uint32 maximised = sized ? 0u : static_cast<Uint32>(SDL_WINDOW_MAXIMIZED);
+    if (!openWindow(title, SDL_WINDOW_RESIZABLE | maximised, error, shape))
         return false;
+    if (shape.fullscreen)
+        enterFullscreen(shape);
     // The system sends the first size and, on showing, the activation.
     pending.push_back(sizeMessage());
     pending.push_back({MessageActivate, 1, 0});
     return true;
+}
+
+void setWindowShape(const WindowShape& shape) {
+    if (!window)
+        return;
+    if (shape.fullscreen) {
+        enterFullscreen(shape);
+        return;
+    }
+    SDL_SetWindowFullscreen(window, 0);
+    if (shape.width > 0 && shape.height > 0) {
+        SDL_RestoreWindow(window);
+        SDL_SetWindowSize(window, shape.width, shape.height);
+    } else {
+        SDL_MaximizeWindow(window);
+    }
 }
 
 bool createHiddenWindow(const std::string& title, std::string& error) {
@@ -391,7 +433,9 @@ bool peekMessage(Message& message) {
     // The game polls the keys and the mouse every pass, so their state must follow the input even
     // while events wait in the queue (a poll alone pumps only once the queue has drained). Motion
     // events carry nothing the window procedure uses; dropping them keeps the queue short.
-    std::fill(std::begin(pressedInLastPump), std::end(pressedInLastPump), false);
+    if (pressesRead)
+        std::fill(std::begin(pressedInLastPump), std::end(pressedInLastPump), false);
+    pressesRead = false;
     SDL_PumpEvents();
     SDL_FlushEvent(SDL_MOUSEMOTION);
     SDL_Event event;
@@ -413,6 +457,7 @@ uint32_t tickCount() {
 }
 
 bool keyHeld(int virtualKey) {
+    pressesRead = true;
     if (virtualKey > 0 && virtualKey < 256 && pressedInLastPump[virtualKey])
         return true;
     if (virtualKey == KeyLeftButton || virtualKey == KeyRightButton) {

@@ -59,19 +59,28 @@ wait_for "the enemy's walks to end" 120 game_time_reaches 50000
 seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
 headless=$(make_game_folder headless) # its own log.log, not the game's
 (cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 1000 --passes 4000 --dump) > "$SCRATCH/world.txt"
-# One of the Marines in the middle of the start view with nothing else near: no other Marine
-# within 2.5 cells, no pile or building within 5.
-read -r marineX marineZ < <(awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
+# The Marines in the start view with nothing else near: no other Marine within 2.5 cells, no pile
+# or building within 5. The first that the minimap does not cover on the screen is taken.
+awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
   END { for (i = 1; i <= n; i++) {
-          if (!enemy[i] || x[i] < 72 || x[i] > 100 || z[i] < 67 || z[i] > 84) continue
+          if (!enemy[i] || x[i] < 74 || x[i] > 100 || z[i] < 67 || z[i] > 85) continue
           alone = 1
           for (j = 1; j <= n; j++) {
             room = type[j] == 0 || type[j] == 7 ? 2.5 : 5
             if (j != i && (x[i] - x[j]) ^ 2 + (z[i] - z[j]) ^ 2 < room ^ 2) alone = 0
           }
-          if (alone) { print x[i], z[i]; exit } } }' "$SCRATCH/world.txt")
+          if (alone) print x[i], z[i] } }' "$SCRATCH/world.txt" > "$SCRATCH/alone.txt"
+minimap_edge=$((8 + H / 5 + 20))
+marineX=
+while read -r x z; do
+  read -r atX atY < <(probe_where "$x" "$z" 2.5)
+  if [ "$atX" -gt "$minimap_edge" ] || [ "$atY" -gt "$minimap_edge" ]; then
+    marineX=$x
+    marineZ=$z
+    break
+  fi
+done < "$SCRATCH/alone.txt"
 [ -n "$marineX" ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
-read -r atX atY < <(probe_where "$marineX" "$marineZ" 2.5)
 readout=$(region 200 10 700 180)
 move_to $((W / 2)) $((H / 2))
 press_key Home # the probe's view is the start view

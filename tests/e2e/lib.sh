@@ -7,6 +7,8 @@ SCRATCH=$(mktemp -d)
 # The single-instance lock lives in the runtime folder; give each test its own.
 export XDG_RUNTIME_DIR="$SCRATCH/runtime"
 mkdir -p "$XDG_RUNTIME_DIR"
+# The player's options are the test's own: none unless a test writes them.
+export XDG_CONFIG_HOME="$SCRATCH/config"
 GAME_PIDS=()
 
 cleanup() {

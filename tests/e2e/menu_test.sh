@@ -41,7 +41,7 @@ exit_question="Are you sure you want to quit? Because there are thousands of oth
   name name-hidden "xTolv'" 1 hidden \
   name full-shown "xabcdefghijklmnTolv'" 15 shown \
   name full-hidden "xabcdefghijklmnTolv'" 15 hidden \
-  video video 0 1 0 1 0) 2>/dev/null || fail "the probe could not render the references"
+  video video 1 2 0 0 1) 2>/dev/null || fail "the probe could not render the references"
 
 # --- helpers ----------------------------------------------------------------------------------
 shot() { import -window root "$shots/$1.ppm"; }
@@ -159,18 +159,23 @@ xdotool type --delay 60 "abcdefghijklmnopqrstuvwxyz"
 field_reads full || fail "the name field did not stop at 20 characters"
 
 # --- the video page: a check box and the drop-down lists -------------------------------------------
+# The page shows the options in use: the best texture quality and the window's size. What is
+# chosen here applies at once, so the choices leave the window as it is.
 click "$right_x" "$(main_button_y 0)" # Video
 game_time_passes 1000
-click 305 85  # "Fullscreen"
-click 525 245 # the arrow of "Resolution:" opens its list
-# The arrow of "Texture Filtering:" now lies under the open list's second row: the click takes that
-# row ("1024x768") and closes the list, and the lower list stays shut.
-click 525 315
-click 525 175 # the arrow of "Texture quality:" opens its list ...
+click 585 85  # "Enable Shadows"
+click 525 175 # the arrow of "Texture quality:" opens its list
+# The arrow of "Resolution:" now lies under the open list's second row: the click takes that row
+# ("Medium") and closes the list, and the lower list stays shut.
+click 525 245
+click 525 315 # the arrow of "Texture Filtering:" opens its list ...
 rest_mouse    # ... and leaving it closes it with its item unchanged
 shot video
 same "$shots/video.ppm" "$refs/video.ppm" ||
-  fail "the video page does not show Fullscreen set, 1024x768 chosen and every list closed"
+  fail "the video page does not show Shadows set, Medium chosen, the window's size and every list closed"
+grep -q "^texture_quality = medium$" "$XDG_CONFIG_HOME/orvalen/options.conf" &&
+  grep -q "^shadows = true$" "$XDG_CONFIG_HOME/orvalen/options.conf" ||
+  fail "the choices were not remembered"
 
 # --- Exit, then YES -----------------------------------------------------------------------------
 click "$main_x" "$(main_button_y 4)"

@@ -150,12 +150,16 @@ void describeButtonsUnder(const PanelMouse& mouse) {
     }
 }
 
+std::optional<std::string> playerName;
+
 void printResources(int width) {
     const ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
     char text[64];
     std::snprintf(text, sizeof text, "Metal: %d\nVerion Oil: %d", stock.metal(), stock.oil());
     glColor4ub(0, 0, 0, 255);
     print(interfaceFont, text, width - 216, 130, 24, false);
+    if (playerName)
+        print(interfaceFont, *playerName, width - 216, 160, 20, false);
 }
 
 } // namespace
@@ -247,4 +251,12 @@ void drawTrainingQueue(const std::vector<WorldObjectType>& queued, int32_t owner
     drawQuad(Left, Bottom - BarHeight - 2, Left + Picture, Bottom - 2);
     glColor4ub(40, 220, 40, 255);
     drawQuad(Left, Bottom - BarHeight - 2, Left + filled, Bottom - 2);
+}
+
+void setPanelPlayerName(const std::optional<std::string>& name) {
+    playerName = name;
+}
+
+const std::optional<std::string>& panelPlayerName() {
+    return playerName;
 }

@@ -5,6 +5,7 @@
 #include "sim/objects/WorldObjectType.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,12 @@ const Texture& thumbnailOf(WorldObjectType type, int32_t owner);
 PanelMouse readPanelMouse();
 
 // The artwork, the command buttons with their press and click rules and the description of the
-// one under the mouse, and player 1's resources.
+// one under the mouse, and player 1's resources, under the player's name when one is set.
 void drawPanel(const PanelMouse& mouse);
+
+// The name the player gave in the options, shown on the panel and the end banner; none by default.
+void setPanelPlayerName(const std::optional<std::string>& name);
+const std::optional<std::string>& panelPlayerName();
 
 // The read-out of the one selected object: its picture, name, "hit points/maximum" and state.
 void drawSelectedObject(WorldObjectType type, int32_t owner, const std::string& name, int32_t hitPoints,

@@ -77,7 +77,9 @@ void CameraSteering::steer(Camera& camera, int wheelNotches) {
         zoomCameraToward(camera, wheelNotches, groundUnderCursor(camera, shape));
     const PanDirections pan = wantedPan();
     if (pan.rightward != 0 || pan.forward != 0) {
-        const float step = PanViewsPerSecond * viewWidth(camera, shape) * DeltaSeconds;
+        // A long frame (the window was away) does not fling the view.
+        const float seconds = std::min(DeltaSeconds, LongestPanSeconds);
+        const float step = PanViewsPerSecond * viewWidth(camera, shape) * seconds;
         panCamera(camera, static_cast<float>(pan.rightward) * step, static_cast<float>(pan.forward) * step,
                   std::nullopt);
     }

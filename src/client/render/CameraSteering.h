@@ -12,6 +12,7 @@ class CameraSteering {
 public:
     // Panning covers this share of the view's width a second, whatever the zoom.
     static constexpr float PanViewsPerSecond = 0.5f;
+    static constexpr float LongestPanSeconds = 0.1f; // of one frame's pan
     // The cursor this close to an edge of the window pans that way.
     static constexpr int EdgePixels = 4;
 

@@ -5,11 +5,16 @@
 
 namespace {
 constexpr int TextSize = 96;
+constexpr int NameSize = 32;
 } // namespace
 
-void drawOutcomeBanner(GameOutcome::Result result) {
+void drawOutcomeBanner(GameOutcome::Result result, const std::optional<std::string>& playerName) {
+    if (result == GameOutcome::Playing)
+        return;
     if (result == GameOutcome::Victory)
         drawBanner("Victory", 255, 215, 60, ClientHeight / 2, TextSize);
-    else if (result == GameOutcome::Defeat)
+    else
         drawBanner("Defeat", 230, 50, 40, ClientHeight / 2, TextSize);
+    if (playerName)
+        drawBanner(*playerName, 255, 255, 255, ClientHeight / 2 - TextSize, NameSize);
 }

@@ -30,7 +30,7 @@ bool updateSelectionRect(const WindowArea& keepOut) {
     const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
     rect.currentX = cursor.x;
     rect.currentY = ClientHeight - cursor.y;
-    const bool buttonDown = platform::keyHeld(KeyLeftButton);
+    const bool buttonDown = platform::keyHeld(selectButton());
     const bool pressed = buttonDown && !rect.buttonWasDown;
     rect.buttonWasDown = buttonDown;
 

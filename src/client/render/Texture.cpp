@@ -7,6 +7,8 @@
 #include <GL/glew.h>
 #include <GL/glu.h>
 
+#include <vector>
+
 namespace {
 
 bool refuse(const std::string& path) {
@@ -24,6 +26,16 @@ GLenum glFormat(PixelFormat format) {
         break;
     }
     return GL_RGB;
+}
+
+TextureSampling sampling;
+std::vector<uint32_t> mipmappedTextures;
+
+void applySampling(uint32_t id) {
+    glBindTexture(GL_TEXTURE_2D, id);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
+                    sampling.trilinear ? GL_LINEAR_MIPMAP_LINEAR : GL_LINEAR_MIPMAP_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_BASE_LEVEL, sampling.finestLevel);
 }
 
 void setFilters(GLint minification, GLint magnification) {
@@ -50,6 +62,9 @@ void upload(uint32_t& id, const DecodedImage& image, TextureFilter filter) {
         setFilters(GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR);
         gluBuild2DMipmaps(GL_TEXTURE_2D, static_cast<GLint>(format), image.width, image.height, format,
                           GL_UNSIGNED_BYTE, image.pixels.data());
+        mipmappedTextures.push_back(id);
+        if (sampling != TextureSampling{})
+            applySampling(id);
     }
     glPixelStorei(GL_UNPACK_ALIGNMENT, alignment);
 }
@@ -76,4 +91,11 @@ bool loadColorKeyedTexture(Texture& texture, const std::string& path, uint32_t c
     upload(texture.id, *image, filter);
     texture.path = path;
     return true;
+}
+
+void setTextureSampling(const TextureSampling& wanted) {
+    sampling = wanted;
+    for (const uint32_t id : mipmappedTextures)
+        if (glIsTexture(id))
+            applySampling(id);
 }

@@ -20,6 +20,19 @@ struct Texture {
     bool load(const std::string& path, TextureFilter filter);
 };
 
+// How the mipmapped textures (the terrain's, the models') are sampled: the finest level drawn (0
+// the full picture; 1 and 2 start at a half and a quarter of it, for a weaker machine) and whether
+// neighbouring levels are blended (trilinear) or the nearest is taken (bilinear, the default).
+struct TextureSampling {
+    int finestLevel = 0;
+    bool trilinear = false;
+
+    bool operator==(const TextureSampling&) const = default;
+};
+
+// Applies the sampling to every mipmapped texture loaded so far and to those loaded later.
+void setTextureSampling(const TextureSampling& sampling);
+
 // The colour-keyed loader: an RGBA texture in which pixels of the colour `colourKey` (red in the
 // lowest byte) are fully transparent and all others opaque. Sets only `id` and `path`; fails as
 // Texture::load does.

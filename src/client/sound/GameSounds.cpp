@@ -10,6 +10,10 @@ std::array<SoundSource, ResponseTableSize> selectResponses;
 std::array<SoundSource, ResponseTableSize> moveAcknowledgements;
 
 namespace {
+bool unitResponses = true;
+} // namespace
+
+namespace {
 
 // Response table entries: object type * 2 + variant.
 constexpr int MarineEntry = TypeMarine * 2;
@@ -45,12 +49,18 @@ void loadUnitResponses() {
     loadSound(moveAcknowledgements[WorkerEntry + 1], "data\\sounds\\unit_responses\\worker_move2.wav");
 }
 
+void setUnitResponses(bool on) {
+    unitResponses = on;
+}
+
 void playSelectResponse(int type) {
-    playResponse(selectResponses, type);
+    if (unitResponses)
+        playResponse(selectResponses, type);
 }
 
 void playMoveAcknowledgement(int type) {
-    playResponse(moveAcknowledgements, type);
+    if (unitResponses)
+        playResponse(moveAcknowledgements, type);
 }
 
 void playClick() {

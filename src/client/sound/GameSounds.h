@@ -18,8 +18,11 @@ void loadMenuSounds();
 // The loading sequence's unit responses of the Marine and the Worker.
 void loadUnitResponses();
 
+// Whether units answer their orders and selection at all (on unless the player switched them off).
+void setUnitResponses(bool on);
+
 // Each plays one of the type's two sounds, picked at random by the sounds' own generator; a type
-// without sounds plays nothing.
+// without sounds plays nothing, and nothing plays while unit responses are off.
 void playSelectResponse(int type);
 void playMoveAcknowledgement(int type);
 

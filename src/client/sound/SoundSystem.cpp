@@ -3,6 +3,7 @@
 #include "client/sound/AudioDeviceList.h"
 #include "files/CWaves.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -35,6 +36,11 @@ bool startSound(const std::string& libraryName) {
     if (!started)
         WaveLoader.reset();
     return started;
+}
+
+void setSoundVolume(int percent) {
+    if (WaveLoader)
+        alListenerf(AL_GAIN, static_cast<ALfloat>(std::clamp(percent, 0, 100)) / 100.0f);
 }
 
 bool loadWaveToBuffer(const std::string& fileName, ALuint buffer) {

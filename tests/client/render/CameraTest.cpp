@@ -194,7 +194,7 @@ class CameraSteeringTest : public CameraTest {
 protected:
     void SetUp() override {
         CameraTest::SetUp();
-        DeltaSeconds = 0.5f;
+        DeltaSeconds = 0.1f;
     }
 
     // Half the view's width across its middle a second, at the start distance.
@@ -212,10 +212,11 @@ protected:
 TEST_F(CameraSteeringTest, ArrowKeysPanAtTheirSpeedOverTheFrameTimeAndOppositeKeysCancel) {
     fakeplatform::heldKeys = {KeyRight};
     frames(2);
-    expectNear(camera.eye(), start.eye() + Vec3{panSpeed(), 0.0f, 0.0f});
+    const float step = panSpeed() * DeltaSeconds;
+    expectNear(camera.eye(), start.eye() + Vec3{2 * step, 0.0f, 0.0f});
     fakeplatform::heldKeys = {KeyUp};
     frames(1);
-    expectNear(camera.eye(), start.eye() + Vec3{panSpeed(), 0.0f, -panSpeed() / 2});
+    expectNear(camera.eye(), start.eye() + Vec3{2 * step, 0.0f, -step});
     fakeplatform::heldKeys = {KeyDown, KeyUp, KeyLeft, KeyRight};
     const Vec3 before = camera.eye();
     frames(3);
@@ -247,6 +248,13 @@ TEST_F(CameraSteeringTest, TheCursorRestingAtAnEdgePansThatWayAndNowhereElse) {
         SCOPED_TRACE(testing::Message() << "cursor at " << c.cursor.x << ", " << c.cursor.y);
         expectNear(camera.eye(), start.eye() + c.move);
     }
+}
+
+TEST_F(CameraSteeringTest, ALongFramePansNoFurtherThanATenthOfASecond) {
+    fakeplatform::heldKeys = {KeyRight};
+    DeltaSeconds = 3.0f; // the window was away
+    frames(1);
+    expectNear(camera.eye(), start.eye() + Vec3{panSpeed() * CameraSteering::LongestPanSeconds, 0.0f, 0.0f});
 }
 
 TEST_F(CameraSteeringTest, PanningCoversMoreGroundWhenZoomedOut) {

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# The menu's options apply and are remembered. A game started with an options file asking for
+# 1024x768 opens a window of that size; the video page's resolution list, set to 800x600 with
+# real clicks, makes the window that size at once and writes it to the file. A binary options file
+# starts the game on its defaults, says so once in the log and is left as it was.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/play.sh"
+
+options="$XDG_CONFIG_HOME/orvalen/options.conf"
+mkdir -p "$(dirname "$options")"
+window_size() { eval "$(xdotool getwindowgeometry --shell "$WIN")"; echo "${WIDTH}x${HEIGHT}"; }
+size_is() { [ "$(window_size)" = "$1" ]; }
+
+# 1. The file's resolution is the window's.
+printf 'resolution = 1024x768\nsound_volume = 80\n' > "$options"
+new_game sized
+start_playing
+[ "$(window_size)" = 1024x768 ] || fail "the options asked for 1024x768, the window is $(window_size)"
+
+# 2. Escape, Options, Video; the resolution list's arrow opens it, its first row is 800x600.
+press_key Escape
+wait_frames 5
+click 100 $((44 + 108 * 2))       # Options
+wait_frames 60                    # the sub-menu slides in
+click $((W - 130)) 44             # Video
+wait_frames 60                    # the page slides down
+click 525 245                     # the arrow of "Resolution:"
+click 525 283                     # its first row
+wait_for "the window to become 800x600" 30 size_is 800x600
+grep -qx "resolution = 800x600" "$options" || fail "the new resolution was not written: $(cat "$options")"
+grep -qx "sound_volume = 80" "$options" || fail "the other options were not kept: $(cat "$options")"
+[ ! -e "$options.new" ] || fail "the temporary file was left behind"
+quit_game "$GAME"
+
+# 3. A binary file: the defaults (a maximised window), one log line, the file untouched.
+printf 'resolution = 1024x768\n\0\xff\x01' > "$options"
+cp "$options" "$SCRATCH/binary.conf"
+new_game binary
+start_playing
+[ "$(window_size)" != 1024x768 ] || fail "a binary options file was read"
+wait_for "the options' log line" 30 log_has "$GAME" "^OPTIONS .*options.conf: not an options file"
+[ "$(grep -c '^OPTIONS ' "$GAME/log.log")" -eq 1 ] || fail "the binary file was reported more than once"
+quit_game "$GAME"
+cmp -s "$options" "$SCRATCH/binary.conf" || fail "the binary file was overwritten"
+
+echo "options_test: passed"
