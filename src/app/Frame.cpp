@@ -150,7 +150,10 @@ void drawScene(const SelectedObjects& selection) {
     backdropCache.begin(
         [&] {
             drawTerrain();
-            drawSky(); // where the ground left the clear depth, so the covered pixels take no texturing
+            // Where the ground left the clear depth, so the covered pixels take no texturing; none
+            // where the ground covers the whole window, as it does in the ordinary view.
+            if (!groundFillsView(camera, gameViewShape()))
+                drawSky();
             if (still > 0) {
                 drawGroundMarks(selection);
                 batch.drawFront(still);

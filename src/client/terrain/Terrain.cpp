@@ -136,6 +136,23 @@ void drawTerrain() {
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
+// A ray into the map comes down through its ground before it reaches the plane of its lowest point,
+// as the ground is nowhere lower; if that plane is met inside the map from above the highest hill,
+// the ray meets the ground.
+bool groundFillsView(const Camera& camera, const ViewShape& shape) {
+    const std::optional<GroundArea> area = mapGroundArea();
+    if (!area || camera.eyeY <= terrainGpu.highest)
+        return false;
+    const ViewShape whole{shape.aspect, 0.0f}; // the panel lets the scene show through in places
+    const std::optional<std::array<Vec3, 4>> footprint = viewFootprint(camera, whole, terrainGpu.lowest);
+    if (!footprint)
+        return false;
+    return std::all_of(footprint->begin(), footprint->end(), [&](const Vec3& corner) {
+        return corner.x >= area->minX && corner.x <= area->maxX && corner.z >= area->minZ &&
+               corner.z <= area->maxZ;
+    });
+}
+
 void pickGroundCell(int x, int y) {
     GLfloat depth = 1.0f;
     glReadPixels(x, y, 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);

@@ -34,6 +34,9 @@ struct TerrainGpu {
     uint32_t gridBuffer = 0;
     // Counts the loads, so that pictures made from a map (the minimap's) know when it changed.
     uint32_t loadNumber = 0;
+    // The lowest and the highest ground of the map, in world units.
+    float lowest = 0.0f;
+    float highest = 0.0f;
 };
 
 extern TerrainGpu terrainGpu;

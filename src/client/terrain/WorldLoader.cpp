@@ -147,6 +147,10 @@ void loadTerrain(const World& world) {
     terrainGpu.loadNumber = ++loads;
     if (world.columns <= 0 || world.rows <= 0)
         return;
+    const auto [lowest, highest] =
+        std::minmax_element(world.cornerHeights.begin(), world.cornerHeights.end());
+    terrainGpu.lowest = static_cast<float>(HeightScale) * *lowest;
+    terrainGpu.highest = static_cast<float>(HeightScale) * *highest;
     loadTerrainTextures(world);
     buildLayerBuffers(world);
     buildChunks(world);
