@@ -7,7 +7,8 @@ namespace {
 
 bool takesValue(const std::string& option) {
     return option == "--seed" || option == "--frame-ms" || option == "--passes" || option == "--script" ||
-           option == "--map" || option == "--record" || option == "--replay" || option == "--enemy-marines";
+           option == "--map" || option == "--record" || option == "--replay" || option == "--enemy-marines" ||
+           option == "--opponent" || option == "--human";
 }
 
 } // namespace
@@ -17,8 +18,8 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
     bool runChosen = false; // an option that shapes a run, which a replay takes from its file
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& option = arguments[i];
-        if (option == "--dump") {
-            options.dump = true;
+        if (option == "--dump" || option == "--until-over") {
+            (option == "--dump" ? options.dump : options.untilOver) = true;
             continue;
         }
         if (!takesValue(option)) {
@@ -37,6 +38,17 @@ std::optional<SimOptions> SimOptions::parse(const std::vector<std::string>& argu
         runChosen = true;
         if (option == "--script" || option == "--record") {
             (option == "--script" ? options.scriptPath : options.recordPath) = value;
+            continue;
+        }
+        if (option == "--opponent" || option == "--human") {
+            const bool computer = value == "computer";
+            if (!computer && (value != "none" || option == "--human")) {
+                error = option + (option == "--human" ? " takes computer" : " takes computer or none") +
+                        ", not '" + value + "'";
+                return std::nullopt;
+            }
+            options.skirmish = true;
+            options.computer[option == "--human" ? 1 : 2] = computer;
             continue;
         }
         if (option == "--map") {

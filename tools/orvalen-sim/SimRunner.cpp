@@ -5,15 +5,36 @@
 #include "sim/game/Game.h"
 #include "sim/replay/ReplayWriter.h"
 
+#include "sim/players/GameOutcome.h"
+#include "sim/players/PlayerManager.h"
+
+#include <iomanip>
 #include <memory>
 
 SimRunner::SimRunner(const SimOptions& options, const SimScript& script, std::optional<MapFile> map)
     : options(options), script(script), map(std::move(map)) {}
 
+namespace {
+
+// "side 1 won after 12:34 of game time" once the game is decided.
+bool reportOutcome(Game& game, std::ostream& out) {
+    const GameOutcome::Result result = game.players().getOutcome().result();
+    if (result == GameOutcome::Playing)
+        return false;
+    const int32_t seconds = game.clock().now() / 1000;
+    out << "side " << (result == GameOutcome::Victory ? 1 : 2) << " won after " << seconds / 60 << ":"
+        << std::setw(2) << std::setfill('0') << seconds % 60 << " of game time\n";
+    return true;
+}
+
+} // namespace
+
 void SimRunner::run(std::ostream& out) {
     GameSettings settings;
     settings.seed = options.seed.value_or(currentTime());
     settings.enemyMarines = options.enemyMarines;
+    settings.skirmish = options.skirmish;
+    settings.computer = options.computer;
     if (map) {
         settings.mapPath = options.mapPath;
         settings.mapChecksum = map->checksum;
@@ -25,6 +46,8 @@ void SimRunner::run(std::ostream& out) {
         game.runPass(options.frameMilliseconds);
         for (const Command& command : script.commandsFor(pass))
             game.apply(command);
+        if (options.untilOver && reportOutcome(game, out))
+            break;
     }
     if (options.dump)
         dumpWorld(out);

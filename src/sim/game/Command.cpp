@@ -29,3 +29,7 @@ Command Command::attackMove(int32_t player, double x, double z) {
 Command Command::stop(int32_t player) {
     return {player, Kind::Stop, {}, 0, 0.0, 0.0};
 }
+
+Command Command::place(int32_t player, int32_t type, double x, double z) {
+    return {player, Kind::Place, {}, type, x, z};
+}

@@ -16,6 +16,7 @@ struct Command {
         Spawn,      // an object of type `value` for the side at (x, z): for scripted tests
         AttackMove, // the selection walks to (x, z) and fights what comes within range on the way
         Stop,       // the selection gives up what it was told to do
+        Place,      // the selected Workers put a site of building type `value` at (x, z)
     };
 
     int32_t player = 0;
@@ -34,4 +35,5 @@ struct Command {
     static Command spawn(int32_t player, int32_t type, double x, double z);
     static Command attackMove(int32_t player, double x, double z);
     static Command stop(int32_t player);
+    static Command place(int32_t player, int32_t type, double x, double z);
 };

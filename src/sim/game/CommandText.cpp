@@ -84,9 +84,9 @@ bool parseArguments(const std::string& name, const std::vector<std::string>& arg
         error = "stop takes nothing";
         return args.empty();
     }
-    if (name == "spawn") {
-        command.kind = Command::Kind::Spawn;
-        error = "spawn needs a type and two finite coordinates";
+    if (name == "spawn" || name == "place") {
+        command.kind = name == "spawn" ? Command::Kind::Spawn : Command::Kind::Place;
+        error = name + " needs a type and two finite coordinates";
         const std::optional<int32_t> type = args.size() == 3 ? parseNumber<int32_t>(args[0]) : std::nullopt;
         command.value = type.value_or(0);
         return type && parsePoint(args[1], args[2], command);
@@ -117,6 +117,8 @@ const char* nameOf(Command::Kind kind) {
         return "attack-move";
     case Command::Kind::Stop:
         return "stop";
+    case Command::Kind::Place:
+        return "place";
     }
     return "";
 }
@@ -166,6 +168,7 @@ std::string formatCommandLine(const TimedCommand& timed) {
         line += " " + std::to_string(command.value);
         break;
     case Command::Kind::Spawn:
+    case Command::Kind::Place:
         line += " " + std::to_string(command.value);
         [[fallthrough]];
     case Command::Kind::Move:

@@ -20,6 +20,7 @@ struct TimedCommand {
 //   <pass> <player> move <x> <z>             <pass> <player> act <i>
 //   <pass> <player> train <code>             <pass> <player> spawn <type> <x> <z>
 //   <pass> <player> attack-move <x> <z>      <pass> <player> stop
+//   <pass> <player> place <type> <x> <z>
 // Fields are separated by blanks; indices count the object manager's list; players are 0 to 2.
 // The line (without its line end), or nothing with `error` saying what is wrong with it.
 std::optional<TimedCommand> parseCommandLine(std::string_view line, std::string& error);

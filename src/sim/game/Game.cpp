@@ -2,7 +2,9 @@
 
 #include "core/Log.h"
 #include "files/WorldFile.h"
+#include "sim/ai/ComputerPlayer.h"
 #include "sim/economy/GameSetup.h"
+#include "sim/economy/SkirmishSetup.h"
 #include "sim/game/StateHash.h"
 #include "sim/manager/MapObjects.h"
 #include "sim/manager/ObjectManager.h"
@@ -32,11 +34,20 @@ Game& Game::current() {
 Game& Game::start(const GameSettings& settings, const WorldFile* map) {
     end();
     Game& game = current();
+    game.chosen = settings;
     if (map) {
         game.grid = World(*map);
         placeMapObjects(*map, addMapObject);
     }
-    runGameSetup(settings.seed, settings.enemyMarines);
+    if (settings.skirmish)
+        runSkirmishSetup(settings.seed, settings.enemyMarines);
+    else
+        runGameSetup(settings.seed, settings.enemyMarines);
+    for (int32_t side : {1, 2})
+        if (settings.playedByComputer(side)) {
+            game.computers.push_back(std::make_unique<ComputerPlayer>(side));
+            game.players().getPlayer(side).setSilent(true);
+        }
     return game;
 }
 
@@ -82,6 +93,8 @@ void Game::runPass(int32_t milliseconds) {
     PlayerManager& sides = players();
     sides.update();
     sides.getOutcome().judge(world.getObjects());
+    for (const auto& computer : computers)
+        computer->think();
 }
 
 void Game::apply(const Command& command) {
@@ -132,6 +145,9 @@ void Game::execute(const Command& command) {
         break;
     case Command::Kind::Stop:
         player.orderHalt();
+        break;
+    case Command::Kind::Place:
+        player.place(command.value, command.x, command.z);
         break;
     }
 }

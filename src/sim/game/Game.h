@@ -8,7 +8,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+class ComputerPlayer;
 class ObjectManager;
 class PlayerManager;
 class ReplayWriter;
@@ -41,6 +43,9 @@ public:
     GameClock& clock() { return time; }
     RandomGenerator& random() { return numbers; }
     const World& map() const { return grid; }
+    const GameSettings& settings() const { return chosen; }
+    // The rules of a skirmish are in force (GameSettings::skirmish).
+    static bool skirmish() { return current().chosen.skirmish; }
     // The passes run so far; commands given now belong to the last of them.
     int32_t passes() const { return passCount; }
 
@@ -49,6 +54,9 @@ public:
     void runPass(int32_t milliseconds);
     // Carries out a side's order at once, between two passes, as the frame gives it.
     void apply(const Command& command);
+    // The same for an order the game itself decides (the computer's), which a replay decides again:
+    // it is not recorded.
+    void carryOut(const Command& command) { execute(command); }
     // From now on the game is written to `recorder` as it runs: every pass, every command, and a
     // hash of the state every 100 passes and at the end.
     void record(std::unique_ptr<ReplayWriter> recorder);
@@ -59,6 +67,7 @@ private:
     void execute(const Command& command);
     void recordHash();
 
+    GameSettings chosen;
     World grid;
     GameClock time;
     RandomGenerator numbers;
@@ -66,4 +75,5 @@ private:
     std::unique_ptr<ObjectManager> objectManager;
     std::unique_ptr<PlayerManager> playerManager;
     std::unique_ptr<ReplayWriter> recorder;
+    std::vector<std::unique_ptr<ComputerPlayer>> computers;
 };

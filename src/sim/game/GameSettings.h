@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <ctime>
 #include <optional>
@@ -20,6 +21,14 @@ struct GameSettings {
     // The calendar time the set-up seeds the simulation's random numbers with.
     std::time_t seed = 0;
     int32_t enemyMarines = StandardEnemyMarines;
+    // A skirmish: each side starts at its base with Workers, gathers oil as well as metal, places
+    // its own buildings, its units engage what comes near, and a side with no building left loses.
+    // Without it the game is the standard one, every rule as it was.
+    bool skirmish = false;
+    // The sides the computer plays (1 and 2; 0 is never played).
+    std::array<bool, 3> computer{};
+
+    bool playedByComputer(int32_t side) const { return computer.at(static_cast<std::size_t>(side)); }
 
     bool operator==(const GameSettings&) const = default;
 };

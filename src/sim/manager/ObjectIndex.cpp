@@ -87,6 +87,11 @@ template <typename Key> GridLayer& ObjectIndex::layerOf(std::map<Key, GridLayer>
     return found->second;
 }
 
+std::shared_ptr<IWorldObject> ObjectIndex::find(const IWorldObject& object) const {
+    const auto found = entries.find(&object);
+    return found == entries.end() ? nullptr : found->second->object;
+}
+
 void ObjectIndex::remove(const IWorldObject& object) {
     const auto found = entries.find(&object);
     if (found == entries.end())

@@ -28,6 +28,9 @@ public:
     static constexpr std::size_t SmallLayer = 24;
 
     ObjectIndex();
+    // The world's own pointer to the object, or null when it is not in the world.
+    std::shared_ptr<IWorldObject> find(const IWorldObject& object) const;
+
     // Stops telling the objects' moves to entries that go with the index.
     ~ObjectIndex();
     ObjectIndex(const ObjectIndex&) = delete;

@@ -27,6 +27,8 @@ public:
     void render();
 
     std::size_t projectileCount() const { return projectiles.size(); }
+    // The world's own pointer to an object, or null when it is not in the world.
+    std::shared_ptr<IWorldObject> held(const IWorldObject& object) const { return index.find(object); }
 
     // The objects at these places of the list, in the order given; places past its end are left
     // out. Commands name objects so.

@@ -2,8 +2,10 @@
 
 #include "core/Log.h"
 #include "sim/economy/Prices.h"
+#include "sim/game/Game.h"
 #include "sim/game/GameClock.h"
 #include "sim/manager/ObjectManager.h"
+#include "sim/manager/RingPlaces.h"
 #include "sim/objects/Fighter.h"
 #include "sim/players/PlayerManager.h"
 
@@ -49,10 +51,15 @@ void Constructer::update() {
             continue;
         Log << static_cast<const void*>(this) << " constructed: " << static_cast<const void*>(unit.get())
             << std::endl;
-        unit->setPosition(object->x, object->z + DoorDistance);
+        // In a skirmish the units leaving one after another stand and walk to places round a ring.
+        const std::size_t place = Game::skirmish() ? released++ % SpreadPlaces : 0;
+        const GridPosition door = ringPlace({object->x, object->z + DoorDistance}, place, SpreadSpacing);
+        unit->setPosition(door.x, door.z);
         // Only a Marine walks to the rally point; a trained Worker stays at its building.
-        if (auto* marine = dynamic_cast<Fighter*>(unit.get()))
-            static_cast<MoveableFightable&>(*marine).moveTo(rallyPointX, rallyPointZ);
+        if (auto* marine = dynamic_cast<Fighter*>(unit.get())) {
+            const GridPosition rally = ringPlace({rallyPointX, rallyPointZ}, place, SpreadSpacing);
+            static_cast<MoveableFightable&>(*marine).moveTo(rally.x, rally.z);
+        }
         ObjectManager::getInstance()->addObject(unit);
         if (!queue.empty())
             trainingTimer.interval = TrainingTime;

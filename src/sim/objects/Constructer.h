@@ -45,6 +45,10 @@ public:
 private:
     double rallyPointX = 47.0;
     double rallyPointZ = 42.0;
+    static constexpr std::size_t SpreadPlaces = 19; // the point and its first two rings
+    static constexpr double SpreadSpacing = 1.5;
+
     IntervalTimer trainingTimer{-1, std::numeric_limits<int32_t>::max()};
+    std::size_t released = 0;
     SelectedObjects queue{QueueCapacity};
 };

@@ -77,6 +77,7 @@ void Fightable::update() {
 }
 
 void Fightable::scanForEnemy() {
+    scanTimer.interval = engagesOnSight() ? SkirmishScanInterval : ScanInterval;
     if (!scanTimer.due(gameClock().now()))
         return;
     const GridPosition here = object->position();
@@ -102,5 +103,13 @@ void Fightable::fireAt(IWorldObject& victim) {
     } else {
         manager->addProjectile(std::make_unique<ProjectileInstant>(dealt, object->x, object->z, victim));
     }
-    manager->objectAttacked(dynamic_cast<IWorldObject*>(this), &victim);
+    auto* self = dynamic_cast<IWorldObject*>(this);
+    manager->objectAttacked(self, &victim);
+    victimFightable.answer(*self);
+}
+
+void Fightable::answer(IWorldObject& shooter) {
+    if (target || hp <= 0 || !engagesOnSight())
+        return;
+    setTarget(ObjectManager::getInstance()->held(shooter));
 }

@@ -15,6 +15,8 @@ public:
     // Automatic targeting looks this far, whatever the range.
     static constexpr double ScanDistance = 20.0;
     static constexpr int32_t ScanInterval = 100000000;
+    // In a skirmish, what engages on sight looks about twice a second.
+    static constexpr int32_t SkirmishScanInterval = 500;
 
     // Drops the target; the next shot waits a full cooldown.
     void stop() override;
@@ -23,6 +25,9 @@ public:
     virtual void onAttack() {}
     virtual void onDamaged() {}
     virtual void onTargetOutOfRange() {}
+    // Whether the object takes on an enemy that comes within range, and answers a shot at it, by
+    // itself: in a skirmish, Marines and base centres do.
+    virtual bool engagesOnSight() const { return false; }
     // Ignored while the object is not targetable.
     void takeDamage(int32_t amount) override;
 
@@ -44,6 +49,8 @@ protected:
 private:
     void scanForEnemy();
     void fireAt(IWorldObject& victim);
+    // A shot from `shooter` hit it: without a target of its own, it answers.
+    void answer(IWorldObject& shooter);
 
     IntervalTimer scanTimer{-1, ScanInterval};
     std::shared_ptr<IWorldObject> target;

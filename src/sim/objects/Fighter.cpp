@@ -1,5 +1,7 @@
 #include "sim/objects/Fighter.h"
 
+#include "sim/game/Game.h"
+
 Fighter::Fighter(WorldObjectData record) : IWorldObject(std::move(record)) {
     MoveableFightable::attach(data);
 }
@@ -25,4 +27,8 @@ void Fighter::actOn(std::shared_ptr<IWorldObject> object) {
 void Fighter::halt() {
     endAttackMove();
     MoveableFightable::stop();
+}
+
+bool Fighter::engagesOnSight() const {
+    return Game::skirmish();
 }

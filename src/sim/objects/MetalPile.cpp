@@ -1,5 +1,8 @@
 #include "sim/objects/MetalPile.h"
 
+#include "sim/game/Game.h"
+
 MetalPile::MetalPile(WorldObjectData record) : IWorldObject(std::move(record)) {
-    ResourcePile::attach(data, Metal, {StartingMetal, StartingMetal, 0});
+    const int32_t metal = Game::skirmish() ? SkirmishMetal : StartingMetal;
+    ResourcePile::attach(data, Metal, {metal, metal, 0});
 }

@@ -7,6 +7,8 @@
 class MetalPile : public ResourcePile, public IWorldObject {
 public:
     static constexpr int32_t StartingMetal = 47;
+    // A skirmish is a longer game, and needs the metal for it.
+    static constexpr int32_t SkirmishMetal = 1500;
 
     explicit MetalPile(WorldObjectData record);
 

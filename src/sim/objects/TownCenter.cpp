@@ -1,5 +1,7 @@
 #include "sim/objects/TownCenter.h"
 
+#include "sim/game/Game.h"
+
 TownCenter::TownCenter(WorldObjectData record) : IWorldObject(std::move(record)) {
     Constructer::attach(data);
     ResourceReceiverType<Metal>::attach(data);
@@ -20,4 +22,8 @@ void TownCenter::update() {
 void TownCenter::onRemove() {
     clearQueue();
     dropTarget();
+}
+
+bool TownCenter::engagesOnSight() const {
+    return Game::skirmish();
 }

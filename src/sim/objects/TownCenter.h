@@ -23,4 +23,5 @@ public:
     void onRemove() override;
     void moveTo(double x, double z) override { setRallyPoint(x, z); }
     std::string getState() const override { return describeTraining(); }
+    bool engagesOnSight() const override;
 };

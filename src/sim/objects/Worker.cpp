@@ -1,7 +1,9 @@
 #include "sim/objects/Worker.h"
 
+#include "sim/game/Game.h"
 #include "sim/objects/Construction.h"
 #include "sim/objects/MetalPile.h"
+#include "sim/objects/OilPile.h"
 #include "sim/objects/TownCenter.h"
 
 Worker::Worker(WorldObjectData record) : IWorldObject(std::move(record)) {
@@ -53,7 +55,8 @@ void Worker::actOn(std::shared_ptr<IWorldObject> object) {
     if (!object)
         return;
     stop();
-    if (dynamic_cast<MetalPile*>(object.get())) {
+    if (dynamic_cast<MetalPile*>(object.get()) ||
+        (Game::skirmish() && dynamic_cast<OilPile*>(object.get()))) {
         gatherFrom(std::move(object));
         return;
     }

@@ -1,6 +1,9 @@
 #include "sim/players/GameOutcome.h"
 
 #include "core/Log.h"
+#include "sim/game/Game.h"
+#include "sim/objects/Constructer.h"
+#include "sim/objects/Construction.h"
 #include "sim/objects/Fightable.h"
 #include "sim/objects/IWorldObject.h"
 
@@ -9,8 +12,14 @@ namespace {
 constexpr int32_t Human = 1;
 constexpr int32_t Enemy = 2;
 
+// What keeps a side in the game: anything that can be destroyed; in a skirmish, a building (a base
+// centre, a Barracks or a site).
 bool standing(const IWorldObject& object) {
-    return !object.isDead() && dynamic_cast<const Fightable*>(&object) != nullptr;
+    if (object.isDead())
+        return false;
+    if (Game::skirmish())
+        return dynamic_cast<const Constructer*>(&object) || dynamic_cast<const Construction*>(&object);
+    return dynamic_cast<const Fightable*>(&object) != nullptr;
 }
 
 } // namespace

@@ -4,7 +4,8 @@
 
 // How the game stands for the human side (1) against the other playing side (2). A side is
 // playing once it has had a building or a unit; it is beaten when none is left. What can be
-// destroyed counts (units, buildings, sites); a refinery cannot, so it keeps no side alive. The
+// destroyed counts (units, buildings, sites); a refinery cannot, so it keeps no side alive. In a
+// skirmish only buildings count: a side with no base centre, Barracks or site left has lost. The
 // first result stays: the game runs on after it.
 class GameOutcome {
 public:

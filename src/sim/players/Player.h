@@ -18,7 +18,13 @@ class IWorldObject;
 // the messages the game sends it.
 class Player : public IUpdateDead, public PlayerObjectData, public PlayerSelector {
 public:
-    enum MessageType { UnitCreated = 0, UnitDeleted = 1, Attacked = 2, NotEnoughResources = 3 };
+    enum MessageType {
+        UnitCreated = 0,
+        UnitDeleted = 1,
+        Attacked = 2,
+        NotEnoughResources = 3,
+        CannotBuild = 4
+    };
 
     Player(int32_t id, std::string name);
     ~Player() override;
@@ -37,6 +43,10 @@ public:
     int32_t getPopulation() const { return population; }
     PlayerResourceSack& getResources() { return resources; }
 
+protected:
+    void refuse(const std::string& why) override { messageSignal(why, CannotBuild); }
+
+public:
     GameSignal<void(std::string, MessageType)> messageSignal;
 
 private:

@@ -1,14 +1,27 @@
 #include "sim/players/PlayerSelector.h"
 
+#include "sim/economy/BuildingPlacement.h"
+#include "sim/economy/Prices.h"
+#include "sim/game/Game.h"
 #include "sim/manager/ObjectManager.h"
+#include "sim/manager/RingPlaces.h"
 #include "sim/objects/Barracks.h"
+#include "sim/objects/Builder.h"
+#include "sim/objects/Construction.h"
 #include "sim/objects/Fighter.h"
+#include "sim/objects/Moveable.h"
+#include "sim/objects/ObjectFactory.h"
 #include "sim/objects/Presentation.h"
 #include "sim/objects/TownCenter.h"
 #include "sim/objects/UnitResponseSwitch.h"
 #include "sim/objects/Worker.h"
+#include "sim/players/PlayerManager.h"
 
 namespace {
+
+// Cells between units sent together, and from a new building to its rally point.
+constexpr double GroupSpacing = 1.5;
+constexpr double RallyDistance = 8.0;
 
 void showTrainingButton(int32_t player, const IWorldObject& object) {
     if (dynamic_cast<const TownCenter*>(&object))
@@ -36,7 +49,7 @@ void PlayerSelector::selectObjects(const ObjectList* picked) {
     bool first = true;
     for (const auto& object : *own) {
         selection.add(object);
-        if (first)
+        if (first && !silent)
             presentation().playSelectResponse(object->getType());
         first = false;
     }
@@ -49,12 +62,14 @@ void PlayerSelector::selectObject(std::shared_ptr<IWorldObject> object, bool kee
         return;
     if (object->getOwner() != playerId && selection.size() > 1)
         return;
-    presentation().playSelectResponse(object->getType());
+    if (!silent)
+        presentation().playSelectResponse(object->getType());
     selection.add(std::move(object));
 }
 
 template <typename Order> void PlayerSelector::orderEach(Order order) {
-    UnitResponseSwitch::setOn();
+    if (!silent)
+        UnitResponseSwitch::setOn();
     for (std::size_t i = 0; i < selection.size(); ++i) {
         const std::shared_ptr<IWorldObject> object = selection.getEntries()[i];
         if (!object->isDead() && object->getOwner() == playerId)
@@ -64,8 +79,19 @@ template <typename Order> void PlayerSelector::orderEach(Order order) {
     UnitResponseSwitch::setOff();
 }
 
+template <typename Walk> void PlayerSelector::orderWalk(double x, double z, Walk walk) {
+    const bool spread = Game::skirmish();
+    std::size_t place = 0;
+    orderEach([&](IWorldObject& object) {
+        const GridPosition at = spread && dynamic_cast<const Moveable*>(&object)
+                                    ? ringPlace({x, z}, place++, GroupSpacing)
+                                    : GridPosition{x, z};
+        walk(object, at.x, at.z);
+    });
+}
+
 void PlayerSelector::orderMove(double x, double z) {
-    orderEach([x, z](IWorldObject& object) { object.moveTo(x, z); });
+    orderWalk(x, z, [](IWorldObject& object, double atX, double atZ) { object.moveTo(atX, atZ); });
 }
 
 void PlayerSelector::orderActOn(std::shared_ptr<IWorldObject> target) {
@@ -73,7 +99,7 @@ void PlayerSelector::orderActOn(std::shared_ptr<IWorldObject> target) {
 }
 
 void PlayerSelector::orderAttackMove(double x, double z) {
-    orderEach([x, z](IWorldObject& object) { object.attackMoveTo(x, z); });
+    orderWalk(x, z, [](IWorldObject& object, double atX, double atZ) { object.attackMoveTo(atX, atZ); });
 }
 
 void PlayerSelector::orderHalt() {
@@ -94,4 +120,31 @@ void PlayerSelector::train(int32_t code) {
     else
         return;
     building->addToQueue(std::move(unit));
+}
+
+void PlayerSelector::place(WorldObjectType type, double x, double z) {
+    std::vector<std::shared_ptr<IWorldObject>> builders;
+    for (const auto& object : selection.getEntries())
+        if (!object->isDead() && object->getOwner() == playerId && dynamic_cast<const Builder*>(object.get()))
+            builders.push_back(object);
+    if (builders.empty())
+        return;
+    if (const std::optional<std::string> why = placementRefusal(type, x, z)) {
+        refuse(*why);
+        return;
+    }
+    auto building = ObjectFactory::createObject(type, playerId, x, z);
+    if (!building)
+        return;
+    PlayerResourceSack& stock = PlayerManager::getInstance()->getPlayer(playerId).getResources();
+    if (!stock.pay(priceOf(type)))
+        return;
+    if (auto* trainer = dynamic_cast<Constructer*>(building.get()))
+        trainer->setRallyPoint(x, z + RallyDistance);
+    const std::shared_ptr<IWorldObject> site =
+        ObjectManager::getInstance()->addObject(std::make_shared<Construction>(std::move(building)));
+    orderEach([&site](IWorldObject& object) {
+        if (dynamic_cast<const Builder*>(&object))
+            object.actOn(site);
+    });
 }

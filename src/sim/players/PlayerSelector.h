@@ -2,6 +2,9 @@
 
 #include "sim/manager/ObjectList.h"
 #include "sim/manager/SelectedObjects.h"
+#include "sim/objects/WorldObjectType.h"
+
+#include <string>
 
 #include <cstdint>
 #include <memory>
@@ -28,16 +31,28 @@ public:
     void orderHalt();
     // Queues a Worker (5) or a Marine (6) at the player's selected training building.
     void train(int32_t code);
+    // The player's selected Workers put a paid site of the building type at (x, z) and build it;
+    // refused, with the reason as a message, where it cannot stand or cannot be paid.
+    void place(WorldObjectType type, double x, double z);
 
     SelectedObjects getSelection() const { return selection; }
     // Forgets the dead among the selected.
     void dropDead() { selection.removeDead(); }
+    // A side the computer plays gives its orders without its units answering aloud.
+    void setSilent(bool quiet) { silent = quiet; }
 
 protected:
     SelectedObjects selection{SelectionCapacity};
 
+protected:
+    // Tells the player why an order was refused.
+    virtual void refuse(const std::string& /*why*/) {}
+
 private:
     template <typename Order> void orderEach(Order order);
+    // In a skirmish each unit of a group goes to its own place on rings around the point.
+    template <typename Walk> void orderWalk(double x, double z, Walk walk);
 
     int32_t playerId;
+    bool silent = false;
 };

@@ -3,6 +3,7 @@
 #include "core/Fnv1a.h"
 #include "core/ParseNumber.h"
 
+#include <array>
 #include <charconv>
 #include <limits>
 #include <string>
@@ -35,6 +36,7 @@ public:
 
 private:
     std::optional<std::string> header(std::string_view line);
+    std::optional<std::string> computerSides(std::string_view sides);
     std::optional<std::string> body(std::string_view line);
     std::optional<std::string> passes(std::string_view lengths);
     std::optional<std::string> hash(std::string_view rest);
@@ -47,6 +49,8 @@ private:
     bool mapSeen = false;
     bool seedSeen = false;
     bool marinesSeen = false;
+    bool rulesSeen = false;
+    bool computerSeen = false;
     int64_t gameTime = 0;
 };
 
@@ -87,12 +91,39 @@ std::optional<std::string> ReplayReader::header(std::string_view line) {
             return "enemy-marines needs a whole number from 0 to " + std::to_string(MostEnemyMarines);
         return std::nullopt;
     }
-    if (key == "map" || key == "seed" || key == "enemy-marines")
+    if (key == "rules" && !rulesSeen) {
+        rulesSeen = true;
+        settings.skirmish = value == "skirmish";
+        if (value != "skirmish" && value != "standard")
+            return std::string("rules needs standard or skirmish");
+        return std::nullopt;
+    }
+    if (key == "computer" && !computerSeen) {
+        computerSeen = true;
+        return computerSides(value);
+    }
+    if (key == "map" || key == "seed" || key == "enemy-marines" || key == "rules" || key == "computer")
         return "a second " + std::string(key) + " line";
     if (!mapSeen || !seedSeen || !marinesSeen)
         return std::string("the header needs map, seed and enemy-marines lines before the first pass");
     inBody = true;
     return body(line);
+}
+
+// The sides the computer plays, each named once: "1", "2" or "1 2".
+std::optional<std::string> ReplayReader::computerSides(std::string_view sides) {
+    std::array<bool, 3>& computer = replay.settings.computer;
+    while (!sides.empty()) {
+        const auto [side, rest] = splitFirst(sides);
+        const std::optional<int32_t> number = parseNumber<int32_t>(std::string(side));
+        if (!number || *number < 1 || *number > 2 || computer[static_cast<std::size_t>(*number)])
+            return std::string("computer needs the sides it plays, 1 and 2, each once");
+        computer[static_cast<std::size_t>(*number)] = true;
+        sides = rest;
+    }
+    if (!replay.settings.playedByComputer(1) && !replay.settings.playedByComputer(2))
+        return std::string("computer needs the sides it plays, 1 and 2, each once");
+    return std::nullopt;
 }
 
 std::optional<std::string> ReplayReader::body(std::string_view line) {

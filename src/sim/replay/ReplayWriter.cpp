@@ -15,6 +15,15 @@ ReplayWriter::ReplayWriter(std::string path, const GameSettings& settings)
     add(replayMapLine(settings));
     add("seed " + std::to_string(settings.seed));
     add("enemy-marines " + std::to_string(settings.enemyMarines));
+    // Written only where they differ from a standard game's, so that its recordings stay as they were.
+    if (settings.skirmish)
+        add("rules skirmish");
+    std::string computer;
+    for (int32_t side : {1, 2})
+        if (settings.playedByComputer(side))
+            computer += " " + std::to_string(side);
+    if (!computer.empty())
+        add("computer" + computer);
     writeOut();
 }
 
