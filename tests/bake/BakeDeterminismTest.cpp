@@ -44,6 +44,17 @@ TEST(Bake, TwoBakesWriteIdenticalBytes) {
     EXPECT_TRUE(fs::exists(scratch / "map-preview.png"));
     EXPECT_TRUE(fs::exists(scratch / "models-preview.png"));
     fs::remove_all(scratch);
+    // The maps and their pictures for the menu are among the files compared.
+    int maps = 0, pictures = 0;
+    for (const auto& [name, bytes] : first) {
+        const fs::path file(name);
+        if (file.parent_path() == "maps") {
+            maps += file.extension() == ".ktqw";
+            pictures += file.extension() == ".bmp";
+        }
+    }
+    EXPECT_GE(maps, 3);
+    EXPECT_EQ(pictures, maps);
     expectSameFiles(first, second);
     expectSameFiles(firstIcons, secondIcons);
 }

@@ -46,16 +46,22 @@ fs::path inDataFolder(const fs::path& dataFolder, const std::string& gamePath) {
     return dataFolder / path.substr(prefix.size());
 }
 
-void bakeMap(const fs::path& data) {
-    const WorldFile map = generateMap();
-    writeBytes(inDataFolder(data, "data\\maps\\motac.ktqw"), writeWorldFile(map));
+// Each map with its picture for the menu beside it (the same name, .bmp), the ground textures they
+// share, and motac's contact sheet beside the data folder.
+void bakeMaps(const fs::path& data) {
     const std::vector<NamedPicture> grounds = terrainTextures();
     savePictures(grounds, inDataFolder(data, "data\\textures\\worlds\\"));
     std::vector<Rgb> means;
     for (const NamedPicture& ground : grounds) {
         means.push_back(meanColour(ground.picture));
     }
-    saveImage(mapPreview(map, means), data.parent_path() / "map-preview.png");
+    const std::vector<GeneratedMap> maps = generateMaps();
+    for (const GeneratedMap& map : maps) {
+        const fs::path file = inDataFolder(data, "data\\maps\\" + map.fileName);
+        writeBytes(file, writeWorldFile(map.world));
+        saveImage(mapPicture(map.world, means, MapPictureSide), fs::path(file).replace_extension(".bmp"));
+    }
+    saveImage(mapPreview(maps.front().world, means), data.parent_path() / "map-preview.png");
 }
 
 std::vector<BakedModel> bakeModels(const fs::path& data) {
@@ -82,7 +88,7 @@ void bakeIcons(const std::vector<BakedModel>& models, const fs::path& folder) {
 
 void bakeDataFolder(const fs::path& dataFolder) {
     const fs::path data = fs::absolute(dataFolder).lexically_normal();
-    bakeMap(data);
+    bakeMaps(data);
     const std::vector<BakedModel> models = bakeModels(data);
     bakeIcons(models, data.parent_path() / "icons");
     savePictures(skyFaces(512), inDataFolder(data, "data\\textures\\skyboxes\\jajlands1\\"));

@@ -2,9 +2,22 @@
 
 #include "files/WorldFile.h"
 
-// The one map of the game: 200 x 200 cells of gentle hills with a flat border, player 1's base
-// centre where the camera starts, player 2's across the map, metal and oil near both.
-WorldFile generateMap();
+#include <string>
+#include <vector>
+
+// A map the baker writes: its file name in data\maps\ and what the file holds.
+struct GeneratedMap {
+    std::string fileName;
+    WorldFile world;
+};
+
+// The game's two-player maps, each with a flat border, a level yard round each base centre, metal
+// and oil beside both bases and a few contested piles between them:
+// - motac.ktqw, first: 200 x 200 cells of gentle hills, player 1's base centre where the camera
+//   starts, player 2's across the map;
+// - twin-passes.ktqw: a high ridge across the map between the bases, crossed by two low passes;
+// - river-fords.ktqw: the bases either side of a long low river valley with three shallow fords.
+std::vector<GeneratedMap> generateMaps();
 
 // Height of corner (r, c) in world units, 0 <= r <= H, 0 <= c < W, read with the file's row
 // stride of W.

@@ -10,3 +10,9 @@
 // camera's start view (a white frame), metal piles (silver), oil piles (black) and the base
 // centres (player 1 blue, player 2 red).
 Image mapPreview(const WorldFile& map, const std::vector<Rgb>& groundColours);
+
+// The map's picture in the menu: `side` pixels square, the whole map scaled to fit and centred on
+// dark grey, row 0 at the top; the ground, piles and base centres as on the contact sheet's right,
+// without the camera's frame.
+Image mapPicture(const WorldFile& map, const std::vector<Rgb>& groundColours, int side);
+constexpr int MapPictureSide = 192;
