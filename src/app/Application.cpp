@@ -5,6 +5,7 @@
 #include "app/LoadingSequence.h"
 #include "app/PlayedGame.h"
 #include "app/ShownReplay.h"
+#include "app/Skirmish.h"
 #include "app/WindowProcedure.h"
 #include "client/GamePresentation.h"
 #include "client/render/RenderContext.h"
@@ -48,6 +49,12 @@ void runMainLoop() {
 // The game the options ask for, installed as the window's session; false with `error` when a
 // recorded game cannot be shown.
 bool chooseSession(const GameOptions& options, std::string& error) {
+    if (options.skirmish) {
+        const std::string map = options.mapPath.empty() ? PlayedGame::MapPath : options.mapPath;
+        installSession(std::make_unique<PlayedGame>(
+            skirmishSettings(map, options.computerOpponent, options.enemyMarines)));
+        return true;
+    }
     if (options.replayPath.empty()) {
         installSession(std::make_unique<PlayedGame>(options.enemyMarines));
         return true;

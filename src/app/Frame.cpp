@@ -1,11 +1,14 @@
 #include "app/Frame.h"
 
+#include "app/BuildingGhost.h"
 #include "app/LiveOptions.h"
 #include "app/MouseOrders.h"
 #include "app/Session.h"
+#include "app/Skirmish.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
 #include "client/menu/MenuScene.h"
+#include "client/menu/MenuScreen.h"
 #include "client/panel/Minimap.h"
 #include "client/panel/Panel.h"
 #include "client/panel/PanelButtons.h"
@@ -50,6 +53,7 @@ constexpr int CaptionSize = 48;
 CameraSteering cameraSteering;
 KeyOrders keyOrders;
 MouseOrders mouseOrders{keyOrders};
+BuildingGhost buildingGhost;
 
 void toggleOnPress(int key, bool& toggle) {
     if (keyPressed(key))
@@ -190,6 +194,16 @@ void testVisibilityForPicking() {
     sceneObjects().testVisibility();
 }
 
+void forgetGameView() {
+    keyOrders = KeyOrders{};
+    buildingGhost.cancel();
+    lastGroundMarks.clear();
+    selectionRect = SelectionRect{};
+    screenMessages = ScreenMessages{};
+    moveMarker = MoveMarker{};
+    targetFlash = TargetFlash{};
+}
+
 void drawFrame() {
     glLoadIdentity();
     // While the menu is up the keyboard and the mouse are its own: a player name typed with a U
@@ -208,6 +222,8 @@ void drawFrame() {
     }
     applyView(camera);
 
+    if (!frameToggles.menuVisible)
+        buildingGhost.takeCancel();
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -215,6 +231,8 @@ void drawFrame() {
         drawMenuScene();
         liveOptions().follow();
         platform::swapBuffers();
+        if (const std::optional<SkirmishChoice> choice = menuScreen.customMapPage.takeStart())
+            startSkirmish(*choice);
         return;
     }
 
@@ -223,8 +241,15 @@ void drawFrame() {
         rightPress = false;
     const SelectedObjects selection = session().shownSelection();
     drawScene(selection);
+    buildingGhost.draw();
     enterOrthoMode();
-    const bool selectionDone = updateSelectionRect(minimap.area());
+    bool selectionDone = updateSelectionRect(minimap.area());
+    if (buildingGhost.armed() && selectionRect.dragging) {
+        // The press that would start a drag places the building instead.
+        selectionRect.dragging = false;
+        selectionDone = false;
+        buildingGhost.place();
+    }
     minimap.draw(ObjectManager::getInstance()->getObjects(), camera, currentTick());
     mouseOrders.drawAttackMoveCursor();
     drawSelectionInfo(selection);
@@ -239,6 +264,10 @@ void drawFrame() {
     for (const int32_t code : {PlayerSelector::TrainWorker, PlayerSelector::TrainMarine})
         if (takePanelClick(code))
             session().give(Command::train(Session::Player, code));
+    if (takePanelClick(PlayerSelector::BuildBarracks)) {
+        keyOrders.disarm();
+        buildingGhost.arm(TypeBarracks);
+    }
 
     if (!rightPress && !selectionDone)
         return;

@@ -11,6 +11,11 @@
 struct GameOptions {
     int32_t enemyMarines = StandardEnemyMarines;
     std::string replayPath; // a recorded game to show instead of a game to play
+    // --map or --opponent: a skirmish on that map (the standard one without --map) against the
+    // computer or nobody.
+    bool skirmish = false;
+    std::string mapPath;
+    bool computerOpponent = true;
 
     // The options the arguments give, or nothing with `error` saying what is wrong.
     static std::optional<GameOptions> parse(const std::vector<std::string>& arguments, std::string& error);

@@ -9,18 +9,39 @@
 #include "sim/replay/ReplayFolder.h"
 #include "sim/replay/ReplayWriter.h"
 
-std::optional<MapFile> PlayedGame::readMap() {
-    return loadMap(MapPath);
+#include <utility>
+
+namespace {
+
+GameSettings standardGame(int32_t enemyMarines) {
+    GameSettings settings;
+    settings.mapPath = PlayedGame::MapPath;
+    settings.enemyMarines = enemyMarines;
+    return settings;
 }
 
+} // namespace
+
+PlayedGame::PlayedGame(int32_t enemyMarines) : PlayedGame(standardGame(enemyMarines)) {}
+
+PlayedGame::PlayedGame(GameSettings chosen, std::optional<MapFile> map)
+    : chosen(std::move(chosen)), preread(std::move(map)) {}
+
+std::optional<MapFile> PlayedGame::readMap() {
+    if (preread)
+        return std::exchange(preread, std::nullopt);
+    return loadMap(chosen.mapPath);
+}
+
+// A game whose map did not load is played on an empty map, and recorded as one.
 void PlayedGame::start() {
-    GameSettings settings;
-    if (map) {
-        settings.mapPath = MapPath;
+    GameSettings settings = chosen;
+    settings.mapChecksum.reset();
+    if (map)
         settings.mapChecksum = map->checksum;
-    }
+    else
+        settings.mapPath.clear();
     settings.seed = currentTime();
-    settings.enemyMarines = enemyMarines;
     startGame(settings);
     gamePresentation().setCommandingPlayer(Player);
     record(settings);

@@ -2,13 +2,17 @@
 
 #include "app/Session.h"
 
-// A game the player plays against the set-up's enemy on the standard map, recorded into the
-// replays folder as it goes.
+// A game the player plays, recorded into the replays folder as it goes: the standard game against
+// the set-up's enemy on the standard map, or a skirmish on a chosen map.
 class PlayedGame : public Session {
 public:
     static constexpr const char* MapPath = "data\\maps\\motac.ktqw";
 
-    explicit PlayedGame(int32_t enemyMarines) : enemyMarines(enemyMarines) {}
+    // The standard game.
+    explicit PlayedGame(int32_t enemyMarines);
+    // The game `chosen` describes, on its map; `map` is that map when the caller has read it
+    // already. The seed is taken as the game starts.
+    explicit PlayedGame(GameSettings chosen, std::optional<MapFile> map = std::nullopt);
 
     void start() override;
     void advance(int32_t milliseconds) override;
@@ -21,5 +25,6 @@ protected:
 private:
     void record(const GameSettings& settings);
 
-    int32_t enemyMarines;
+    GameSettings chosen;
+    std::optional<MapFile> preread;
 };

@@ -1,9 +1,15 @@
 #include "app/Session.h"
 
 #include "app/PlayedGame.h"
+#include "client/render/Camera.h"
+#include "client/render/CameraMoves.h"
+#include "client/render/CameraSteering.h"
 #include "client/render/ScreenMessages.h"
 #include "client/terrain/WorldLoader.h"
 #include "sim/game/Game.h"
+#include "sim/game/GameMap.h"
+#include "sim/manager/ObjectManager.h"
+#include "sim/objects/TownCenter.h"
 #include "sim/players/PlayerManager.h"
 
 namespace {
@@ -15,6 +21,18 @@ std::unique_ptr<Session>& currentSession() {
 
 void showMessage(const std::string& text, Player::MessageType /*kind*/) {
     screenMessages.add(text, gameClock().now());
+}
+
+// A skirmish starts with the view over the player's base, wherever the map has put it.
+void lookAtOwnBase() {
+    for (const auto& object : ObjectManager::getInstance()->getObjects())
+        if (object->getOwner() == Session::Player && dynamic_cast<const TownCenter*>(object.get())) {
+            const GridPosition at = object->getPosition();
+            const WorldPoint ground = groundPoint(at.z, at.x);
+            centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
+                         mapGroundArea());
+            return;
+        }
 }
 
 } // namespace
@@ -29,6 +47,8 @@ void Session::startGame(const GameSettings& settings) {
     Game::start(settings, map ? &map->world : nullptr);
     map.reset();
     PlayerManager::getInstance()->getPlayer(Player).messageSignal.connect(&showMessage);
+    if (settings.skirmish)
+        lookAtOwnBase();
 }
 
 void Session::end() {

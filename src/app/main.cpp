@@ -11,7 +11,8 @@ namespace {
 
 constexpr int UsageError = 2;
 
-const char* const Usage = "usage: orvalen [--help | --version | --enemy-marines N | --replay FILE]\n";
+const char* const Usage = "usage: orvalen [--help | --version | --replay FILE]\n"
+                          "       orvalen [--enemy-marines N] [--map FILE] [--opponent computer|none]\n";
 
 const std::string Help = std::string(Usage) +
                          "\n"
@@ -26,6 +27,12 @@ const std::string Help = std::string(Usage) +
                          std::to_string(MostEnemyMarines) + ") instead of " +
                          std::to_string(StandardEnemyMarines) +
                          "\n"
+                         "  --map FILE          play a skirmish on the map FILE (a .ktqw file): both sides\n"
+                         "                      start at their bases with four Workers, and a side with no\n"
+                         "                      building left has lost\n"
+                         "  --opponent computer|none\n"
+                         "                      play a skirmish against the computer (the default) or\n"
+                         "                      nobody, on data/maps/motac.ktqw unless --map names another\n"
                          "  --replay FILE       show a recorded game again; every game is recorded in the\n"
                          "                      folder replays/ beside log.log\n";
 

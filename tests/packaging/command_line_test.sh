@@ -54,6 +54,20 @@ run orvalen --replay
 [ "$STATUS" -eq 2 ] && grep -q "replay needs a recorded game" <<<"$ERR" || fail "orvalen --replay: $STATUS $ERR"
 run orvalen --replay game.replay --enemy-marines 3
 [ "$STATUS" -eq 2 ] || fail "orvalen --replay with --enemy-marines exited with $STATUS"
+# --opponent takes computer or none; --map a map file; neither goes with --replay.
+for bad in "" human Computer; do
+  run orvalen --opponent $bad
+  [ "$STATUS" -eq 2 ] && grep -q "opponent" <<<"$ERR" && grep -q "usage: orvalen" <<<"$ERR" ||
+    fail "orvalen --opponent $bad: $STATUS $ERR"
+done
+run orvalen --map
+[ "$STATUS" -eq 2 ] && grep -q "map needs a map file" <<<"$ERR" || fail "orvalen --map: $STATUS $ERR"
+run orvalen --replay game.replay --map data/maps/motac.ktqw
+[ "$STATUS" -eq 2 ] || fail "orvalen --replay with --map exited with $STATUS"
+run orvalen-sim --opponent somebody
+[ "$STATUS" -eq 2 ] && grep -q "opponent takes computer or none" <<<"$ERR" || fail "orvalen-sim --opponent somebody: $STATUS $ERR"
+run orvalen-sim --human person
+[ "$STATUS" -eq 2 ] && grep -q "human takes computer" <<<"$ERR" || fail "orvalen-sim --human person: $STATUS $ERR"
 # A recording that cannot be read is said so, before any window opens.
 run orvalen --replay missing.replay
 [ "$STATUS" -eq 1 ] && grep -q "The recorded game can't be shown: cannot read the recorded game missing.replay" <<<"$ERR" ||

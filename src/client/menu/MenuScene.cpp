@@ -58,6 +58,7 @@ void drawMenusAndPage() {
     menuScreen.videoPage.draw();
     menuScreen.audioPage.draw();
     menuScreen.gamePage.draw();
+    menuScreen.customMapPage.draw();
     OptionsPage& audio = menuScreen.audioPage;
     audio.labels[0].text = percentText(audio.sliders[0].value());
     audio.labels[1].text = percentText(audio.sliders[1].value());
@@ -87,7 +88,8 @@ void actOnClicks() {
 
     if (menuScreen.newGameMenu.takeClick(0))
         showMessageBox(CampaignBox, CampaignNotice, MessageBoxSlot::Ok, 125);
-    menuScreen.newGameMenu.takeClick(1); // "Custom Map": only the click sound
+    if (menuScreen.newGameMenu.takeClick(1))
+        menuScreen.customMapPage.open();
 
     if (menuScreen.optionsMenu.takeClick(0))
         menuScreen.videoPage.open();

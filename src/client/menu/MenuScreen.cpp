@@ -60,5 +60,6 @@ void buildMenuScreen(int windowHeight) {
     buildVideoPage(menuScreen.videoPage);
     buildAudioPage(menuScreen.audioPage);
     buildGamePage(menuScreen.gamePage);
+    menuScreen.customMapPage.build();
     menuScreen.mainMenu.show();
 }

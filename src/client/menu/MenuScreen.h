@@ -1,5 +1,6 @@
 #pragma once
 
+#include "client/menu/CustomMapPage.h"
 #include "client/menu/Menu.h"
 #include "client/menu/OptionsPage.h"
 
@@ -14,14 +15,15 @@ struct MenuScreen {
     OptionsPage videoPage;
     OptionsPage audioPage;
     OptionsPage gamePage;
+    CustomMapPage customMapPage;
 };
 
 extern MenuScreen menuScreen;
 
 // The message box slots the menu uses.
-enum MenuBox : size_t { ExitBox = 0, CreditsBox = 1, CampaignBox = 2 };
+enum MenuBox : size_t { ExitBox = 0, CreditsBox = 1, CampaignBox = 2, MapBox = 3 };
 
-// Builds the four menus (button rows placed for a window `windowHeight` tall) and the three pages
+// Builds the four menus (button rows placed for a window `windowHeight` tall) and the four pages
 // with their start values, and shows the main menu.
 void buildMenuScreen(int windowHeight);
 

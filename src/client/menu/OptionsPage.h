@@ -5,9 +5,19 @@
 #include "client/menu/Label.h"
 #include "client/menu/Slider.h"
 #include "client/menu/TextField.h"
+#include "client/render/Texture.h"
 
 #include <string>
 #include <vector>
+
+// A picture on a page, its lower-left corner at (x, y) relative to the page; a frame with nothing in it
+// while the picture has no texture.
+struct PagePicture {
+    int x = 0;
+    int y = 0;
+    int size = 128;
+    const Texture* texture = nullptr;
+};
 
 // A framed page of option widgets that slides down from the top of the window. One page at most is
 // the current one, and only that one is drawn.
@@ -20,6 +30,7 @@ struct OptionsPage {
     std::vector<Label> labels;
     std::vector<Slider> sliders;
     std::vector<TextField> textFields;
+    std::vector<PagePicture> pictures; // under the open lists
 
     // Makes this the current page, starting just above the window's top edge.
     void open();

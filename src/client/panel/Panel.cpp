@@ -24,6 +24,9 @@ constexpr uint32_t Black = 0;
 
 const std::string WorkerDescription =
     "Basic working unit. Has ability to build or repair buildings and gather resources.\n\n";
+const std::string BarracksDescription =
+    "Trains Marines. A Worker builds it where you place it: click on free ground, Escape or a right click "
+    "to put it away.\n\n";
 const std::string MarineDescription =
     "Basic infantry for general purpose. Weak against vehicles, good for soon rushes.\n\nDamage:4\n";
 
@@ -174,6 +177,8 @@ void loadPanel() {
                WorkerDescription + costLine(TypeWorker));
     fillButton(PlayerSelector::TrainMarine, sideOneThumbnails[TypeSecondMarine],
                MarineDescription + costLine(TypeSecondMarine));
+    fillButton(PlayerSelector::BuildBarracks, sideOneThumbnails[TypeBarracks],
+               BarracksDescription + costLine(TypeBarracks));
 }
 
 const Texture& thumbnailOf(WorldObjectType type, int32_t owner) {

@@ -83,6 +83,15 @@ bool Texture::load(const std::string& path, TextureFilter filter) {
     return true;
 }
 
+void Texture::release() {
+    if (id == 0)
+        return;
+    // The name may be handed out again, to a texture the sampling must not touch.
+    std::erase(mipmappedTextures, id);
+    glDeleteTextures(1, &id);
+    id = 0;
+}
+
 bool loadColorKeyedTexture(Texture& texture, const std::string& path, uint32_t colourKey,
                            TextureFilter filter) {
     const auto image = decodeColorKeyedImage(normalisePath(path), colourKey);

@@ -18,6 +18,8 @@ struct Texture {
     // The plain loader (see decodeImage). On failure shows "Couldn't load texture " + path + "!"
     // and returns false, leaving the record as it was. Needs a current OpenGL context.
     bool load(const std::string& path, TextureFilter filter);
+    // Gives the texture back to OpenGL; `id` is 0 again.
+    void release();
 };
 
 // How the mipmapped textures (the terrain's, the models') are sampled: the finest level drawn (0

@@ -141,8 +141,27 @@ std::optional<MapFile> loadMap(const std::string& path) {
     return std::move(*map.value);
 }
 
+namespace {
+
+// What the world loaded before holds on the card, given back before another takes its place.
+void releaseTerrain() {
+    auto deleteBuffers = [](const std::vector<uint32_t>& buffers) {
+        if (!buffers.empty())
+            glDeleteBuffers(static_cast<GLsizei>(buffers.size()), buffers.data());
+    };
+    deleteBuffers(terrainGpu.layerVertexBuffers);
+    deleteBuffers(terrainGpu.layerTexCoordBuffers);
+    if (terrainGpu.gridBuffer != 0)
+        glDeleteBuffers(1, &terrainGpu.gridBuffer);
+    for (Texture& texture : terrainGpu.textures)
+        texture.release();
+}
+
+} // namespace
+
 void loadTerrain(const World& world) {
     static uint32_t loads = 0;
+    releaseTerrain();
     terrainGpu = TerrainGpu{};
     terrainGpu.loadNumber = ++loads;
     if (world.columns <= 0 || world.rows <= 0)

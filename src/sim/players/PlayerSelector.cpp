@@ -17,6 +17,8 @@
 #include "sim/objects/Worker.h"
 #include "sim/players/PlayerManager.h"
 
+#include <algorithm>
+
 namespace {
 
 // Cells between units sent together, and from a new building to its rally point.
@@ -46,6 +48,10 @@ void PlayerSelector::selectObjects(const ObjectList* picked) {
     }
     if (own->size() == 1)
         showTrainingButton(playerId, *own->front());
+    if (Game::skirmish() && std::any_of(own->begin(), own->end(), [](const auto& object) {
+            return dynamic_cast<const Worker*>(object.get()) != nullptr;
+        }))
+        presentation().showPanelButton(playerId, BuildBarracks);
     bool first = true;
     for (const auto& object : *own) {
         selection.add(object);

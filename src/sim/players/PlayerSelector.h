@@ -15,6 +15,7 @@ public:
     static constexpr int32_t SelectionCapacity = 30;
     static constexpr int32_t TrainWorker = 5; // the panel's button slots
     static constexpr int32_t TrainMarine = 6;
+    static constexpr int32_t BuildBarracks = 7; // in a skirmish, for a selection with a Worker
 
     explicit PlayerSelector(int32_t playerId);
     virtual ~PlayerSelector() = default;
