@@ -16,7 +16,6 @@
 #include "sim/game/GameClock.h"
 #include "sim/game/GameMap.h"
 #include "sim/manager/ObjectManager.h"
-#include "sim/objects/Moveable.h"
 
 #include <GL/glew.h>
 
@@ -27,14 +26,13 @@
 namespace {
 
 bool isOwnUnit(const IWorldObject& object) {
-    return object.getOwner() == Session::Player && dynamic_cast<const Moveable*>(&object) != nullptr;
+    return object.getOwner() == Session::Player && object.walks();
 }
 
 // A box that holds a unit of the player's own leaves the buildings out.
 void leaveBuildingsOut(ObjectList& picked) {
     if (std::any_of(picked.begin(), picked.end(), [](const auto& object) { return isOwnUnit(*object); }))
-        picked.remove_if(
-            [](const auto& object) { return dynamic_cast<const Moveable*>(object.get()) == nullptr; });
+        picked.remove_if([](const auto& object) { return !object->walks(); });
 }
 
 // Every unit of the player's own of that type that the view shows above the panel.

@@ -17,6 +17,7 @@ public:
     void actOn(std::shared_ptr<IWorldObject> object) override;
     void attackMoveTo(double x, double z) override { startAttackMove(x, z); }
     void halt() override;
+    bool walks() const override { return true; }
     bool engagesOnSight() const override;
     // Neither walking nor fighting.
     bool isIdle() const { return !isMoving() && !getTarget(); }

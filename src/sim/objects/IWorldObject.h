@@ -28,6 +28,9 @@ public:
     virtual void attackMoveTo(double x, double z) { moveTo(x, z); }
     // The stop order: give up whatever the object was told to do.
     virtual void halt() {}
+    // A unit, which walks where it is sent, rather than a building or a pile. (A Worker holds more
+    // than one Moveable part, so a cast cannot tell.)
+    virtual bool walks() const { return false; }
     // The owner's name for the object's type.
     virtual std::string getName() const;
     virtual std::string getState() const { return "No state"; }

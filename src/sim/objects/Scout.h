@@ -13,4 +13,5 @@ public:
 
     bool isDead() const override { return false; }
     void update() override { Moveable::update(); }
+    bool walks() const override { return true; }
 };

@@ -28,6 +28,7 @@ public:
     // Stops everything, then walks and fights on the way.
     void attackMoveTo(double x, double z) override;
     void halt() override { stop(); }
+    bool walks() const override { return true; }
 
     // Neither walking, gathering, building nor fighting.
     bool isIdle() const;

@@ -9,7 +9,6 @@
 #include "sim/objects/Builder.h"
 #include "sim/objects/Construction.h"
 #include "sim/objects/Fighter.h"
-#include "sim/objects/Moveable.h"
 #include "sim/objects/ObjectFactory.h"
 #include "sim/objects/Presentation.h"
 #include "sim/objects/TownCenter.h"
@@ -89,9 +88,8 @@ template <typename Walk> void PlayerSelector::orderWalk(double x, double z, Walk
     const bool spread = Game::skirmish();
     std::size_t place = 0;
     orderEach([&](IWorldObject& object) {
-        const GridPosition at = spread && dynamic_cast<const Moveable*>(&object)
-                                    ? ringPlace({x, z}, place++, GroupSpacing)
-                                    : GridPosition{x, z};
+        const GridPosition at =
+            spread && object.walks() ? ringPlace({x, z}, place++, GroupSpacing) : GridPosition{x, z};
         walk(object, at.x, at.z);
     });
 }
