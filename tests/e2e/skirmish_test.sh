@@ -68,6 +68,11 @@ click "${site[@]}"
 placed() { grep -q '^[0-9]* 1 place 2 ' "$recording"; }
 wait_for "the player's place command in the recording" 60 placed
 
+# --- a box round the base centre and the Workers in front of it takes the Workers alone ---------
+drag $((W / 2 - 100)) $((scene_bottom / 2 - 140)) $((W / 2 + 100)) $((scene_bottom / 2 + 250))
+boxed() { grep -q '^[0-9]* 1 select [0-9]' "$recording" && [ "$(grep -c '^[0-9]* 1 select' "$recording")" -ge 2 ]; }
+wait_for "the box's select command in the recording" 60 boxed
+
 # --- the computer's Workers gather ---------------------------------------------------------------
 # Side 1's Workers were told only to build, so the deliveries are the computer's.
 deliveries() { [ "$(count_lines '^Resource amount in ')" -ge 5 ]; }
@@ -79,5 +84,10 @@ quit_game "$GAME" "the skirmish"
   fail "the skirmish's recording did not replay: $(grep -v '^object\|^player' "$SCRATCH/replayed.txt" | head -n 3)"
 grep -q '^replay matches: ' "$SCRATCH/replayed.txt" || fail "no match reported: $(head -n 3 "$SCRATCH/replayed.txt")"
 grep -qE '^object [0-9]+ [23] 1 ' "$SCRATCH/replayed.txt" || fail "the replayed game holds no Barracks site of side 1"
+# Nothing was removed before the box, so the dump's indices are the box's.
+boxed=$(grep '^[0-9]* 1 select [0-9]' "$recording" | tail -n1 | cut -d' ' -f4-)
+types=$(for i in $boxed; do awk -v i="$i" '$1 == "object" && $2 == i { print $3 }' "$SCRATCH/replayed.txt"; done | sort -u)
+[ "$(wc -w <<< "$boxed")" -ge 2 ] && [ "$types" = 7 ] ||
+  fail "the box took objects of types $(echo $types) ($boxed), not the Workers alone"
 
 echo "skirmish_test: passed"
