@@ -2,6 +2,8 @@
 
 #include "sim/economy/ResourcePile.h"
 
+#include <stdexcept>
+
 void SkirmishTest::SetUp() {
     ParseResult<MapFile> read = readMapFile("data\\maps\\motac.ktqw");
     ASSERT_TRUE(read) << read.error << " (run from the build folder)";
@@ -22,14 +24,15 @@ Game& SkirmishTest::startOnMap(bool skirmish, std::array<bool, 3> computer, int3
 }
 
 std::size_t SkirmishTest::indexOf(WorldObjectType type, int32_t owner, std::size_t nth) {
-    std::size_t index = 0;
+    std::size_t index = 0, seen = 0;
     for (const auto& object : world().getObjects()) {
-        if (object->getType() == type && object->getOwner() == owner && nth-- == 0)
+        if (object->getType() == type && object->getOwner() == owner && seen++ == nth)
             return index;
         ++index;
     }
-    ADD_FAILURE() << "no object " << nth << " of type " << type << " and owner " << owner;
-    return index;
+    // The caller's dereference of objectAt() would crash the run.
+    throw std::runtime_error("no object " + std::to_string(nth) + " of type " + std::to_string(type) +
+                             " and owner " + std::to_string(owner));
 }
 
 std::shared_ptr<IWorldObject> SkirmishTest::objectAt(std::size_t index) {

@@ -18,7 +18,7 @@ protected:
                      std::time_t seed = 7);
 
     // The index in the object manager's list of the `nth` object (from 0) of the type and owner,
-    // as commands name it. Fails the test when there is none.
+    // as commands name it. Throws (failing the test) when there is none.
     std::size_t indexOf(WorldObjectType type, int32_t owner, std::size_t nth = 0);
     std::shared_ptr<IWorldObject> objectAt(std::size_t index);
     std::size_t countOf(WorldObjectType type, int32_t owner);

@@ -49,31 +49,49 @@ TEST(ReplayTest, AGameCutShortReadsUpToItsLastWholeLine) {
     EXPECT_TRUE(empty.value->complete);
 }
 
+TEST(ReplayTest, ASkirmishsHeaderNamesItsRulesAndTheSidesTheComputerPlays) {
+    const auto skirmish = parseReplay(Header + "rules skirmish\ncomputer 2 1\nend 0\n");
+    ASSERT_TRUE(skirmish) << skirmish.error;
+    EXPECT_TRUE(skirmish.value->settings.skirmish);
+    EXPECT_TRUE(skirmish.value->settings.playedByComputer(1));
+    EXPECT_TRUE(skirmish.value->settings.playedByComputer(2));
+
+    const auto standard = parseReplay(Header + "rules standard\nend 0\n");
+    ASSERT_TRUE(standard) << standard.error;
+    EXPECT_FALSE(standard.value->settings.skirmish);
+    EXPECT_FALSE(standard.value->settings.playedByComputer(2)) << "nobody without the line";
+}
+
 const std::pair<std::string, std::string> Faults[] = {
-        {"", "1: the header is incomplete"},
-        {"\x89PNG\r\n\x1a\n", "1: not a recorded game: the first line is not orvalen-replay 1"},
-        {"orvalen-replay 2\n", "1: a recorded game of another version (orvalen-replay 2); this game reads "
-                               "orvalen-replay 1"},
-        {"orvalen-replay 1\nmap none\nseed 1\n", "4: the header is incomplete"},
-        {"orvalen-replay 1\nmap none\np 16\n",
-         "3: the header needs map, seed and enemy-marines lines before the first pass"},
-        {"orvalen-replay 1\nmap 12 a.ktqw\n", "2: map needs a 16-digit checksum and the map's path, or none"},
-        {"orvalen-replay 1\nseed 1\nseed 2\n", "3: a second seed line"},
-        {"orvalen-replay 1\nseed x\n", "2: seed needs a whole number"},
-        {"orvalen-replay 1\nenemy-marines 1001\n", "2: enemy-marines needs a whole number from 0 to 1000"},
-        {Header + "p -1\n", "5: p needs pass lengths of at least 0 milliseconds"},
-        {Header + "p 16 x\n", "5: p needs pass lengths of at least 0 milliseconds"},
-        {Header + "p\n", "5: p needs pass lengths of at least 0 milliseconds"},
-        {Header + "p 2147483647\np 1\n", "6: the game clock passes 2147483647 ms"},
-        {Header + "p 16\n2 1 move 1 1\n", "6: a command for pass 2 after pass 1"},
-        {Header + "p 16\n1 1 jump\n", "6: unknown command 'jump'"},
-        {Header + "p 16\nh 1 123\n", "6: h needs a pass and a 16-digit hash"},
-        {Header + "p 16\nh 2 0000000000000000\n", "6: a hash for pass 2 after pass 1"},
-        {Header + "p 16\nh 1 0000000000000000\nh 1 0000000000000000\n", "7: a second hash for pass 1"},
-        {Header + "p 16\nend 2\n", "6: the end mark names pass 2 after pass 1"},
-        {Header + "p 16\nend 1\np 16\n", "7: a line after the end mark"},
-        {Header + "p 16\n\n", "6: a command needs a pass, a player and a name"},
-    };
+    {"", "1: the header is incomplete"},
+    {"\x89PNG\r\n\x1a\n", "1: not a recorded game: the first line is not orvalen-replay 1"},
+    {"orvalen-replay 2\n", "1: a recorded game of another version (orvalen-replay 2); this game reads "
+                           "orvalen-replay 1"},
+    {"orvalen-replay 1\nmap none\nseed 1\n", "4: the header is incomplete"},
+    {"orvalen-replay 1\nmap none\np 16\n",
+     "3: the header needs map, seed and enemy-marines lines before the first pass"},
+    {"orvalen-replay 1\nmap 12 a.ktqw\n", "2: map needs a 16-digit checksum and the map's path, or none"},
+    {"orvalen-replay 1\nseed 1\nseed 2\n", "3: a second seed line"},
+    {"orvalen-replay 1\nseed x\n", "2: seed needs a whole number"},
+    {"orvalen-replay 1\nenemy-marines 1001\n", "2: enemy-marines needs a whole number from 0 to 1000"},
+    {Header + "p -1\n", "5: p needs pass lengths of at least 0 milliseconds"},
+    {Header + "p 16 x\n", "5: p needs pass lengths of at least 0 milliseconds"},
+    {Header + "p\n", "5: p needs pass lengths of at least 0 milliseconds"},
+    {Header + "p 2147483647\np 1\n", "6: the game clock passes 2147483647 ms"},
+    {Header + "p 16\n2 1 move 1 1\n", "6: a command for pass 2 after pass 1"},
+    {Header + "p 16\n1 1 jump\n", "6: unknown command 'jump'"},
+    {Header + "p 16\nh 1 123\n", "6: h needs a pass and a 16-digit hash"},
+    {Header + "p 16\nh 2 0000000000000000\n", "6: a hash for pass 2 after pass 1"},
+    {Header + "p 16\nh 1 0000000000000000\nh 1 0000000000000000\n", "7: a second hash for pass 1"},
+    {Header + "p 16\nend 2\n", "6: the end mark names pass 2 after pass 1"},
+    {Header + "p 16\nend 1\np 16\n", "7: a line after the end mark"},
+    {Header + "p 16\n\n", "6: a command needs a pass, a player and a name"},
+    {"orvalen-replay 1\nrules chess\n", "2: rules needs standard or skirmish"},
+    {"orvalen-replay 1\nrules skirmish\nrules skirmish\n", "3: a second rules line"},
+    {"orvalen-replay 1\ncomputer 3\n", "2: computer needs the sides it plays, 1 and 2, each once"},
+    {"orvalen-replay 1\ncomputer 2 2\n", "2: computer needs the sides it plays, 1 and 2, each once"},
+    {"orvalen-replay 1\ncomputer\n", "2: computer needs the sides it plays, 1 and 2, each once"},
+};
 
 TEST(ReplayTest, EachFaultIsNamedByItsLine) {
     for (const auto& [text, error] : Faults) {
@@ -110,8 +128,8 @@ TEST(ReplayTest, TheFormatsPageExampleReadsAndItsQuotedReasonsAreTheReadersOwn) 
         reasons.insert(withoutNumbers(error.substr(error.find(": ") + 2)));
     const std::regex quoted("game\\.replay:[0-9]+: ([^\n]+)");
     int count = 0;
-    for (auto it = std::sregex_iterator(document.begin(), document.end(), quoted); it != std::sregex_iterator();
-         ++it, ++count)
+    for (auto it = std::sregex_iterator(document.begin(), document.end(), quoted);
+         it != std::sregex_iterator(); ++it, ++count)
         EXPECT_TRUE(reasons.contains(withoutNumbers((*it)[1]))) << (*it)[1];
     EXPECT_GE(count, 5);
 }
