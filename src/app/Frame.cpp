@@ -180,6 +180,18 @@ void drawFeedback() {
         drawBanner(caption, 255, 255, 255, ClientHeight * 3 / 4, CaptionSize);
 }
 
+// Forgets what the view keeps of the game that was played (groups, the ghost, the marks and
+// messages on screen) once another has taken its place.
+void forgetGameView() {
+    keyOrders = KeyOrders{};
+    buildingGhost.cancel();
+    lastGroundMarks.clear();
+    selectionRect = SelectionRect{};
+    screenMessages = ScreenMessages{};
+    moveMarker = MoveMarker{};
+    targetFlash = TargetFlash{};
+}
+
 } // namespace
 
 // The depth the objects' boxes met while the frame was drawn: the ground's and its marks'.
@@ -192,16 +204,6 @@ void testVisibilityForPicking() {
     drawGroundMarks(session().shownSelection());
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     sceneObjects().testVisibility();
-}
-
-void forgetGameView() {
-    keyOrders = KeyOrders{};
-    buildingGhost.cancel();
-    lastGroundMarks.clear();
-    selectionRect = SelectionRect{};
-    screenMessages = ScreenMessages{};
-    moveMarker = MoveMarker{};
-    targetFlash = TargetFlash{};
 }
 
 void drawFrame() {
@@ -231,8 +233,11 @@ void drawFrame() {
         drawMenuScene();
         liveOptions().follow();
         platform::swapBuffers();
-        if (const std::optional<SkirmishChoice> choice = menuScreen.customMapPage.takeStart())
-            startSkirmish(*choice);
+        const std::optional<SkirmishChoice> choice = menuScreen.customMapPage.takeStart();
+        if (choice && startSkirmish(*choice)) {
+            forgetGameView();
+            frameToggles.menuVisible = false;
+        }
         return;
     }
 

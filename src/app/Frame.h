@@ -13,10 +13,6 @@ extern FrameToggles frameToggles;
 // scene, the 2-D overlay, the buffer swap, and the mouse turned into selections and orders.
 void drawFrame();
 
-// Forgets what the view keeps of the game being played (groups, the ghost, the marks and messages
-// on screen), before another game takes its place.
-void forgetGameView();
-
 // Sets whether each object the frame drew is visible for picking, as a frame that picks does before
 // its picking pass: its box's occlusion test against the ground's depth, drawn again. Finds the
 // ground cell under the cursor, which a move order goes to, on the way.

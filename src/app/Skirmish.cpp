@@ -1,6 +1,5 @@
 #include "app/Skirmish.h"
 
-#include "app/Frame.h"
 #include "app/PlayedGame.h"
 #include "client/menu/LoadingScreen.h"
 #include "client/menu/MenuScreen.h"
@@ -9,6 +8,7 @@
 #include "client/render/Camera.h"
 #include "core/Clock.h"
 #include "core/FrameClock.h"
+#include "core/Log.h"
 #include "files/WorldFile.h"
 
 GameSettings skirmishSettings(const std::string& mapPath, bool computerOpponent, int32_t enemyMarines) {
@@ -20,14 +20,15 @@ GameSettings skirmishSettings(const std::string& mapPath, bool computerOpponent,
     return settings;
 }
 
-void startSkirmish(const SkirmishChoice& choice) {
+bool startSkirmish(const SkirmishChoice& choice) {
     ParseResult<MapFile> map = readMapFile(choice.mapPath);
     if (!map) {
-        showMessageBox(MapBox, mapUnavailableMessage(choice.mapPath), MessageBoxSlot::Ok, 125);
-        return;
+        const std::string message = mapUnavailableMessage(choice.mapPath) + " (" + map.error + ")";
+        Log << MapUnavailableCaption << ": " << message << std::endl; // the running game's log keeps it
+        showMessageBox(MapBox, message, MessageBoxSlot::Ok, 125);
+        return false;
     }
     session().end();
-    forgetGameView();
     installSession(std::make_unique<PlayedGame>(
         skirmishSettings(choice.mapPath, choice.computerOpponent, choice.enemyMarines),
         std::move(*map.value)));
@@ -36,7 +37,7 @@ void startSkirmish(const SkirmishChoice& choice) {
     backdropCache.forget(); // a backdrop kept before is not this world's
     camera = Camera{};
     session().start();
-    frameToggles.menuVisible = false;
     // The loading took frame time that is no game's: the next frame starts from now.
     startFrameClock(currentTick());
+    return true;
 }

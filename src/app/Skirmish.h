@@ -11,6 +11,6 @@
 GameSettings skirmishSettings(const std::string& mapPath, bool computerOpponent, int32_t enemyMarines);
 
 // The skirmish the "Custom Map" page asks for, in place of the game being played and behind the
-// loading screen; the menu closes on it. A map that does not load is said in a box over the menu,
-// and the game being played goes on as it was.
-void startSkirmish(const SkirmishChoice& choice);
+// loading screen; true once it runs. A map that does not load is said in a box over the menu, and
+// the game being played goes on as it was.
+bool startSkirmish(const SkirmishChoice& choice);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# A skirmish from the menu. The standard game starts; Escape, New Game, Custom Map shows the page,
-# where another map is chosen from the list (its picture changes) and Start begins a skirmish
+# A skirmish from the menu. The standard game starts; Escape, New Game, Custom Map shows the page.
+# A broken map among the baked ones is refused with a box, and the game goes on as it was. Then
+# another map is chosen from the list (its picture changes) and Start begins a skirmish
 # against the computer on it, in the same window. The idle-Worker key picks a Worker at the new
 # base, the panel's Barracks button arms the ghost and a click on free ground places the site. The
 # computer's Workers gather meanwhile. The recording of the skirmish replays to the byte, and
@@ -12,13 +13,20 @@ source "$(dirname "$0")/play.sh"
 main_button_y() { echo $((44 + 108 * $1)); } # the middle of button $1 of a menu
 main_x=100
 right_x=1150
-map_arrow=(519 124)     # the arrow of "Map:"
-twin_passes_row=(400 223) # the third row of its open list
+map_arrow=(519 124)       # the arrow of "Map:"
+twin_passes_row=(400 255) # the fourth row of its open list, after Broken, Motac and River Fords
 start_button=(320 440)
+box_ok=(640 611)
 preview=128x100+290+155 # the map's picture, below the list
 neutral=(700 900)
 
 new_game skirmish
+# The baked data with a broken map beside the good ones; it sorts first, so the page shows it first.
+rm "$GAME/data"
+mkdir -p "$GAME/data/maps"
+for entry in "$BUILD"/data/*; do [ "$(basename "$entry")" = maps ] || ln -s "$entry" "$GAME/data/"; done
+ln -s "$BUILD"/data/maps/* "$GAME/data/maps/"
+printf 'not a map' > "$GAME/data/maps/broken.ktqw"
 start_playing
 [ "$W" = 1280 ] && [ "$H" = 1024 ] || fail "expected a 1280x1024 window, got ${W}x${H}"
 game_time_passes() { wait_for "$1 ms of game time" 60 game_time_reaches $(($(game_time) + $1)); }
@@ -33,6 +41,15 @@ click "$right_x" "$(main_button_y 1)"
 game_time_passes 1500
 move_to "${neutral[@]}"
 screenshot "$SCRATCH/first-map.png"
+
+# --- the broken map: a box, and the standard game goes on -----------------------------------------
+click "${start_button[@]}"
+box_text() { grep -q "^Map Unavailable: Map data.maps.broken.ktqw wasn't found or is corrupted" "$GAME/log.log"; }
+wait_for "the box about the broken map" 30 box_text
+click "${box_ok[@]}"
+game_time_passes 500
+[ "$(ls "$GAME/replays")" = "$(ls "$GAME/replays" | head -n1)" ] && ! grep -q '^rules' "$GAME"/replays/* ||
+  fail "a skirmish started on the broken map"
 click "${map_arrow[@]}"
 click "${twin_passes_row[@]}"
 move_to "${neutral[@]}"
