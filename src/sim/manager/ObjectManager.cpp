@@ -1,6 +1,7 @@
 #include "sim/manager/ObjectManager.h"
 
 #include "sim/game/Game.h"
+#include "sim/objects/Fightable.h"
 
 #include <cmath>
 #include <unordered_map>
@@ -8,6 +9,14 @@
 
 ObjectManager* ObjectManager::getInstance() {
     return &Game::current().objects();
+}
+
+// Units that fight each other hold each other as targets; with the game over, they let go, or
+// neither would ever be freed.
+ObjectManager::~ObjectManager() {
+    for (const auto& object : getObjects())
+        if (auto* fighter = dynamic_cast<Fightable*>(object.get()))
+            fighter->dropTarget();
 }
 
 std::shared_ptr<IWorldObject> ObjectManager::addObject(std::shared_ptr<IWorldObject> object) {

@@ -17,6 +17,7 @@ class ObjectManager : public ObjectSelecter {
 public:
     // The current game's manager, created on the first call.
     static ObjectManager* getInstance();
+    ~ObjectManager();
 
     // Appends the object to the world and announces it; a null object is ignored.
     std::shared_ptr<IWorldObject> addObject(std::shared_ptr<IWorldObject> object);
