@@ -71,26 +71,32 @@ awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 ==
           }
           if (alone) print x[i], z[i] } }' "$SCRATCH/world.txt" > "$SCRATCH/alone.txt"
 minimap_edge=$((8 + H / 5 + 20))
-marineX=
+candidates=()
 while read -r x z; do
   read -r atX atY < <(probe_where "$x" "$z" 2.5)
   if [ "$atX" -gt "$minimap_edge" ] || [ "$atY" -gt "$minimap_edge" ]; then
-    marineX=$x
-    marineZ=$z
-    break
+    candidates+=("$x $z $atX $atY")
   fi
 done < "$SCRATCH/alone.txt"
-[ -n "$marineX" ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
+[ ${#candidates[@]} -gt 0 ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
 readout=$(region 200 10 700 180)
 move_to $((W / 2)) $((H / 2))
 press_key Home # the probe's view is the start view
 wait_frames 5
-instant_click "$groundX" "$groundY"
-screenshot "$SCRATCH/before.png"
-instant_click "$atX" "$atY"
-screenshot "$SCRATCH/enemy.png"
-[ "$(differing "$SCRATCH/before.png" "$SCRATCH/enemy.png" "$readout")" -gt 300 ] ||
-  fail "the enemy Marine at ($marineX, $marineZ) was not picked to look at"
+# A hill may hide a Marine's middle from the camera: the next one alone is tried, up to three.
+picked=
+for candidate in "${candidates[@]:0:3}"; do
+  read -r marineX marineZ atX atY <<< "$candidate"
+  instant_click "$groundX" "$groundY"
+  screenshot "$SCRATCH/before.png"
+  instant_click "$atX" "$atY"
+  screenshot "$SCRATCH/enemy.png"
+  if [ "$(differing "$SCRATCH/before.png" "$SCRATCH/enemy.png" "$readout")" -gt 300 ]; then
+    picked=yes
+    break
+  fi
+done
+[ -n "$picked" ] || fail "no enemy Marine standing alone was picked to look at (the last at $marineX, $marineZ)"
 # The order points away from it, across the view, so the marker where it lands shows elsewhere.
 instant_click $((atX < W / 2 ? W * 3 / 4 : W / 4)) $((H / 3)) 3
 wait_for "three seconds of the order" 60 game_time_reaches $(($(game_time) + 3000))
