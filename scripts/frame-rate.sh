@@ -9,6 +9,7 @@
 # times over the ground, evenly through the stretch, and prints the longest frames beside the median:
 # each click's frame runs the picking pass. SCROLL=1 holds the arrow keys instead, left then right a
 # second each, so the camera never rests: a still camera's frames copy the ground kept from the last.
+# Both programs' resident memory is read at the end of their stretches and printed beside each other.
 set -eu
 build=$(cd "$1" && pwd)
 piles=${2:-0}
@@ -56,10 +57,17 @@ elif [ "$scroll" = 1 ]; then
 else
   sleep "$seconds"
 fi
+resident() { awk '/^VmRSS:/ { printf "%.0f", $2 / 1024 }' "/proc/$1/status"; }
+game_memory=$(resident "$pid")
 kill -TERM "$pid"
 wait "$pid"
 
-floor=$("$build/orvalen-frame-floor" "$seconds")
+"$build/orvalen-frame-floor" "$seconds" > "$game/floor.txt" &
+floor_pid=$!
+sleep $((seconds > 2 ? seconds - 1 : 1))
+floor_memory=$(resident "$floor_pid")
+wait "$floor_pid"
+floor=$(cat "$game/floor.txt")
 
 echo "first frame after $(((first_frame - started) / 1000000)) ms"
 # The first frame's length includes the loading; the mean is taken over the frames after it.
@@ -71,6 +79,7 @@ awk -v floor="$floor" '/^LOOP \(/ { gsub(/[()]/, "", $2); if (n == 0) first = $2
            split(floor, words, ", ")
            floorRate = words[2] + 0
            printf "the game at %.2f of the floor\n", (1000 / mean) / floorRate }' "$game/log.log"
+echo "resident memory: the game $game_memory MB, the floor $floor_memory MB, $((game_memory - floor_memory)) MB above it"
 if [ "$clicks" -gt 0 ]; then
   awk '/^LOOP \(/ && n++ > 0 { print $3 }' "$game/log.log" | sort -n |
     awk -v clicks="$clicks" '{ frame[NR] = $1 }
