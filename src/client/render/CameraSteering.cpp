@@ -38,15 +38,8 @@ PanDirections wantedPan() {
 
 // The ground point under the cursor, on the plane of the point looked at; the point looked at when
 // the cursor is off the window or over the sky.
-Vec3 groundUnderCursor(const Camera& camera, const ViewShape& shape) {
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    if (ClientWidth <= 0 || ClientHeight <= 0)
-        return camera.center();
-    const float x = 2.0f * (static_cast<float>(cursor.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
-    const float y = 1.0f - 2.0f * (static_cast<float>(cursor.y) + 0.5f) / static_cast<float>(ClientHeight);
-    if (x < -1.0f || x > 1.0f || y < -1.0f || y > 1.0f)
-        return camera.center();
-    return groundUnder(camera, shape, x, y, camera.centerY).value_or(camera.center());
+Vec3 zoomAnchor(const Camera& camera) {
+    return cursorRayAt(camera, camera.centerY).value_or(camera.center());
 }
 
 void logPose(const Camera& camera) {
@@ -55,6 +48,17 @@ void logPose(const Camera& camera) {
 }
 
 } // namespace
+
+std::optional<Vec3> cursorRayAt(const Camera& camera, float height) {
+    if (ClientWidth <= 0 || ClientHeight <= 0)
+        return std::nullopt;
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    const float x = 2.0f * (static_cast<float>(cursor.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
+    const float y = 1.0f - 2.0f * (static_cast<float>(cursor.y) + 0.5f) / static_cast<float>(ClientHeight);
+    if (x < -1.0f || x > 1.0f || y < -1.0f || y > 1.0f)
+        return std::nullopt;
+    return groundUnder(camera, gameViewShape(), x, y, height);
+}
 
 ViewShape gameViewShape() {
     if (ClientWidth <= 0 || ClientHeight <= 0)
@@ -74,7 +78,7 @@ void CameraSteering::steer(Camera& camera, int wheelNotches) {
     if (keyPressed(KeyHome))
         restoreStartPose(camera);
     if (wheelNotches != 0)
-        zoomCameraToward(camera, wheelNotches, groundUnderCursor(camera, shape));
+        zoomCameraToward(camera, wheelNotches, zoomAnchor(camera));
     const PanDirections pan = wantedPan();
     if (pan.rightward != 0 || pan.forward != 0) {
         // A long frame (the window was away) does not fling the view.

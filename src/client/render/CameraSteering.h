@@ -28,5 +28,9 @@ private:
 // The game view's shape in the window as it is now: its aspect and the panel along its bottom.
 ViewShape gameViewShape();
 
+// Where the ray through the cursor meets the ground plane at `height`; none when the cursor is off
+// the window or the ray does not come down to the plane.
+std::optional<Vec3> cursorRayAt(const Camera& camera, float height);
+
 // The width of the ground the view shows across its middle, in world units.
 float viewWidth(const Camera& camera, const ViewShape& shape);

@@ -75,12 +75,16 @@ bool Texture::load(const std::string& path, TextureFilter filter) {
     const auto image = decodeImage(normalisePath(path));
     if (!image)
         return refuse(path);
-    width = image->width;
-    height = image->height;
-    bitsPerPixel = image->bitsPerPixel;
-    upload(id, *image, filter);
-    this->path = path;
+    load(*image, path, filter);
     return true;
+}
+
+void Texture::load(const DecodedImage& image, const std::string& picturePath, TextureFilter filter) {
+    width = image.width;
+    height = image.height;
+    bitsPerPixel = image.bitsPerPixel;
+    upload(id, image, filter);
+    path = picturePath;
 }
 
 void Texture::release() {

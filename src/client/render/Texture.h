@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/ImageFile.h"
+
 #include <cstdint>
 #include <string>
 
@@ -18,6 +20,8 @@ struct Texture {
     // The plain loader (see decodeImage). On failure shows "Couldn't load texture " + path + "!"
     // and returns false, leaving the record as it was. Needs a current OpenGL context.
     bool load(const std::string& path, TextureFilter filter);
+    // The same for a picture decoded already (`path` names it).
+    void load(const DecodedImage& image, const std::string& path, TextureFilter filter);
     // Gives the texture back to OpenGL; `id` is 0 again.
     void release();
 };

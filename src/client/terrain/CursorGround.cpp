@@ -1,9 +1,6 @@
 #include "client/terrain/CursorGround.h"
 
-#include "client/render/CameraMoves.h"
 #include "client/render/CameraSteering.h"
-#include "core/Input.h"
-#include "platform/Platform.h"
 #include "sim/game/GameMap.h"
 
 namespace {
@@ -19,17 +16,12 @@ GridPosition gridOf(const World& map, const Vec3& point) {
 
 std::optional<GridPosition> groundUnderCursor(const Camera& camera) {
     const World& map = gameMap();
-    if (ClientWidth <= 0 || ClientHeight <= 0 || map.columns <= 0)
-        return std::nullopt;
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    const float x = 2.0f * (static_cast<float>(cursor.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
-    const float y = 1.0f - 2.0f * (static_cast<float>(cursor.y) + 0.5f) / static_cast<float>(ClientHeight);
-    if (x < -1.0f || x > 1.0f || y < -1.0f || y > 1.0f)
+    if (map.columns <= 0)
         return std::nullopt;
     float level = camera.centerY;
     std::optional<GridPosition> at;
     for (int step = 0; step < Refinements; ++step) {
-        const std::optional<Vec3> ground = groundUnder(camera, gameViewShape(), x, y, level);
+        const std::optional<Vec3> ground = cursorRayAt(camera, level);
         if (!ground)
             return std::nullopt;
         at = gridOf(map, *ground);

@@ -25,9 +25,13 @@ void loadTerrainTextures(const World& world) {
     terrainGpu.textures.resize(world.textureNames.size());
     terrainGpu.layerColours.assign(1, UntexturedColour);
     for (std::size_t i = 0; i < terrainGpu.textures.size(); ++i) {
+        // Decoded once: the texture and the minimap's colour of its cells.
         const std::string path = TextureFolder + world.textureNames[i];
-        terrainGpu.textures[i].load(path, TerrainFilter);
         const std::optional<DecodedImage> image = decodeImage(normalisePath(path));
+        if (image)
+            terrainGpu.textures[i].load(*image, path, TerrainFilter);
+        else
+            terrainGpu.textures[i].load(path, TerrainFilter); // says why it cannot
         terrainGpu.layerColours.push_back(image ? meanColour(*image) : UntexturedColour);
     }
 }

@@ -51,21 +51,23 @@ void placeStartingScenario(ObjectManager& world, int32_t enemyMarines) {
     world.addObject(make<Worker>(TypeWorker, 1, 0.0, 0.0));
 }
 
-} // namespace
-
-void onPlayerMessage(const std::string& text, Player::MessageType /*kind*/) {
+void logMessage(const std::string& text, Player::MessageType /*kind*/) {
     Log << "RSS MESSAGE " << text << std::endl;
 }
 
-void runGameSetup(std::time_t seed, int32_t enemyMarines) {
+} // namespace
+
+void beginSetup(std::time_t seed) {
     Game::current().random().seed(static_cast<uint32_t>(seed));
     openLog();
+    for (int32_t side : {1, 2})
+        PlayerManager::getInstance()->getPlayer(side).messageSignal.connect(&logMessage);
+}
 
+void runGameSetup(std::time_t seed, int32_t enemyMarines) {
+    beginSetup(seed);
     ObjectManager* world = ObjectManager::getInstance();
     PlayerManager* players = PlayerManager::getInstance();
-    for (int id : {1, 2})
-        players->getPlayer(id).messageSignal.connect(&onPlayerMessage);
-
     players->getPlayer(1).getResources().pay(ResourceSack(1000, 600, 105));
     placeStartingScenario(*world, enemyMarines);
 }

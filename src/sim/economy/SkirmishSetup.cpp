@@ -1,14 +1,11 @@
 #include "sim/economy/SkirmishSetup.h"
 
-#include "core/Log.h"
 #include "sim/economy/GameSetup.h"
-#include "sim/game/Game.h"
 #include "sim/manager/ObjectManager.h"
 #include "sim/manager/RingPlaces.h"
 #include "sim/objects/Fighter.h"
 #include "sim/objects/TownCenter.h"
 #include "sim/objects/Worker.h"
-#include "sim/players/PlayerManager.h"
 
 namespace {
 
@@ -42,11 +39,7 @@ void placeGroup(int32_t side, WorldObjectType type, int32_t count, const GridPos
 } // namespace
 
 void runSkirmishSetup(std::time_t seed, int32_t enemyMarines) {
-    Game::current().random().seed(static_cast<uint32_t>(seed));
-    openLog();
-    PlayerManager* players = PlayerManager::getInstance();
-    for (int32_t side : {1, 2})
-        players->getPlayer(side).messageSignal.connect(&onPlayerMessage);
+    beginSetup(seed);
     for (int32_t side : {1, 2}) {
         const std::shared_ptr<TownCenter> base = baseOf(side);
         const GridPosition at = base->getPosition();

@@ -127,11 +127,11 @@ void PlayerSelector::train(int32_t code) {
 }
 
 void PlayerSelector::place(WorldObjectType type, double x, double z) {
-    std::vector<std::shared_ptr<IWorldObject>> builders;
-    for (const auto& object : selection.getEntries())
-        if (!object->isDead() && object->getOwner() == playerId && dynamic_cast<const Builder*>(object.get()))
-            builders.push_back(object);
-    if (builders.empty())
+    const auto& entries = selection.getEntries();
+    if (std::none_of(entries.begin(), entries.end(), [this](const auto& object) {
+            return !object->isDead() && object->getOwner() == playerId &&
+                   dynamic_cast<const Builder*>(object.get()) != nullptr;
+        }))
         return;
     if (const std::optional<std::string> why = placementRefusal(type, x, z)) {
         refuse(*why);
