@@ -59,11 +59,12 @@ wait_for "the enemy's walks to end" 120 game_time_reaches 50000
 seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
 headless=$(make_game_folder headless) # its own log.log, not the game's
 (cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 1000 --passes 4000 --dump) > "$SCRATCH/world.txt"
-# The Marines in the start view with nothing else near: no other Marine within 2.5 cells, no pile
-# or building within 5. The first that the minimap does not cover on the screen is taken.
+# The Marines in and about the start view with nothing else near: no other Marine within 2.5 cells,
+# no pile or building within 5. Those the screen shows above the panel, clear of the minimap, are
+# tried in turn.
 awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
   END { for (i = 1; i <= n; i++) {
-          if (!enemy[i] || x[i] < 74 || x[i] > 100 || z[i] < 67 || z[i] > 85) continue
+          if (!enemy[i] || x[i] < 70 || x[i] > 104 || z[i] < 66 || z[i] > 92) continue
           alone = 1
           for (j = 1; j <= n; j++) {
             room = type[j] == 0 || type[j] == 7 ? 2.5 : 5
@@ -74,6 +75,8 @@ minimap_edge=$((8 + H / 5 + 20))
 candidates=()
 while read -r x z; do
   read -r atX atY < <(probe_where "$x" "$z" 2.5)
+  [ -n "$atX" ] && [ "$atX" -ge 0 ] && [ "$atX" -lt "$W" ] && [ "$atY" -ge 0 ] && [ "$atY" -lt $((scene_bottom - 20)) ] ||
+    continue
   if [ "$atX" -gt "$minimap_edge" ] || [ "$atY" -gt "$minimap_edge" ]; then
     candidates+=("$x $z $atX $atY")
   fi
@@ -83,11 +86,12 @@ readout=$(region 200 10 700 180)
 move_to $((W / 2)) $((H / 2))
 press_key Home # the probe's view is the start view
 wait_frames 5
-# A hill may hide a Marine's middle from the camera: the next one alone is tried, up to three.
+# A hill may hide a Marine's middle from the camera: the next one alone is tried, up to three. The
+# base centre is selected before each, as the ground in front of it may hold one of the crowd.
 picked=
 for candidate in "${candidates[@]:0:3}"; do
   read -r marineX marineZ atX atY <<< "$candidate"
-  instant_click "$groundX" "$groundY"
+  instant_click "$baseX" "$baseY"
   screenshot "$SCRATCH/before.png"
   instant_click "$atX" "$atY"
   screenshot "$SCRATCH/enemy.png"
