@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Measures the game's start-up time and frame rate from its own log, under an X server:
-#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS] [CLICKS] [SCROLL]
+#   tests/support/with-xvfb.sh scripts/frame-rate.sh BUILD_FOLDER [PILES] [SECONDS] [CLICKS] [MOTION]
 # PILES > 0 plays a copy of the map with that many more piles in the start view (made with
 # orvalen-crowd-map). Prints the time from starting the process to the first LOOP line, the mean
 # frame length over SECONDS (20 by default) of play after it, and the same for orvalen-frame-floor,
 # a minimal program in the same window, with the game's frame rate as a share of that floor: on a
 # shared machine the share is the figure to compare between runs. CLICKS > 0 right-clicks that many
 # times over the ground, evenly through the stretch, and prints the longest frames beside the median:
-# each click's frame runs the picking pass. SCROLL=1 holds the arrow keys instead, left then right a
-# second each, so the camera never rests: a still camera's frames copy the ground kept from the last.
+# each click's frame runs the picking pass. MOTION=1 (or scroll) holds the arrow keys instead, left
+# then right a second each, so the camera never rests: a still camera's frames copy the ground kept
+# from the last. MOTION=fight plays a skirmish with nobody against the player, given orders by a
+# script: a click on the minimap moves the camera to open ground, where two lines of Marines shoot
+# at each other, both sides reinforced every 100 frames so that 60 or more stand and fight in view
+# for the whole stretch (more the shorter the frames).
 # Both programs' resident memory is read at the end of their stretches and printed beside each other.
 set -eu
 build=$(cd "$1" && pwd)
 piles=${2:-0}
 seconds=${3:-20}
 clicks=${4:-0}
-scroll=${5:-0}
+motion=${5:-0}
 game=$(mktemp -d)
 trap 'rm -rf "$game"' EXIT
 export XDG_RUNTIME_DIR="$game/runtime"
@@ -31,8 +35,23 @@ fi
 printf '[general]\ndrivers = null\n' > "$game/alsoft.conf"
 export ALSOFT_CONF="$game/alsoft.conf"
 
+game_arguments=()
+if [ "$motion" = fight ]; then
+  # 32 Marines a side in two rows, 11 cells apart, and every 100 passes (one a frame) 5 or 6 more
+  # a side behind them, staggered.
+  awk 'BEGIN { for (wave = 0; wave < 30; wave++) {
+                 pass = wave == 0 ? 1 : wave * 100
+                 for (row = 0; row < (wave == 0 ? 2 : 1); row++) for (i = 0; i < 16; i++)
+                   if (wave == 0 || i % 3 == wave % 3) {
+                     depth = wave == 0 ? row : 2 + wave % 2
+                     x = 108 + i * 1.3 + (wave % 2) * 0.65
+                     printf "%d 1 spawn 0 %.2f %d\n", pass, x, 111 - depth
+                     printf "%d 2 spawn 0 %.2f %d\n", pass, x, 119 + depth } } }' > "$game/fight.txt"
+  game_arguments=(--opponent none --script fight.txt)
+fi
+
 started=$(date +%s%N)
-(cd "$game" && exec "$build/orvalen") &
+(cd "$game" && exec "$build/orvalen" "${game_arguments[@]}") &
 pid=$!
 # A watcher polls the log every 5 ms and stamps the first LOOP line.
 until grep -q '^LOOP (' "$game/log.log" 2>/dev/null; do
@@ -40,13 +59,18 @@ until grep -q '^LOOP (' "$game/log.log" 2>/dev/null; do
   sleep 0.005
 done
 first_frame=$(date +%s%N)
+if [ "$motion" = fight ]; then
+  # The minimap fills the top left fifth of the window's height and maps the 200 cells of the map:
+  # its point for column 120, row 120 brings the fight into view.
+  xdotool mousemove 130 130 click 1
+fi
 if [ "$clicks" -gt 0 ]; then
   pause=$(awk -v s="$seconds" -v n="$clicks" 'BEGIN { print s / n }')
   for i in $(seq "$clicks"); do
     sleep "$pause"
     xdotool mousemove $((300 + i * 20)) 450 click 3 # the game's window fills the screen
   done
-elif [ "$scroll" = 1 ]; then
+elif [ "$motion" = 1 ] || [ "$motion" = scroll ]; then
   for _ in $(seq "$(((seconds + 1) / 2))"); do
     for key in Left Right; do
       xdotool keydown "$key"

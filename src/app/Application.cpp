@@ -46,22 +46,28 @@ void runMainLoop() {
     }
 }
 
-// The game the options ask for, installed as the window's session; false with `error` when a
-// recorded game cannot be shown.
+// The game the options ask for, installed as the window's session; false with `error` saying why
+// when a recorded game cannot be shown or a script cannot be followed.
 bool chooseSession(const GameOptions& options, std::string& error) {
-    if (options.skirmish) {
-        const std::string map = options.mapPath.empty() ? PlayedGame::MapPath : options.mapPath;
-        installSession(std::make_unique<PlayedGame>(
-            skirmishSettings(map, options.computerOpponent, options.enemyMarines)));
-        return true;
-    }
     if (options.replayPath.empty()) {
-        installSession(std::make_unique<PlayedGame>(options.enemyMarines));
+        ParseResult<OrderScript> script{OrderScript(), {}};
+        if (!options.scriptPath.empty())
+            script = OrderScript::load(options.scriptPath);
+        if (!script) {
+            error = "The orders can't be followed: " + script.error;
+            return false;
+        }
+        const std::string map = options.mapPath.empty() ? PlayedGame::MapPath : options.mapPath;
+        auto game = options.skirmish ? std::make_unique<PlayedGame>(skirmishSettings(
+                                           map, options.computerOpponent, options.enemyMarines))
+                                     : std::make_unique<PlayedGame>(options.enemyMarines);
+        game->follow(std::move(*script.value));
+        installSession(std::move(game));
         return true;
     }
     ParseResult<ReplayFile> file = loadReplayFile(options.replayPath);
     if (!file) {
-        error = file.error;
+        error = "The recorded game can't be shown: " + file.error;
         return false;
     }
     installSession(std::make_unique<ShownReplay>(std::move(*file.value)));
@@ -73,7 +79,7 @@ bool chooseSession(const GameOptions& options, std::string& error) {
 int runApplication(const GameOptions& options) {
     std::string error;
     if (!chooseSession(options, error)) {
-        platform::showMessageBox("The recorded game can't be shown: " + error, "Replay",
+        platform::showMessageBox(error, options.replayPath.empty() ? "Orders" : "Replay",
                                  platform::MessageBoxIcon::Error);
         return 1;
     }

@@ -7,7 +7,7 @@
 
 namespace {
 
-const char* const Options[] = {"--enemy-marines", "--replay", "--map", "--opponent"};
+const char* const Options[] = {"--enemy-marines", "--replay", "--map", "--opponent", "--script"};
 
 // What the option's value must be, said when it is missing.
 std::string needs(const std::string& option) {
@@ -17,6 +17,8 @@ std::string needs(const std::string& option) {
         return "--map needs a map file";
     if (option == "--opponent")
         return "--opponent needs computer or none";
+    if (option == "--script")
+        return "--script needs a file of orders";
     return "--enemy-marines needs a number";
 }
 
@@ -36,8 +38,8 @@ std::optional<GameOptions> GameOptions::parse(const std::vector<std::string>& ar
             return std::nullopt;
         }
         const std::string& value = arguments[++i];
-        if (option == "--replay") {
-            options.replayPath = value;
+        if (option == "--replay" || option == "--script") {
+            (option == "--replay" ? options.replayPath : options.scriptPath) = value;
             continue;
         }
         if (option == "--map") {
@@ -65,6 +67,10 @@ std::optional<GameOptions> GameOptions::parse(const std::vector<std::string>& ar
     }
     if ((marinesChosen || options.skirmish) && !options.replayPath.empty()) {
         error = "--replay takes the map, the opponent and the enemy's Marines from the recorded game";
+        return std::nullopt;
+    }
+    if (!options.scriptPath.empty() && !options.replayPath.empty()) {
+        error = "--replay gives the recorded game's orders; --script gives orders to a game played";
         return std::nullopt;
     }
     // A skirmish starts without the enemy's Marines unless they are asked for.

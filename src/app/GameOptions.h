@@ -16,6 +16,8 @@ struct GameOptions {
     bool skirmish = false;
     std::string mapPath;
     bool computerOpponent = true;
+    // Orders given to the game played as its frames go, as orvalen-sim's scripts give them.
+    std::string scriptPath;
 
     // The options the arguments give, or nothing with `error` saying what is wrong.
     static std::optional<GameOptions> parse(const std::vector<std::string>& arguments, std::string& error);

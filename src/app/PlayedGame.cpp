@@ -61,8 +61,15 @@ void PlayedGame::record(const GameSettings& settings) {
     folder.prune();
 }
 
+void PlayedGame::follow(OrderScript orders) {
+    script = std::move(orders);
+}
+
 void PlayedGame::advance(int32_t milliseconds) {
-    Game::current().runPass(milliseconds);
+    Game& game = Game::current();
+    game.runPass(milliseconds);
+    for (const Command& command : script.commandsFor(game.passes()))
+        game.apply(command);
 }
 
 bool PlayedGame::give(const Command& command) {

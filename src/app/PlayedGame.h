@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Session.h"
+#include "sim/game/OrderScript.h"
 
 // A game the player plays, recorded into the replays folder as it goes: the standard game against
 // the set-up's enemy on the standard map, or a skirmish on a chosen map.
@@ -13,6 +14,9 @@ public:
     // The game `chosen` describes, on its map; `map` is that map when the caller has read it
     // already. The seed is taken as the game starts.
     explicit PlayedGame(GameSettings chosen, std::optional<MapFile> map = std::nullopt);
+
+    // Gives the script's orders after the passes they name: one pass a frame.
+    void follow(OrderScript orders);
 
     void start() override;
     void advance(int32_t milliseconds) override;
@@ -27,4 +31,5 @@ private:
 
     GameSettings chosen;
     std::optional<MapFile> preread;
+    OrderScript script;
 };

@@ -12,7 +12,8 @@ namespace {
 constexpr int UsageError = 2;
 
 const char* const Usage = "usage: orvalen [--help | --version | --replay FILE]\n"
-                          "       orvalen [--enemy-marines N] [--map FILE] [--opponent computer|none]\n";
+                          "       orvalen [--enemy-marines N] [--map FILE] [--opponent computer|none]\n"
+                          "               [--script FILE]\n";
 
 const std::string Help = std::string(Usage) +
                          "\n"
@@ -34,7 +35,10 @@ const std::string Help = std::string(Usage) +
                          "                      play a skirmish against the computer (the default) or\n"
                          "                      nobody, on data/maps/motac.ktqw unless --map names another\n"
                          "  --replay FILE       show a recorded game again; every game is recorded in the\n"
-                         "                      folder replays/ beside log.log\n";
+                         "                      folder replays/ beside log.log\n"
+                         "  --script FILE       give the orders in FILE as the game goes, as orvalen-sim\n"
+                         "                      reads them (<pass> <player> <command> <arguments>), the\n"
+                         "                      frames counting as passes\n";
 
 } // namespace
 

@@ -3,7 +3,8 @@
 # selected, a Worker trained, the Workers sent walking) and quit; the recording is shown with
 # --replay in a window of its own: the arrow keys move the view, a click selects the base centre
 # to look at it, a right click gives no order, and "Replay finished" shows at the end. The replayed
-# game logs exactly what the played one did, so no order of the watcher reached it.
+# game logs exactly what the played one did, so no order of the watcher reached it. A game given
+# orders by --script records them with the player's.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -77,5 +78,19 @@ bad=$!
 answer_box "Replay"
 wait "$bad" && fail "a broken recording was shown"
 grep -q 'bad.replay:3: seed needs a whole number' "$SCRATCH/bad.txt" || fail "the reason was not given: $(cat "$SCRATCH/bad.txt")"
+
+# Orders given by --script reach the game played after the frames they name, and are recorded: a
+# Marine spawned for the player on the 40th stands in the recording replayed.
+new_game scripted
+printf '# a Marine beside the base\n40 1 spawn 0 90 86\n' > "$GAME/orders.txt"
+start_playing --opponent none --script orders.txt
+wait_for "the 40th frame" 60 loops_reach 45
+quit_game "$GAME" "the scripted game"
+scripted=("$GAME"/replays/*.replay)
+grep -q '^40 1 spawn 0 90 86$' "${scripted[0]}" || fail "the script's order was not recorded after pass 40"
+(cd "$GAME" && "$BUILD/orvalen-sim" --replay "${scripted[0]}" --dump) > "$SCRATCH/scripted.txt" 2>&1 ||
+  fail "the scripted game does not replay: $(tail -n 3 "$SCRATCH/scripted.txt")"
+grep -q '^object [0-9]* 0 1 90.000 86.000 ' "$SCRATCH/scripted.txt" ||
+  fail "the scripted Marine is not in the game: $(grep ' 0 1 ' "$SCRATCH/scripted.txt" | head -n 3)"
 
 echo "replay_test: passed"

@@ -72,6 +72,19 @@ run orvalen-sim --human person
 run orvalen --replay missing.replay
 [ "$STATUS" -eq 1 ] && grep -q "The recorded game can't be shown: cannot read the recorded game missing.replay" <<<"$ERR" ||
   fail "orvalen --replay missing.replay: $STATUS $ERR"
+# A script of orders: needed with its file, refused with a replay, read before any window opens.
+run orvalen --script
+[ "$STATUS" -eq 2 ] && grep -q "script needs a file of orders" <<<"$ERR" || fail "orvalen --script: $STATUS $ERR"
+run orvalen --script orders.txt --replay game.replay
+[ "$STATUS" -eq 2 ] && grep -q "replay gives the recorded game's orders" <<<"$ERR" ||
+  fail "orvalen --script with --replay: $STATUS $ERR"
+run orvalen --script missing.txt
+[ "$STATUS" -eq 1 ] && grep -q "The orders can't be followed: cannot read the script 'missing.txt'" <<<"$ERR" ||
+  fail "orvalen --script missing.txt: $STATUS $ERR"
+printf '5 1 jump\n' > "$SCRATCH/jump.txt"
+run orvalen --script jump.txt
+[ "$STATUS" -eq 1 ] && grep -q "jump.txt: line 1 is malformed (unknown command 'jump')" <<<"$ERR" ||
+  fail "orvalen --script jump.txt: $STATUS $ERR"
 [ ! -e "$SCRATCH/log.log" ] || fail "answering the command line wrote log.log"
 
 # orvalen-tool: a missing command is the usage error it always was.

@@ -132,7 +132,7 @@ TEST_F(OrvalenSimTest, AGamePlayedTwiceInOneProcessLogsAsAFreshProcessDoes) {
     options.passes = 400;
     options.mapPath = "small.ktqw";
     std::string error;
-    const std::optional<SimScript> script = SimScript::parse(Orders, error);
+    const std::optional<OrderScript> script = OrderScript::parse(Orders, error);
     ASSERT_TRUE(script) << error;
     for (int game = 1; game <= 2; ++game) {
         std::ostringstream out;

@@ -11,7 +11,7 @@
 #include <iomanip>
 #include <memory>
 
-SimRunner::SimRunner(const SimOptions& options, const SimScript& script, std::optional<MapFile> map)
+SimRunner::SimRunner(const SimOptions& options, const OrderScript& script, std::optional<MapFile> map)
     : options(options), script(script), map(std::move(map)) {}
 
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SimOptions.h"
-#include "SimScript.h"
 #include "files/WorldFile.h"
+#include "sim/game/OrderScript.h"
 
 #include <optional>
 #include <ostream>
@@ -13,13 +13,13 @@
 class SimRunner {
 public:
     // `map`: the map the game starts on; none for an empty map.
-    SimRunner(const SimOptions& options, const SimScript& script, std::optional<MapFile> map);
+    SimRunner(const SimOptions& options, const OrderScript& script, std::optional<MapFile> map);
 
     // Runs every pass; with --dump writes the world and the players to `out` after the last.
     void run(std::ostream& out);
 
 private:
     const SimOptions& options;
-    const SimScript& script;
+    const OrderScript& script;
     std::optional<MapFile> map;
 };

@@ -3,9 +3,9 @@
 #include "ReplayCheck.h"
 #include "SimOptions.h"
 #include "SimRunner.h"
-#include "SimScript.h"
 #include "core/CommandLine.h"
 #include "core/FilePath.h"
+#include "sim/game/OrderScript.h"
 
 #include <filesystem>
 #include <iostream>
@@ -44,22 +44,16 @@ int main(int argc, char** argv) {
     }
     if (!options->replayPath.empty())
         return checkReplay(options->replayPath, options->dump, std::cout, std::cerr);
-    std::optional<SimScript> script = SimScript();
-    if (!options->scriptPath.empty()) {
-        const auto bytes = readFileBytes(options->scriptPath);
-        if (!bytes) {
-            std::cerr << "orvalen-sim: cannot read the script '" << options->scriptPath << "'\n";
-            return BadInput;
-        }
-        script = SimScript::parse({bytes->begin(), bytes->end()}, error);
-        if (!script) {
-            std::cerr << "orvalen-sim: " << options->scriptPath << ": " << error << "\n";
-            return BadInput;
-        }
+    ParseResult<OrderScript> script{OrderScript(), {}};
+    if (!options->scriptPath.empty())
+        script = OrderScript::load(options->scriptPath);
+    if (!script) {
+        std::cerr << "orvalen-sim: " << script.error << "\n";
+        return BadInput;
     }
     std::optional<MapFile> map;
     if (!loadMap(*options, map))
         return BadInput;
-    SimRunner(*options, *script, std::move(map)).run(std::cout);
+    SimRunner(*options, *script.value, std::move(map)).run(std::cout);
     return 0;
 }

@@ -1,20 +1,20 @@
-#include "SimScript.h"
+#include "sim/game/OrderScript.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(SimScriptTest, ReadsEveryCommandAndGroupsThemByPassInFileOrder) {
+TEST(OrderScriptTest, ReadsEveryCommandAndGroupsThemByPassInFileOrder) {
     std::string error;
-    const auto script = SimScript::parse("# a comment\n"
-                                         "\n"
-                                         "3 1 select 0 4 22\n"
-                                         "  # indented comment\n"
-                                         "1 2 spawn 7 10.5 -3\n"
-                                         "3 1 move 80 80.25\n"
-                                         "3 1 act 5\n"
-                                         "2 0 train 6\n",
-                                         error);
+    const auto script = OrderScript::parse("# a comment\n"
+                                           "\n"
+                                           "3 1 select 0 4 22\n"
+                                           "  # indented comment\n"
+                                           "1 2 spawn 7 10.5 -3\n"
+                                           "3 1 move 80 80.25\n"
+                                           "3 1 act 5\n"
+                                           "2 0 train 6\n",
+                                           error);
     ASSERT_TRUE(script) << error;
     EXPECT_EQ(script->size(), 5u);
     const auto& third = script->commandsFor(3);
@@ -34,7 +34,7 @@ TEST(SimScriptTest, ReadsEveryCommandAndGroupsThemByPassInFileOrder) {
     EXPECT_TRUE(script->commandsFor(4).empty());
 }
 
-TEST(SimScriptTest, AMalformedLineIsNamed) {
+TEST(OrderScriptTest, AMalformedLineIsNamed) {
     const char* malformed[] = {
         "1 1 fly 3 4",
         "1 1 move 3",
@@ -58,7 +58,7 @@ TEST(SimScriptTest, AMalformedLineIsNamed) {
     };
     for (const char* line : malformed) {
         std::string error;
-        EXPECT_FALSE(SimScript::parse(std::string("# first\n") + line + "\n", error)) << line;
+        EXPECT_FALSE(OrderScript::parse(std::string("# first\n") + line + "\n", error)) << line;
         EXPECT_NE(error.find("line 2"), std::string::npos) << error;
     }
 }

@@ -1,9 +1,11 @@
-#include "SimScript.h"
+#include "sim/game/OrderScript.h"
+
+#include "core/FilePath.h"
 
 #include <sstream>
 
-std::optional<SimScript> SimScript::parse(const std::string& text, std::string& error) {
-    SimScript script;
+std::optional<OrderScript> OrderScript::parse(const std::string& text, std::string& error) {
+    OrderScript script;
     std::istringstream lines(text);
     std::string line;
     for (int lineNumber = 1; std::getline(lines, line); ++lineNumber) {
@@ -21,13 +23,24 @@ std::optional<SimScript> SimScript::parse(const std::string& text, std::string& 
     return script;
 }
 
-const std::vector<Command>& SimScript::commandsFor(int32_t pass) const {
+ParseResult<OrderScript> OrderScript::load(const std::string& path) {
+    const auto bytes = readFileBytes(path);
+    if (!bytes)
+        return {std::nullopt, "cannot read the script '" + path + "'"};
+    std::string error;
+    std::optional<OrderScript> script = parse({bytes->begin(), bytes->end()}, error);
+    if (!script)
+        return {std::nullopt, path + ": " + error};
+    return {std::move(script), {}};
+}
+
+const std::vector<Command>& OrderScript::commandsFor(int32_t pass) const {
     static const std::vector<Command> none;
     const auto found = commandsByPass.find(pass);
     return found == commandsByPass.end() ? none : found->second;
 }
 
-std::size_t SimScript::size() const {
+std::size_t OrderScript::size() const {
     std::size_t count = 0;
     for (const auto& [pass, commands] : commandsByPass)
         count += commands.size();
