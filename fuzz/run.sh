@@ -17,7 +17,7 @@ data=$(realpath "$2")
 seconds=${3:-60}
 shift $(($# < 3 ? $# : 3))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(map whole-map model wave image replay options)
+[ ${#targets[@]} -gt 0 ] || targets=(map whole-map model wave image replay options script)
 
 work="$build/fuzz-run"
 # The image target writes every input to a file; in memory when the machine has a tmpfs.
