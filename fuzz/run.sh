@@ -6,7 +6,8 @@
 #   FUZZ_BUILD: a build folder configured with -DORVALEN_FUZZ=ON and built (target orvalen_fuzz;
 #               tests/sanitizers/run-suite.sh makes one)
 #   DATA_FOLDER: a baked data folder; its maps seed the whole-map target
-#   SECONDS_PER_TARGET: 60 by default; TARGETs: map whole-map model wave image replay options by default
+#   SECONDS_PER_TARGET: 60 by default; TARGETs: map whole-map model wave image replay options script
+#               by default
 # Environment: FUZZ_RUNS=N stops each target after N executions (the time still bounds it).
 # The corpus each target grows stays in FUZZ_BUILD/fuzz-run/corpus/<target>/, so a later run goes on
 # from where this one stopped; each target's libFuzzer output is FUZZ_BUILD/fuzz-run/<target>.log.
