@@ -1,5 +1,5 @@
 // A script of orders through the reader orvalen --script and orvalen-sim --script use: every refusal
-// names its line, and every order it accepts reads back from the line it is written as.
+// names its line, and no line gives more than one order.
 #include "FuzzTarget.h"
 
 #include "sim/game/OrderScript.h"

@@ -50,9 +50,7 @@ void runMainLoop() {
 // when a recorded game cannot be shown or a script cannot be followed.
 bool chooseSession(const GameOptions& options, std::string& error) {
     if (options.replayPath.empty()) {
-        ParseResult<OrderScript> script{OrderScript(), {}};
-        if (!options.scriptPath.empty())
-            script = OrderScript::load(options.scriptPath);
+        ParseResult<OrderScript> script = OrderScript::load(options.scriptPath);
         if (!script) {
             error = "The orders can't be followed: " + script.error;
             return false;

@@ -44,9 +44,7 @@ int main(int argc, char** argv) {
     }
     if (!options->replayPath.empty())
         return checkReplay(options->replayPath, options->dump, std::cout, std::cerr);
-    ParseResult<OrderScript> script{OrderScript(), {}};
-    if (!options->scriptPath.empty())
-        script = OrderScript::load(options->scriptPath);
+    const ParseResult<OrderScript> script = OrderScript::load(options->scriptPath);
     if (!script) {
         std::cerr << "orvalen-sim: " << script.error << "\n";
         return BadInput;

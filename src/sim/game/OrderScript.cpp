@@ -24,6 +24,8 @@ std::optional<OrderScript> OrderScript::parse(const std::string& text, std::stri
 }
 
 ParseResult<OrderScript> OrderScript::load(const std::string& path) {
+    if (path.empty())
+        return {OrderScript(), {}};
     const auto bytes = readFileBytes(path);
     if (!bytes)
         return {std::nullopt, "cannot read the script '" + path + "'"};

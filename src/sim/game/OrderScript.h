@@ -17,7 +17,7 @@ public:
     // The script, or nullopt with `error` naming the first malformed line.
     static std::optional<OrderScript> parse(const std::string& text, std::string& error);
     // The script in the file, or why there is none: "cannot read the script 'FILE'", or the file's
-    // name and the malformed line.
+    // name and the malformed line. An empty path names no file: a script of no orders.
     static ParseResult<OrderScript> load(const std::string& path);
 
     // The orders of one pass, in file order.

@@ -34,6 +34,15 @@ TEST(OrderScriptTest, ReadsEveryCommandAndGroupsThemByPassInFileOrder) {
     EXPECT_TRUE(script->commandsFor(4).empty());
 }
 
+TEST(OrderScriptTest, AFileIsReadOrRefusedByNameAndNoFileIsNoOrders) {
+    const ParseResult<OrderScript> none = OrderScript::load("");
+    ASSERT_TRUE(none);
+    EXPECT_EQ(none.value->size(), 0u);
+    const ParseResult<OrderScript> missing = OrderScript::load("no-such-script.txt");
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error, "cannot read the script 'no-such-script.txt'");
+}
+
 TEST(OrderScriptTest, AMalformedLineIsNamed) {
     const char* malformed[] = {
         "1 1 fly 3 4",
