@@ -37,6 +37,7 @@ void loadModel(benchmark::State& state, const std::string& path) {
 }
 
 void loadMap(benchmark::State& state, const std::string& path) {
+    TerrainCorners corners;
     TerrainLayer layer;
     for (auto _ : state) {
         const auto file = readWorldFile(path);
@@ -45,9 +46,11 @@ void loadMap(benchmark::State& state, const std::string& path) {
             break;
         }
         const World world(*file.value);
+        buildTerrainCorners(world, corners);
         for (int32_t texture = -1; texture < static_cast<int32_t>(world.textureNames.size()); ++texture)
             buildTerrainLayer(world, texture, layer);
-        benchmark::DoNotOptimize(layer.positions.data());
+        benchmark::DoNotOptimize(corners.positions.data());
+        benchmark::DoNotOptimize(layer.indices.data());
     }
 }
 

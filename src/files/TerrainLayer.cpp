@@ -2,32 +2,34 @@
 
 #include "files/World.h"
 
-namespace {
-
-void appendCorner(const World& world, int row, int column, TerrainLayer& layer) {
-    layer.positions.push_back(static_cast<float>(CellSize * column - world.worldWidth / 2.0));
-    layer.positions.push_back(static_cast<float>(HeightScale * world.height(row, column)));
-    layer.positions.push_back(static_cast<float>(CellSize * row - world.worldDepth / 2.0));
-    layer.texCoords.push_back(static_cast<float>(column) / 10.0f);
-    layer.texCoords.push_back(static_cast<float>(row) / 10.0f);
+void buildTerrainCorners(const World& world, TerrainCorners& corners) {
+    corners.positions.clear();
+    corners.texCoords.clear();
+    const std::size_t count = static_cast<std::size_t>(world.rows + 1) * (world.columns + 1);
+    corners.positions.reserve(count * 3);
+    corners.texCoords.reserve(count * 2);
+    for (int r = 0; r <= world.rows; ++r) {
+        for (int c = 0; c <= world.columns; ++c) {
+            corners.positions.push_back(static_cast<float>(CellSize * c - world.worldWidth / 2.0));
+            corners.positions.push_back(static_cast<float>(HeightScale * world.height(r, c)));
+            corners.positions.push_back(static_cast<float>(CellSize * r - world.worldDepth / 2.0));
+            corners.texCoords.push_back(static_cast<float>(c) / 10.0f);
+            corners.texCoords.push_back(static_cast<float>(r) / 10.0f);
+        }
+    }
 }
 
-} // namespace
-
 void buildTerrainLayer(const World& world, int32_t textureIndex, TerrainLayer& layer) {
-    layer.positions.clear();
-    layer.texCoords.clear();
+    layer.indices.clear();
     layer.cellCount = 0;
+    const uint32_t stride = static_cast<uint32_t>(world.columns) + 1;
     for (int r = 0; r < world.rows; ++r) {
         for (int c = 0; c < world.columns; ++c) {
             if (world.cellTextures[static_cast<std::size_t>(r) * world.columns + c] != textureIndex)
                 continue;
-            appendCorner(world, r, c, layer);         // A
-            appendCorner(world, r + 1, c, layer);     // D
-            appendCorner(world, r + 1, c + 1, layer); // C
-            appendCorner(world, r + 1, c + 1, layer); // C
-            appendCorner(world, r, c + 1, layer);     // B
-            appendCorner(world, r, c, layer);         // A
+            const uint32_t a = static_cast<uint32_t>(r) * stride + static_cast<uint32_t>(c);
+            const uint32_t d = a + stride;
+            layer.indices.insert(layer.indices.end(), {a, d, d + 1, d + 1, a + 1, a});
             ++layer.cellCount;
         }
     }

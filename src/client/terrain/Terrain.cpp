@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 GroundCell HoverCell;
@@ -16,9 +17,9 @@ namespace {
 
 constexpr GLubyte UntexturedGreen = 74;
 
-// Ranges of a vertex buffer for one glMultiDrawArrays. A range that begins where the last one ends
-// joins it; for line strips, whose pieces share their joining corner, where the last one's final
-// corner is.
+// Ranges of a vertex or index buffer for one multiple draw. A range that begins where the last one
+// ends joins it; for line strips, whose pieces share their joining corner, where the last one's
+// final corner is.
 class DrawRanges {
 public:
     explicit DrawRanges(GLint shared) : shared(shared) {}
@@ -36,6 +37,17 @@ public:
 
     void draw(GLenum mode) const {
         glMultiDrawArrays(mode, firsts.data(), counts.data(), static_cast<GLsizei>(firsts.size()));
+    }
+
+    // The ranges as runs of the bound index buffer's 32-bit indices.
+    void drawIndexed(GLenum mode) const {
+        std::vector<const void*> offsets;
+        offsets.reserve(firsts.size());
+        for (GLint first : firsts)
+            offsets.push_back(
+                reinterpret_cast<const void*>(static_cast<std::uintptr_t>(first) * sizeof(GLuint)));
+        glMultiDrawElements(mode, counts.data(), GL_UNSIGNED_INT, offsets.data(),
+                            static_cast<GLsizei>(offsets.size()));
     }
 
 private:
@@ -77,11 +89,12 @@ void drawLayers(const std::vector<bool>& shown) {
     glDisable(GL_TEXTURE_2D);
     glEnableClientState(GL_VERTEX_ARRAY);
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.cornerPositionBuffer);
+    glVertexPointer(3, GL_FLOAT, 0, nullptr);
+    glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.cornerTexCoordBuffer);
+    glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
     for (std::size_t k = 0; k < terrainGpu.layerCellCounts.size(); ++k) {
-        glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.layerVertexBuffers[k]);
-        glVertexPointer(3, GL_FLOAT, 0, nullptr);
-        glBindBuffer(GL_ARRAY_BUFFER, terrainGpu.layerTexCoordBuffers[k]);
-        glTexCoordPointer(2, GL_FLOAT, 0, nullptr);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, terrainGpu.layerIndexBuffers[k]);
         if (k == 0) {
             glColor3ub(0, UntexturedGreen, 0);
         } else {
@@ -89,8 +102,9 @@ void drawLayers(const std::vector<bool>& shown) {
             glColor3ub(255, 255, 255);
             glBindTexture(GL_TEXTURE_2D, terrainGpu.textures[k - 1].id);
         }
-        layerRanges(k, shown).draw(GL_TRIANGLES);
+        layerRanges(k, shown).drawIndexed(GL_TRIANGLES);
     }
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
 }
 

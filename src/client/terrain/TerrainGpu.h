@@ -7,16 +7,18 @@
 #include <cstdint>
 #include <vector>
 
-// What drawing the loaded world needs beyond its record: one pair of vertex buffers per texture
-// layer (layer k holds the cells of texture k - 1, layer 0 the untextured ones), the grid lines,
+// What drawing the loaded world needs beyond its record: the pair of vertex buffers of the map's
+// corners, one index buffer per texture layer into them (layer k holds the cells of texture k - 1,
+// layer 0 the untextured ones), the grid lines,
 // the terrain textures, one per name the map lists, and the map cut into square chunks so that
 // only those in the view are sent. Built by loadTerrain; empty
 // for an empty map.
 struct TerrainGpu {
     static constexpr int32_t ChunkCells = 16; // a chunk's side, in cells
 
-    std::vector<uint32_t> layerVertexBuffers;
-    std::vector<uint32_t> layerTexCoordBuffers;
+    uint32_t cornerPositionBuffer = 0;
+    uint32_t cornerTexCoordBuffer = 0;
+    std::vector<uint32_t> layerIndexBuffers;
     std::vector<int32_t> layerCellCounts;
     std::vector<Texture> textures;
     // Each layer's colour as the map shows it from afar: the mean of its texture, dark green for

@@ -36,32 +36,36 @@ void loadTerrainTextures(const World& world) {
     }
 }
 
-void upload(GLuint buffer, const std::vector<float>& values) {
-    glBindBuffer(GL_ARRAY_BUFFER, buffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(values.size() * sizeof(float)), values.data(),
+template <typename Value> void upload(GLenum target, GLuint buffer, const std::vector<Value>& values) {
+    glBindBuffer(target, buffer);
+    glBufferData(target, static_cast<GLsizeiptr>(values.size() * sizeof(Value)), values.data(),
                  GL_STATIC_DRAW);
 }
 
-// Layer k holds the cells of texture k - 1; layer 0 the untextured ones.
+// The layers share the map's corners: each corner is sent and transformed once, not once for
+// every cell around it. Layer k holds the cells of texture k - 1; layer 0 the untextured ones.
 void buildLayerBuffers(const World& world) {
-    const std::size_t layers = world.textureNames.size() + 1;
-    terrainGpu.layerVertexBuffers.assign(layers, 0);
-    terrainGpu.layerTexCoordBuffers.assign(layers, 0);
-    terrainGpu.layerCellCounts.assign(layers, 0);
-    glGenBuffers(static_cast<GLsizei>(layers), terrainGpu.layerVertexBuffers.data());
-    glGenBuffers(static_cast<GLsizei>(layers), terrainGpu.layerTexCoordBuffers.data());
+    TerrainCorners corners;
+    buildTerrainCorners(world, corners);
+    glGenBuffers(1, &terrainGpu.cornerPositionBuffer);
+    glGenBuffers(1, &terrainGpu.cornerTexCoordBuffer);
+    upload(GL_ARRAY_BUFFER, terrainGpu.cornerPositionBuffer, corners.positions);
+    upload(GL_ARRAY_BUFFER, terrainGpu.cornerTexCoordBuffer, corners.texCoords);
 
+    const std::size_t layers = world.textureNames.size() + 1;
+    terrainGpu.layerIndexBuffers.assign(layers, 0);
+    terrainGpu.layerCellCounts.assign(layers, 0);
+    glGenBuffers(static_cast<GLsizei>(layers), terrainGpu.layerIndexBuffers.data());
     TerrainLayer scratch;
-    scratch.positions.reserve(world.cellTextures.size() * 6 * 3);
-    scratch.texCoords.reserve(world.cellTextures.size() * 6 * 2);
+    scratch.indices.reserve(world.cellTextures.size() * 6);
     for (std::size_t k = 0; k < layers; ++k) {
         buildTerrainLayer(world, static_cast<int32_t>(k) - 1, scratch);
         terrainGpu.layerCellCounts[k] = scratch.cellCount;
-        upload(terrainGpu.layerVertexBuffers[k], scratch.positions);
-        upload(terrainGpu.layerTexCoordBuffers[k], scratch.texCoords);
+        upload(GL_ELEMENT_ARRAY_BUFFER, terrainGpu.layerIndexBuffers[k], scratch.indices);
     }
-    // Later client-side vertex arrays must not be read as offsets into a terrain buffer.
+    // Later client-side arrays must not be read as offsets into a terrain buffer.
     glBindBuffer(GL_ARRAY_BUFFER, 0);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, 0);
 }
 
 // The corners a chunk's cells read (a cell reads those of its far edges too); the grid lines over
@@ -129,7 +133,7 @@ void buildGridBuffer(const World& world) {
         for (int32_t r = 0; r < world.rows; ++r)
             appendGridCorner(world, r, c, corners);
     glGenBuffers(1, &terrainGpu.gridBuffer);
-    upload(terrainGpu.gridBuffer, corners);
+    upload(GL_ARRAY_BUFFER, terrainGpu.gridBuffer, corners);
     glBindBuffer(GL_ARRAY_BUFFER, 0);
 }
 
@@ -153,10 +157,8 @@ void releaseTerrain() {
         if (!buffers.empty())
             glDeleteBuffers(static_cast<GLsizei>(buffers.size()), buffers.data());
     };
-    deleteBuffers(terrainGpu.layerVertexBuffers);
-    deleteBuffers(terrainGpu.layerTexCoordBuffers);
-    if (terrainGpu.gridBuffer != 0)
-        glDeleteBuffers(1, &terrainGpu.gridBuffer);
+    deleteBuffers(terrainGpu.layerIndexBuffers);
+    deleteBuffers({terrainGpu.cornerPositionBuffer, terrainGpu.cornerTexCoordBuffer, terrainGpu.gridBuffer});
     for (Texture& texture : terrainGpu.textures)
         texture.release();
 }
