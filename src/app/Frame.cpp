@@ -7,6 +7,7 @@
 #include "app/Skirmish.h"
 #include "client/GamePresentation.h"
 #include "client/KeyPress.h"
+#include "client/menu/MenuArt.h"
 #include "client/menu/MenuScene.h"
 #include "client/menu/MenuScreen.h"
 #include "client/panel/Minimap.h"
@@ -227,6 +228,7 @@ void drawFrame() {
     if (!frameToggles.menuVisible)
         buildingGhost.takeCancel();
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
+    holdMenuBackground(frameToggles.menuVisible);
     if (frameToggles.menuVisible) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSky();

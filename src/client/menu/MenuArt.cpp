@@ -11,9 +11,11 @@ void loadKeyed(Texture& texture, const std::string& name) {
     loadColorKeyedTexture(texture, "data\\textures\\menu\\" + name, Black, Linear);
 }
 
-void loadPlain(Texture& texture, const std::string& name) {
-    texture.load("data\\textures\\menu\\" + name, Linear);
+bool loadPlain(Texture& texture, const std::string& name) {
+    return texture.load("data\\textures\\menu\\" + name, Linear);
 }
+
+bool backgroundUnavailable = false;
 
 } // namespace
 
@@ -29,5 +31,11 @@ void loadMenuArt() {
     loadKeyed(menuArt.sliderBar, "sliderbar.bmp");
     loadPlain(menuArt.boxBorder, "box_border.bmp");
     loadPlain(menuArt.fieldBorder, "combobox_border.bmp");
-    loadPlain(menuArt.background, "menu_bg.png");
+}
+
+void holdMenuBackground(bool menuShown) {
+    if (!menuShown)
+        menuArt.background.release();
+    else if (menuArt.background.id == 0 && !backgroundUnavailable)
+        backgroundUnavailable = !loadPlain(menuArt.background, "menu_bg.png");
 }

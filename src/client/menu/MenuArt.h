@@ -13,13 +13,18 @@ struct MenuArt {
     Texture fieldEdge;   // the end cap of drop-down and text fields
     Texture fieldBorder; // the middle of drop-down and text fields
     Texture arrowDown;
-    Texture slider;    // the knob
-    Texture sliderBar; // the track
-    Texture background;
+    Texture slider;     // the knob
+    Texture sliderBar;  // the track
+    Texture background; // held only while the menu shows (holdMenuBackground)
 };
 
 extern MenuArt menuArt;
 
-// Everything under "data\textures\menu\", linearly filtered; the pieces drawn over others have
-// black transparent. A missing picture is reported and stays empty.
+// Everything under "data\textures\menu\" but the background, linearly filtered; the pieces drawn
+// over others have black transparent. A missing picture is reported and stays empty.
 void loadMenuArt();
+
+// The background is the largest of the pictures and only the menu shows it, so a game in play does
+// not hold it: it is loaded when the menu shows and given back when the menu closes. A background
+// that cannot be loaded is reported once, not at every opening.
+void holdMenuBackground(bool menuShown);
