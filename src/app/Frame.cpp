@@ -228,7 +228,8 @@ void drawFrame() {
     if (!frameToggles.menuVisible)
         buildingGhost.takeCancel();
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
-    holdMenuBackground(frameToggles.menuVisible);
+    if (!frameToggles.menuVisible)
+        holdMenuBackground(false); // the menu scene takes it again when it shows
     if (frameToggles.menuVisible) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSky();

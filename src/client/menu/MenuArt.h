@@ -25,6 +25,6 @@ extern MenuArt menuArt;
 void loadMenuArt();
 
 // The background is the largest of the pictures and only the menu shows it, so a game in play does
-// not hold it: it is loaded when the menu shows and given back when the menu closes. A background
-// that cannot be loaded is reported once, not at every opening.
+// not hold it: the menu scene loads it when it draws, the frame gives it back when the menu closes. A
+// background that cannot be loaded is reported once, not at every opening.
 void holdMenuBackground(bool menuShown);

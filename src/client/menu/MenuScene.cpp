@@ -26,6 +26,7 @@ const char* const CampaignNotice =
     "singleplayer without AI or multiplayer.";
 
 void drawBackdrop() {
+    holdMenuBackground(true);
     glEnable(GL_TEXTURE_2D);
     glColor3ub(255, 255, 255);
     drawTexturedQuad(menuArt.background, 0.0f, 0.0f, static_cast<float>(ClientWidth),
