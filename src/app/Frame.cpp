@@ -263,7 +263,6 @@ void drawFrame() {
     drawSelectionInfo(selection);
     drawFeedback();
     leaveOrthoMode();
-    backdropCache.end();
 
     toggleOnPress('K', frameToggles.showPickingPass);
     if (!frameToggles.showPickingPass)

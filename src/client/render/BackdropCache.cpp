@@ -14,14 +14,14 @@ namespace {
 
 constexpr GLuint Window = 0;
 
-// Copies whole buffers between framebuffers of one size, turned upside down if `flip`, and leaves
-// the destination bound.
-void copyBuffers(GLuint from, GLuint to, GLint width, GLint height, GLbitfield buffers, bool flip = false) {
+// Copies the colours and depth of a framebuffer of ours to the window's, turned upside down, and
+// leaves the window bound.
+void copyToWindow(GLuint from, GLint width, GLint height) {
     glBindFramebuffer(GL_READ_FRAMEBUFFER, from);
-    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, to);
-    glBlitFramebuffer(0, 0, width, height, 0, flip ? height : 0, width, flip ? 0 : height, buffers,
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, Window);
+    glBlitFramebuffer(0, 0, width, height, 0, height, width, 0, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT,
                       GL_NEAREST);
-    glBindFramebuffer(GL_FRAMEBUFFER, to);
+    glBindFramebuffer(GL_FRAMEBUFFER, Window);
 }
 
 // The window keeps its top row first and our framebuffers their bottom row first, and the
@@ -72,8 +72,8 @@ void BackdropCache::begin(const std::function<void()>& draw, std::vector<uint64_
     const bool still = sameView(view, lastView_) && contents == lastContents_;
     lastView_ = view;
     lastContents_ = std::move(contents);
-    const bool onCanvas = keptForView || (still && makeFramebuffers(view.windowSize[0], view.windowSize[1]));
-    if (!onCanvas) {
+    const bool copied = keptForView || (still && makeFramebuffer(view.windowSize[0], view.windowSize[1]));
+    if (!copied) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         draw();
         return;
@@ -87,16 +87,8 @@ void BackdropCache::begin(const std::function<void()>& draw, std::vector<uint64_
         keptContents_ = lastContents_;
         kept_ = true;
     }
-    copyBuffers(backdrop_.name, canvas_.name, width_, height_, GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    onCanvas_ = true;
-}
-
-void BackdropCache::end() {
-    if (!onCanvas_)
-        return;
-    copyBuffers(canvas_.name, Window, width_, height_, GL_COLOR_BUFFER_BIT, true);
+    copyToWindow(backdrop_.name, width_, height_);
     drawUpsideDown(false);
-    onCanvas_ = false;
 }
 
 void BackdropCache::forget() {
@@ -120,7 +112,7 @@ bool BackdropCache::sameView(const View& a, const View& b) {
     return std::memcmp(&a, &b, sizeof(View)) == 0;
 }
 
-bool BackdropCache::makeFramebuffers(int32_t width, int32_t height) {
+bool BackdropCache::makeFramebuffer(int32_t width, int32_t height) {
     if (unusable_)
         return false;
     if (backdrop_.name != 0 && width == width_ && height == height_)
@@ -129,23 +121,20 @@ bool BackdropCache::makeFramebuffers(int32_t width, int32_t height) {
     const GLenum depthFormat = depthFormatOfTheWindow();
     bool complete = (GLEW_VERSION_3_0 || GLEW_ARB_framebuffer_object) &&
                     (GLEW_VERSION_4_5 || GLEW_ARB_clip_control) && colourFormat != 0 && depthFormat != 0;
-    for (Framebuffer* framebuffer : {&backdrop_, &canvas_}) {
-        if (!complete)
-            break;
-        if (framebuffer->name == 0) {
-            glGenFramebuffers(1, &framebuffer->name);
-            glGenRenderbuffers(1, &framebuffer->colours);
-            glGenRenderbuffers(1, &framebuffer->depth);
+    if (complete) {
+        if (backdrop_.name == 0) {
+            glGenFramebuffers(1, &backdrop_.name);
+            glGenRenderbuffers(1, &backdrop_.colours);
+            glGenRenderbuffers(1, &backdrop_.depth);
         }
-        glBindRenderbuffer(GL_RENDERBUFFER, framebuffer->colours);
+        glBindRenderbuffer(GL_RENDERBUFFER, backdrop_.colours);
         glRenderbufferStorage(GL_RENDERBUFFER, colourFormat, width, height);
-        glBindRenderbuffer(GL_RENDERBUFFER, framebuffer->depth);
+        glBindRenderbuffer(GL_RENDERBUFFER, backdrop_.depth);
         glRenderbufferStorage(GL_RENDERBUFFER, depthFormat, width, height);
         glBindRenderbuffer(GL_RENDERBUFFER, 0);
-        glBindFramebuffer(GL_FRAMEBUFFER, framebuffer->name);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
-                                  framebuffer->colours);
-        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, framebuffer->depth);
+        glBindFramebuffer(GL_FRAMEBUFFER, backdrop_.name);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, backdrop_.colours);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, backdrop_.depth);
         complete = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
         glBindFramebuffer(GL_FRAMEBUFFER, Window);
     }

@@ -8,19 +8,14 @@
 // else stands still), stays the same from frame to frame while the camera holds still, and drawing
 // it is most of a frame in a software renderer. Once a view and the backdrop's contents have lasted
 // two frames, the backdrop is drawn into a framebuffer of ours and kept; while they stay, each frame
-// copies it onto a canvas of the same formats, draws the rest of the frame there and copies the
-// canvas's colours to the window. Copies between our framebuffers are cheap, copies to the window
-// dearer, so a moving camera draws into the window as before. A different view, window size, clear
-// colour or contents draws the backdrop afresh; the picture is the same to the pixel either way.
+// copies its colours and depth into the window, in one copy, and draws the rest of the frame there.
+// A moving camera draws into the window as before. A different view, window size, clear colour or
+// contents draws the backdrop afresh; the picture is the same to the pixel either way.
 class BackdropCache {
 public:
-    // Starts the frame's 3-D scene with the backdrop in place, colours and depth, and leaves bound the
-    // framebuffer the rest of the frame draws into: the canvas or the window. `contents` tells apart
-    // what `draw` draws beyond the view's own: a change draws it afresh.
+    // Starts the frame's 3-D scene in the window with the backdrop in place, colours and depth.
+    // `contents` tells apart what `draw` draws beyond the view's own: a change draws it afresh.
     void begin(const std::function<void()>& draw, std::vector<uint64_t> contents);
-
-    // Ends the frame's drawing: the canvas's colours go to the window, which is bound again.
-    void end();
 
     // Drops the kept backdrop, once what it shows has changed (a map or a sky loaded).
     void forget();
@@ -41,17 +36,15 @@ private:
 
     static View currentView();
     static bool sameView(const View& a, const View& b);
-    bool makeFramebuffers(int32_t width, int32_t height);
+    bool makeFramebuffer(int32_t width, int32_t height);
 
     View lastView_{};
     View keptView_{};
     std::vector<uint64_t> lastContents_;
     std::vector<uint64_t> keptContents_;
     bool kept_ = false;
-    bool onCanvas_ = false;
     bool unusable_ = false; // no framebuffer of ours matches the window: draw into it every frame
     Framebuffer backdrop_;
-    Framebuffer canvas_;
     int32_t width_ = 0;
     int32_t height_ = 0;
 };

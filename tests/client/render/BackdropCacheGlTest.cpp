@@ -48,7 +48,6 @@ std::vector<Rgb> frame(const std::vector<uint64_t>& contents = {}) {
     glVertex3f(1.0f, 1.0f, -7.0f);
     glVertex3f(-1.0f, 1.0f, -3.0f);
     glEnd();
-    backdropCache.end();
     return windowPixels();
 }
 
