@@ -230,6 +230,7 @@ void drawFrame() {
     toggleOnPress(KeyEscape, frameToggles.menuVisible);
     if (!frameToggles.menuVisible)
         holdMenuBackground(false); // the menu scene takes it again when it shows
+    releaseIdleSkybox(currentTick());
     if (frameToggles.menuVisible) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         drawSky();

@@ -31,6 +31,7 @@ void loadMenuArt() {
     loadKeyed(menuArt.sliderBar, "sliderbar.bmp");
     loadPlain(menuArt.boxBorder, "box_border.bmp");
     loadPlain(menuArt.fieldBorder, "combobox_border.bmp");
+    backgroundUnavailable = !loadPlain(menuArt.background, "menu_bg.png");
 }
 
 void holdMenuBackground(bool menuShown) {

@@ -20,11 +20,11 @@ struct MenuArt {
 
 extern MenuArt menuArt;
 
-// Everything under "data\textures\menu\" but the background, linearly filtered; the pieces drawn
-// over others have black transparent. A missing picture is reported and stays empty.
+// Everything under "data\textures\menu\", linearly filtered; the pieces drawn over others have
+// black transparent. A missing picture is reported and stays empty.
 void loadMenuArt();
 
 // The background is the largest of the pictures and only the menu shows it, so a game in play does
-// not hold it: the menu scene loads it when it draws, the frame gives it back when the menu closes. A
-// background that cannot be loaded is reported once, not at every opening.
+// not hold it: the frame gives it back while the menu is closed, the menu scene loads it again when
+// it draws. A background that could not be loaded is reported once, not at every opening.
 void holdMenuBackground(bool menuShown);

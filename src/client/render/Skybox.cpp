@@ -20,21 +20,49 @@ constexpr float CornerTexCoords[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
 
 } // namespace
 
+namespace {
+
+void loadFace(int slot) {
+    Texture& face = skybox.faceTextures[slot];
+    if (face.id != 0 || skybox.unavailable[slot])
+        return;
+    if (!face.load(skybox.facePaths[slot], 1)) {
+        skybox.unavailable[slot] = true; // no texture of this face is bound; leave the others' state alone
+        return;
+    }
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+}
+
+} // namespace
+
 void loadSkybox(const std::array<std::string, Skybox::FaceCount>& paths) {
     for (int slot = 0; slot < Skybox::FaceCount; ++slot) {
+        skybox.faceTextures[slot].release();
         skybox.facePaths[slot] = paths[slot];
-        Texture& face = skybox.faceTextures[slot];
-        if (!face.load(paths[slot], 1))
-            continue; // no texture of this face is bound; leave the others' state alone
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+        skybox.unavailable[slot] = false;
+        loadFace(slot);
     }
     skybox.loaded = true;
+    skybox.drawnSinceCheck = true; // loaded counts as shown: the idle time starts at the next check
+}
+
+void releaseIdleSkybox(uint32_t now) {
+    if (skybox.drawnSinceCheck) {
+        skybox.lastShown = now;
+        skybox.drawnSinceCheck = false;
+    } else if (now - skybox.lastShown >= SkyIdleMilliseconds) {
+        for (Texture& face : skybox.faceTextures)
+            face.release();
+    }
 }
 
 void drawSkybox(float x, float y, float z, float s) {
     if (!skybox.loaded)
         return;
+    for (int slot = 0; slot < Skybox::FaceCount; ++slot)
+        loadFace(slot); // given back while idle
+    skybox.drawnSinceCheck = true;
     glDepthMask(GL_FALSE);
     glDepthRange(1.0, 1.0);
     glDepthFunc(GL_LEQUAL);

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -57,6 +59,67 @@ TEST(SkyboxTest, FacesSurroundTheEyeUprightWhereverTheEyeIs) {
         drawSkyFrom(eye, {0, -1, 0}, {0, 0, 1});
         EXPECT_EQ(pixelColour({centreX, centreY})[0], texel(5, 0)[0]) << "down";
     }
+}
+
+// The baked faces, as the loading sequence names them; the test runs in the build folder.
+std::array<std::string, Skybox::FaceCount> bakedFaces() {
+    std::array<std::string, Skybox::FaceCount> paths;
+    const char* const names[] = {"ft", "bk", "lf", "rt", "up", "dn"};
+    for (int slot = 0; slot < Skybox::FaceCount; ++slot)
+        paths[slot] = std::string("data\\textures\\skyboxes\\jajlands1\\jajlands1_") + names[slot] + ".jpg";
+    return paths;
+}
+
+int facesHeld() {
+    int held = 0;
+    for (const Texture& face : skybox.faceTextures)
+        held += face.id != 0;
+    return held;
+}
+
+// Looking along the horizon and up, so that five faces show.
+std::vector<Rgb> skyPicture() {
+    drawSkyFrom({0, 120, 0}, {1, 0.6f, 1});
+    return windowPixels();
+}
+
+TEST(SkyboxTest, FacesNotDrawnForAWhileAreGivenBackAndTheNextDrawShowsTheSameSky) {
+    ASSERT_TRUE(openGlWindow());
+    resizeView();
+    recordedMessageBoxes.clear();
+    loadSkybox(bakedFaces());
+    ASSERT_EQ(facesHeld(), Skybox::FaceCount);
+    const std::vector<Rgb> shown = skyPicture();
+
+    releaseIdleSkybox(1000); // the draw above
+    releaseIdleSkybox(1000 + SkyIdleMilliseconds - 1);
+    EXPECT_EQ(facesHeld(), Skybox::FaceCount) << "not idle long enough";
+    releaseIdleSkybox(1000 + SkyIdleMilliseconds);
+    EXPECT_EQ(facesHeld(), 0);
+
+    EXPECT_EQ(skyPicture(), shown) << "the faces are loaded again as they were";
+    EXPECT_EQ(facesHeld(), Skybox::FaceCount);
+    releaseIdleSkybox(30000); // a draw since the last check starts the idle time again
+    releaseIdleSkybox(30000 + SkyIdleMilliseconds - 1);
+    EXPECT_EQ(facesHeld(), Skybox::FaceCount);
+    EXPECT_TRUE(recordedMessageBoxes.empty());
+}
+
+TEST(SkyboxTest, AFaceThatCannotBeLoadedIsReportedOnceNotAtEveryReload) {
+    ASSERT_TRUE(openGlWindow());
+    recordedMessageBoxes.clear();
+    std::array<std::string, Skybox::FaceCount> paths = bakedFaces();
+    paths[4] = "data\\textures\\skyboxes\\jajlands1\\missing_up.jpg";
+    loadSkybox(paths);
+    EXPECT_EQ(facesHeld(), Skybox::FaceCount - 1) << "the other faces still load";
+    ASSERT_EQ(recordedMessageBoxes.size(), 1u);
+
+    releaseIdleSkybox(0);
+    releaseIdleSkybox(SkyIdleMilliseconds);
+    ASSERT_EQ(facesHeld(), 0);
+    skyPicture();
+    EXPECT_EQ(facesHeld(), Skybox::FaceCount - 1);
+    EXPECT_EQ(recordedMessageBoxes.size(), 1u) << "the missing face is not tried again";
 }
 
 } // namespace
