@@ -63,7 +63,9 @@ read -r after_n after_x after_y < <(red_in walked "$dx" "$dy" 60)
 read -r left _ < <(red_in walked "$before_x" "$before_y" 25)
 [ "$left" -lt 10 ] || fail "the circle stayed at ($before_x, $before_y)"
 
-# U frees the camera; turning it up over the horizon shows the sky at the top, terrain below.
+# U frees the camera; turning it up over the horizon shows the sky at the top, terrain below. No
+# frame has drawn the sky for more than ten seconds by now, so its faces were given back: the
+# first frame that looks up loads them again.
 xdotool windowfocus --sync "$WIN" 2>/dev/null
 move_to $((W / 2)) $((H / 2))
 press_key u
