@@ -31,7 +31,8 @@ void loadMenuArt() {
     loadKeyed(menuArt.sliderBar, "sliderbar.bmp");
     loadPlain(menuArt.boxBorder, "box_border.bmp");
     loadPlain(menuArt.fieldBorder, "combobox_border.bmp");
-    backgroundUnavailable = !loadPlain(menuArt.background, "menu_bg.png");
+    backgroundUnavailable = false;
+    holdMenuBackground(true);
 }
 
 void holdMenuBackground(bool menuShown) {

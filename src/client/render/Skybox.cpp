@@ -18,10 +18,6 @@ constexpr float FaceCorners[Skybox::FaceCount][4][3] = {
 };
 constexpr float CornerTexCoords[4][2] = {{0, 1}, {1, 1}, {1, 0}, {0, 0}};
 
-} // namespace
-
-namespace {
-
 void loadFace(int slot) {
     Texture& face = skybox.faceTextures[slot];
     if (face.id != 0 || skybox.unavailable[slot])
