@@ -4,5 +4,5 @@
 #include "platform/Platform.h"
 
 bool keyPressed(int virtualKey) {
-    return latchPress(virtualKey, platform::keyHeld(virtualKey));
+    return latchPress(virtualKey, platform::keyHeld(virtualKey), platform::pressCount(virtualKey));
 }

@@ -5,7 +5,7 @@
 int32_t ClientWidth = 0;
 int32_t ClientHeight = 0;
 int32_t AppActive = 0;
-uint8_t KeyLatch[256] = {};
+KeyLatchState KeyLatch[256] = {};
 bool MouseButtonsSwapped = false;
 
 int selectButton() {
@@ -20,14 +20,14 @@ namespace {
 int wheelTravel = 0;
 }
 
-bool latchPress(int virtualKey, bool held) {
-    uint8_t& latch = KeyLatch[virtualKey & 0xFF];
-    if (held && latch == 0) {
-        latch = 1;
+bool latchPress(int virtualKey, bool held, uint32_t press) {
+    KeyLatchState& latch = KeyLatch[virtualKey & 0xFF];
+    if (held && (!latch.set || latch.press != press)) {
+        latch = {true, press};
         return true;
     }
     if (!held)
-        latch = 0;
+        latch.set = false;
     return false;
 }
 

@@ -90,6 +90,9 @@ uint32_t tickCount();
 // A VirtualKey, or a letter or digit by its upper-case ASCII code: held now, or pressed since the
 // last pump, so a press released within one pass still counts once.
 bool keyHeld(int virtualKey);
+// How many presses of the key or mouse button the pumps have taken, a held key's repeats not
+// counted: a press that follows a quick release is a new count, even if no read saw the key up.
+uint32_t pressCount(int virtualKey);
 Point cursorPosition(); // screen coordinates
 Point screenToClient(Point screen);
 void setCursorPosition(Point screen);

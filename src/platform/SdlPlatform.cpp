@@ -32,6 +32,7 @@ std::function<void(const std::string&, const std::string&, MessageBoxIcon)> mess
 // bit of an asynchronous key state does. A pass without a frame (the window inactive) reads none,
 // so the presses wait for the next frame.
 bool pressedInLastPump[256] = {};
+uint32_t pressTotals[256] = {};
 bool pressesRead = false;
 volatile std::sig_atomic_t closeOnTermination = 0;
 volatile std::sig_atomic_t terminationRequested = 0;
@@ -227,8 +228,10 @@ int notePress(void* /*unused*/, SDL_Event* event) {
         virtualKey = KeyLeftButton;
     else if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_RIGHT)
         virtualKey = KeyRightButton;
-    if (virtualKey > 0 && virtualKey < 256)
+    if (virtualKey > 0 && virtualKey < 256) {
         pressedInLastPump[virtualKey] = true;
+        ++pressTotals[virtualKey];
+    }
     // Ctrl+1 typed quickly is released before the game reads it: the key remembers its Ctrl.
     if (event->type == SDL_KEYDOWN && (event->key.keysym.mod & KMOD_CTRL) != 0)
         pressedInLastPump[KeyControl] = true;
@@ -472,6 +475,10 @@ bool keyHeld(int virtualKey) {
     if (scancode == SDL_SCANCODE_UNKNOWN)
         return false;
     return SDL_GetKeyboardState(nullptr)[scancode] != 0;
+}
+
+uint32_t pressCount(int virtualKey) {
+    return virtualKey > 0 && virtualKey < 256 ? pressTotals[virtualKey] : 0;
 }
 
 Point cursorPosition() {

@@ -10,12 +10,6 @@ read -r baseX baseY < <(probe_where 85 75 6)     # player 1's base centre
 read -r groundX groundY < <(probe_where 92 84 0) # open ground in front of it
 start_playing --enemy-marines 1000
 button=$(region 10 90 58 138) # the panel's first command button
-# instant_click X Y [BUTTON]: press and release at once, as a quick player does; the game may see
-# both in one pass.
-instant_click() {
-  xdotool mousemove --window "$WIN" "$1" "$2" click "${3:-1}"
-  wait_frames 3
-}
 
 # 1. An instant click on the base centre selects it: the Worker button shows.
 screenshot "$SCRATCH/nothing.png"

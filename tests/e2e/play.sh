@@ -52,6 +52,12 @@ click() {
   wait_frames "$STEP_FRAMES"
 }
 right_click() { click "$1" "$2" 3; }
+# instant_click X Y [BUTTON]: the move, the press and the release at once, as a quick player does;
+# the game may see all three in one pass.
+instant_click() {
+  xdotool mousemove --window "$WIN" "$1" "$2" click "${3:-1}"
+  wait_frames 3
+}
 # drag X1 Y1 X2 Y2: the left button held from one point to the other.
 drag() {
   move_to "$1" "$2"

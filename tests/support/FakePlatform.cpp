@@ -3,11 +3,13 @@
 namespace fakeplatform {
 
 std::set<int> heldKeys;
+std::map<int, uint32_t> pressCounts;
 platform::Point cursor;
 platform::Rect client{0, 0, 800, 600};
 
 void reset() {
     heldKeys.clear();
+    pressCounts.clear();
     cursor = {};
     client = {0, 0, 800, 600};
 }
@@ -21,6 +23,10 @@ namespace platform {
 void showMessageBox(const std::string&, const std::string&, MessageBoxIcon) {}
 bool keyHeld(int virtualKey) {
     return fakeplatform::heldKeys.count(virtualKey) != 0;
+}
+uint32_t pressCount(int virtualKey) {
+    const auto count = fakeplatform::pressCounts.find(virtualKey);
+    return count == fakeplatform::pressCounts.end() ? 0 : count->second;
 }
 Point cursorPosition() {
     return fakeplatform::cursor;
