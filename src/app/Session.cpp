@@ -49,6 +49,7 @@ void Session::startGame(const GameSettings& settings) {
     PlayerManager::getInstance()->getPlayer(Player).messageSignal.connect(&showMessage);
     if (settings.skirmish)
         lookAtOwnBase();
+    keepHomePose(camera);
 }
 
 void Session::end() {

@@ -4,8 +4,8 @@
 # another map is chosen from the list with two quick clicks (its picture changes) and Start begins
 # a skirmish against the computer on it, in the same window. The idle-Worker key picks a Worker at
 # the new base, the panel's Barracks button arms the ghost and a click on free ground places the
-# site. The computer's Workers gather meanwhile. The recording of the skirmish replays to the byte,
-# and holds the player's site.
+# site; Home brings the view back over the base. The computer's Workers gather meanwhile. The
+# recording of the skirmish replays to the byte, and holds the player's site.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -70,6 +70,8 @@ grep -q '^computer 2$' "$recording" || fail "the skirmish's opponent is not the 
 grep -q '^map [0-9a-f]* .*twin-passes\.ktqw$' "$recording" || fail "the skirmish is not on Twin Passes: $(head -n 8 "$recording")"
 started=$(loop_count)
 wait_for "the skirmish running" 120 loops_reach $((started + 30))
+move_to "${neutral[@]}"
+screenshot "$SCRATCH/first-view.png"
 
 # --- a Worker places a Barracks with the ghost --------------------------------------------------
 press_key i
@@ -91,6 +93,17 @@ wait_for "the player's place command in the recording" 60 placed
 drag $((W / 2 - 100)) $((scene_bottom / 2 - 140)) $((W / 2 + 100)) $((scene_bottom / 2 + 250))
 boxed() { grep -q '^[0-9]* 1 select [0-9]' "$recording" && [ "$(grep -c '^[0-9]* 1 select' "$recording")" -ge 2 ]; }
 wait_for "the box's select command in the recording" 60 boxed
+
+# --- Home brings back the skirmish's first view, over the player's base ------------------------
+camera_after hold_key Up 20
+camera_after press_key Home
+move_to "${neutral[@]}"
+screenshot "$SCRATCH/home.png"
+scene=$(region 0 192 "$W" "$H")
+changed=$(differing "$SCRATCH/first-view.png" "$SCRATCH/home.png" "$scene" 10%)
+# Only the units that moved since, the site and the panel's edge differ; another place differs
+# nearly everywhere.
+[ "$changed" -lt $((W * (H - 192) / 10)) ] || fail "Home did not go back to the skirmish's first view: $changed pixels differ"
 
 # --- the computer's Workers gather ---------------------------------------------------------------
 # Side 1's Workers were told only to build, so the deliveries are the computer's.

@@ -37,6 +37,9 @@ void slide(Camera& camera, float x, float z) {
     camera.setCenter(camera.center() + Vec3{x, 0.0f, z});
 }
 
+// Home's view; a game keeps its own when it starts.
+Camera homePose;
+
 } // namespace
 
 std::optional<GroundArea> mapGroundArea() {
@@ -123,11 +126,14 @@ void centreCamera(Camera& camera, float x, float z, const ViewShape& shape,
         keepOverMap(camera, shape, *area);
 }
 
-void restoreStartPose(Camera& camera) {
-    const Camera start;
-    camera.setEye(start.eye());
-    camera.setCenter(start.center());
-    camera.upX = start.upX;
-    camera.upY = start.upY;
-    camera.upZ = start.upZ;
+void keepHomePose(const Camera& camera) {
+    homePose = camera;
+}
+
+void restoreHomePose(Camera& camera) {
+    camera.setEye(homePose.eye());
+    camera.setCenter(homePose.center());
+    camera.upX = homePose.upX;
+    camera.upY = homePose.upY;
+    camera.upZ = homePose.upZ;
 }

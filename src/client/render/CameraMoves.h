@@ -63,5 +63,7 @@ void keepOverMap(Camera& camera, const ViewShape& shape, const GroundArea& area)
 void centreCamera(Camera& camera, float x, float z, const ViewShape& shape,
                   const std::optional<GroundArea>& area);
 
-// Eye, center and up as the game starts.
-void restoreStartPose(Camera& camera);
+// The view Home brings back: eye, center and up as the game started (a skirmish starts over the
+// player's base, wherever the map has put it). The camera's start pose until a game keeps its own.
+void keepHomePose(const Camera& camera);
+void restoreHomePose(Camera& camera);

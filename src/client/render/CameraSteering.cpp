@@ -76,7 +76,7 @@ void CameraSteering::steer(Camera& camera, int wheelNotches) {
     const Camera before = camera;
     const ViewShape shape = gameViewShape();
     if (keyPressed(KeyHome))
-        restoreStartPose(camera);
+        restoreHomePose(camera);
     if (wheelNotches != 0)
         zoomCameraToward(camera, wheelNotches, zoomAnchor(camera));
     const PanDirections pan = wantedPan();

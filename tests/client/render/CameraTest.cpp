@@ -195,6 +195,7 @@ protected:
     void SetUp() override {
         CameraTest::SetUp();
         DeltaSeconds = 0.1f;
+        keepHomePose(Camera{});
     }
 
     // Half the view's width across its middle a second, at the start distance.
@@ -286,6 +287,20 @@ TEST_F(CameraSteeringTest, TheWheelZoomsAndHomeGoesBackToTheStartPoseOncePerPres
     fakeplatform::heldKeys = {KeyHome};
     frames(1);
     EXPECT_NEAR(distance(camera), distance(start), 1e-3f);
+}
+
+// A skirmish starts over the player's base: Home goes back there, not to the standard game's view.
+TEST_F(CameraSteeringTest, HomeGoesBackToThePoseTheGameKeptAtItsStart) {
+    Camera overBase;
+    overBase.setEye(start.eye() + Vec3{60.0f, 0.0f, 45.0f});
+    overBase.setCenter(start.center() + Vec3{60.0f, 0.0f, 45.0f});
+    keepHomePose(overBase);
+    fakeplatform::heldKeys = {KeyLeft};
+    frames(3);
+    fakeplatform::heldKeys = {KeyHome};
+    frames(1);
+    expectNear(camera.eye(), overBase.eye(), 0.0f);
+    expectNear(camera.center(), overBase.center(), 0.0f);
 }
 
 } // namespace
