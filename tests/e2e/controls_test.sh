@@ -47,45 +47,38 @@ press_key Home
 wait_frames 5
 
 # 5. The enemy's Marines have come to rest once their walks are done (at most 48 s of game time).
-# Where they stand comes from the recorded seed, played headless; one alone in the start view is
-# picked, and ordered away: it shows in the panel, and stays where it stands.
+# Where they stand comes from the recorded seed, played headless; one standing alone is picked,
+# and ordered away: it shows in the panel, and stays where it stands.
 wait_for "the enemy's walks to end" 120 game_time_reaches 50000
 seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
 headless=$(make_game_folder headless) # its own log.log, not the game's
 (cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 1000 --passes 4000 --dump) > "$SCRATCH/world.txt"
-# The Marines in and about the start view with nothing else near: no other Marine within 2.5 cells,
-# no pile or building within 5. Those the screen shows above the panel, clear of the minimap, are
-# tried in turn.
+# The Marines with nothing else near: no other Marine or Worker within 2.5 cells, no pile or
+# building within 5; the nearest to the start view's middle first, as most seeds leave one there.
 awk '$1 == "object" { n++; type[n] = $3; x[n] = $5; z[n] = $6; enemy[n] = ($3 == 0 && $4 == 2) }
   END { for (i = 1; i <= n; i++) {
-          if (!enemy[i] || x[i] < 70 || x[i] > 104 || z[i] < 66 || z[i] > 92) continue
+          if (!enemy[i]) continue
           alone = 1
           for (j = 1; j <= n; j++) {
             room = type[j] == 0 || type[j] == 7 ? 2.5 : 5
             if (j != i && (x[i] - x[j]) ^ 2 + (z[i] - z[j]) ^ 2 < room ^ 2) alone = 0
           }
-          if (alone) print x[i], z[i] } }' "$SCRATCH/world.txt" > "$SCRATCH/alone.txt"
-minimap_edge=$((8 + H / 5 + 20))
-candidates=()
-while read -r x z; do
-  read -r atX atY < <(probe_where "$x" "$z" 2.5)
-  [ -n "$atX" ] && [ "$atX" -ge 0 ] && [ "$atX" -lt "$W" ] && [ "$atY" -ge 0 ] && [ "$atY" -lt $((scene_bottom - 20)) ] ||
-    continue
-  if [ "$atX" -gt "$minimap_edge" ] || [ "$atY" -gt "$minimap_edge" ]; then
-    candidates+=("$x $z $atX $atY")
-  fi
-done < "$SCRATCH/alone.txt"
-[ ${#candidates[@]} -gt 0 ] || fail "no enemy Marine stands alone in the start view (seed $seed)"
+          if (alone) print (x[i] - 87) ^ 2 + (z[i] - 79) ^ 2, x[i], z[i] } }' "$SCRATCH/world.txt" |
+  sort -n | head -n 3 | cut -d' ' -f2- > "$SCRATCH/alone.txt"
+[ -s "$SCRATCH/alone.txt" ] || fail "no enemy Marine stands alone (seed $seed)"
 readout=$(region 200 10 700 180)
 move_to $((W / 2)) $((H / 2))
-press_key Home # the probe's view is the start view
+press_key Home
 wait_frames 5
-# A hill may hide a Marine's middle from the camera: the next one alone is tried, up to three. The
-# base centre is selected before each, as the ground in front of it may hold one of the crowd.
+instant_click "$baseX" "$baseY"
+xdotool key ctrl+2 # the base centre, selected again before each try wherever the view is
+wait_frames 3
+# A hill may hide a Marine's middle from the camera: the next one alone is tried, up to three.
 picked=
-for candidate in "${candidates[@]:0:3}"; do
-  read -r marineX marineZ atX atY <<< "$candidate"
-  instant_click "$baseX" "$baseY"
+while read -r marineX marineZ; do
+  pan_to "$marineX" "$marineZ"
+  read -r atX atY < <(probe_where_now "$marineX" "$marineZ" 2.5)
+  xdotool key 2
   screenshot "$SCRATCH/before.png"
   instant_click "$atX" "$atY"
   screenshot "$SCRATCH/enemy.png"
@@ -93,7 +86,7 @@ for candidate in "${candidates[@]:0:3}"; do
     picked=yes
     break
   fi
-done
+done < "$SCRATCH/alone.txt"
 [ -n "$picked" ] || fail "no enemy Marine standing alone was picked to look at (the last at $marineX, $marineZ)"
 # The order points away from it, across the view, so the marker where it lands shows elsewhere.
 instant_click $((atX < W / 2 ? W * 3 / 4 : W / 4)) $((H / 3)) 3
