@@ -33,6 +33,11 @@ bool hovered(const MenuButton& button, platform::Point mouse) {
     return button.x <= mx && mx <= button.x + 240.0f && button.y + 20.0f <= my && my <= button.y + 108.0f;
 }
 
+// Button i rests this high above the window's bottom edge: the column hangs from the window's top.
+float restingY(int windowHeight, size_t button) {
+    return static_cast<float>(windowHeight - 108 - 108 * static_cast<int>(button));
+}
+
 void drawButton(MenuButton& button, platform::Point mouse) {
     const bool underMouse = hovered(button, mouse);
     if (leftPressOn(underMouse)) {
@@ -68,7 +73,7 @@ MenuButtonSlide slideMenuButton(float x, bool leftSide, float windowWidth, float
     }
     const float rest = windowWidth - ButtonWidth;
     if (x <= rest)
-        return {x, false};
+        return {rest, false}; // at rest, or the window has grown since
     const float next = std::max(x - step, rest);
     return {next, x >= windowWidth && next < windowWidth};
 }
@@ -79,7 +84,7 @@ void Menu::create(const std::vector<std::string>& labels, bool leftSide, int win
     for (size_t i = 0; i < labels.size(); ++i) {
         MenuButton button;
         button.x = startX(i);
-        button.y = static_cast<float>(windowHeight - 108 - 108 * static_cast<int>(i));
+        button.y = restingY(windowHeight, i);
         button.sound = swishVoice();
         button.leftSide = leftSide;
         button.label = labels[i];
@@ -109,8 +114,12 @@ void Menu::draw() {
     glEnable(GL_TEXTURE_2D);
     glColor3ub(255, 255, 255);
     const platform::Point mouse = menuMouse();
-    for (MenuButton& button : buttons_)
-        drawButton(button, mouse);
+    // The window's height may have changed since the column was made: the player resized the
+    // window, or chose another resolution on a page of this menu.
+    for (size_t i = 0; i < buttons_.size(); ++i) {
+        buttons_[i].y = restingY(ClientHeight, i);
+        drawButton(buttons_[i], mouse);
+    }
 }
 
 bool Menu::takeClick(size_t button) {

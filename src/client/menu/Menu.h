@@ -8,8 +8,8 @@
 // A column of menu buttons that slide in from one side of the window, one after another.
 class Menu {
 public:
-    // Button i rests at y = windowHeight - 108 - 108 i. Each gets its own sound source on the swish
-    // sound's buffer. The menu starts hidden.
+    // Button i rests at y = windowHeight - 108 - 108 i, and follows the window's height as it is
+    // drawn. Each gets its own sound source on the swish sound's buffer. The menu starts hidden.
     void create(const std::vector<std::string>& labels, bool leftSide, int windowHeight);
 
     // Visible again, every button back at its start outside the window, button i 100 i pixels

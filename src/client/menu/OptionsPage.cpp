@@ -61,6 +61,8 @@ void OptionsPage::draw() {
     const auto rest = static_cast<float>(ClientHeight - height);
     if (y > rest)
         y = std::max(y - SlideSpeed * DeltaSeconds, rest);
+    else
+        y = rest; // the window has grown since: the page stays at its top
     const int bottom = static_cast<int>(y);
 
     glColor3ub(255, 255, 255);

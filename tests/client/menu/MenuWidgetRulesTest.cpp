@@ -81,6 +81,9 @@ TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
     EXPECT_TRUE(slideMenuButton(1040.0f, false, 1000.0f, 60.0f).enteredView);
     EXPECT_EQ(slideMenuButton(760.0f, false, 1000.0f, 60.0f).x, 744.0f) << "clamped at W - 256";
     EXPECT_EQ(slideMenuButton(744.0f, false, 1000.0f, 60.0f).x, 744.0f);
+    EXPECT_EQ(slideMenuButton(744.0f, false, 1280.0f, 60.0f).x, 1024.0f)
+        << "the window grew: at its new edge";
+    EXPECT_FALSE(slideMenuButton(744.0f, false, 1280.0f, 60.0f).enteredView);
 }
 
 TEST(OptionsPageTest, NarrowWindowKeepsTheFrameWhole) {
