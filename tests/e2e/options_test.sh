@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The menu's options apply and are remembered. A game started with an options file asking for
 # 1024x768 opens a window of that size; the video page's resolution list, set to 800x600 with
-# real clicks, makes the window that size at once and writes it to the file. A binary options file
-# starts the game on its defaults, says so once in the log and is left as it was.
+# real clicks, makes the window that size at once and writes it to the file; the menu, laid out
+# again for the smaller window, then takes a player name that the panel shows. A binary options
+# file starts the game on its defaults, says so once in the log and is left as it was.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -30,9 +31,31 @@ wait_for "the window to become 800x600" 30 size_is 800x600
 grep -qx "resolution = 800x600" "$options" || fail "the new resolution was not written: $(cat "$options")"
 grep -qx "sound_volume = 80" "$options" || fail "the other options were not kept: $(cat "$options")"
 [ ! -e "$options.new" ] || fail "the temporary file was left behind"
+
+# 3. The menu's columns hang from the smaller window's top, so every button stays in reach:
+# Options, Game Options, a name typed into its field; the panel shows it once the menu is closed.
+W=800
+H=600
+press_key Escape
+screenshot "$SCRATCH/nameless.png"
+press_key Escape
+wait_frames 5
+click 100 $((44 + 108 * 2))       # Options
+wait_frames 60
+click $((W - 130)) $((44 + 108 * 2)) # Game Options
+wait_frames 60
+click 400 134                     # the name field
+xdotool key --delay 40 $(printf 'BackSpace %.0s' $(seq 1 25))
+xdotool type --delay 60 "Ada"
+name_written() { grep -qx "player_name = Ada" "$options"; }
+wait_for "the name in the options file" 30 name_written
+press_key Escape
+screenshot "$SCRATCH/named.png"
+[ "$(differing "$SCRATCH/nameless.png" "$SCRATCH/named.png" "$(region $((W - 216)) 70 $((W - 16)) 100)")" -gt 50 ] ||
+  fail "the panel does not show the player's name under the stock"
 quit_game "$GAME"
 
-# 3. A binary file: the defaults (a maximised window), one log line, the file untouched.
+# 4. A binary file: the defaults (a maximised window), one log line, the file untouched.
 printf 'resolution = 1024x768\n\0\xff\x01' > "$options"
 cp "$options" "$SCRATCH/binary.conf"
 new_game binary

@@ -154,6 +154,7 @@ void describeButtonsUnder(const PanelMouse& mouse) {
 }
 
 std::optional<std::string> playerName;
+constexpr int NameBaseline = 80;
 
 void printResources(int width) {
     const ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
@@ -161,8 +162,10 @@ void printResources(int width) {
     std::snprintf(text, sizeof text, "Metal: %d\nVerion Oil: %d", stock.metal(), stock.oil());
     glColor4ub(0, 0, 0, 255);
     print(interfaceFont, text, width - 216, 130, 24, false);
+    // Inside the panel, under the stock: above it the name would stand on the ground, where dark
+    // terrain swallows black text.
     if (playerName)
-        print(interfaceFont, *playerName, width - 216, 160, 20, false);
+        print(interfaceFont, *playerName, width - 216, NameBaseline, 20, false);
 }
 
 } // namespace
