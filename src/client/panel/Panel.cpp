@@ -21,6 +21,7 @@ constexpr int ArtSize = 256; // each half of the panel art is this wide and high
 constexpr int BarRepeatPixels = 4;
 constexpr TextureFilter Linear = 1;
 constexpr uint32_t Black = 0;
+constexpr int NameBaseline = 80; // the player's name, under the stock
 
 const std::string WorkerDescription =
     "Basic working unit. Has ability to build or repair buildings and gather resources.\n\n";
@@ -154,7 +155,6 @@ void describeButtonsUnder(const PanelMouse& mouse) {
 }
 
 std::optional<std::string> playerName;
-constexpr int NameBaseline = 80;
 
 void printResources(int width) {
     const ResourceSack& stock = PlayerManager::getInstance()->getPlayer(1).getResources();
