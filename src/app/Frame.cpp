@@ -246,7 +246,7 @@ void drawFrame() {
     }
 
     bool rightPress = keyPressed(orderButton());
-    if (rightPress && mouseOrders.orderedOnMinimap())
+    if (rightPress && (mouseOrders.pressOnPanelButton() || mouseOrders.orderedOnMinimap()))
         rightPress = false;
     const SelectedObjects selection = session().shownSelection();
     drawScene(selection);

@@ -3,6 +3,7 @@
 #include "app/Session.h"
 #include "client/models/ScreenPicking.h"
 #include "client/panel/Minimap.h"
+#include "client/panel/PanelButtons.h"
 #include "client/render/Camera.h"
 #include "client/render/CameraSteering.h"
 #include "client/render/MoveMarker.h"
@@ -117,6 +118,11 @@ bool MouseOrders::orderedOnMinimap() {
     keys.disarm();
     orderWalkTo(std::floor(at.x), std::floor(at.z), fighting);
     return true;
+}
+
+bool MouseOrders::pressOnPanelButton() const {
+    const platform::Point cursor = cursorInWindow();
+    return orderButton() == KeyLeftButton && shownButtonAt(cursor.x, cursor.y);
 }
 
 void MouseOrders::drawAttackMoveCursor() const {

@@ -18,6 +18,9 @@ public:
     void followMinimapDrag();
     // A right click on the minimap walks the selection to the ground there; true when it was on it.
     bool orderedOnMinimap();
+    // Whether the order button's press is a panel button's: the panel's buttons keep the left
+    // button, which orders once the player has swapped the buttons.
+    bool pressOnPanelButton() const;
     // In the picking frame, after a drag ends or the right button goes down.
     void pick(bool selectionDone);
     // In 2-D mode: a red cross at the cursor while an attack-move waits for its click.

@@ -3,7 +3,8 @@
 # 1024x768 opens a window of that size; the video page's resolution list, set to 800x600 with
 # real clicks, makes the window that size at once and writes it to the file; the menu, laid out
 # again for the smaller window, then takes a player name that the panel shows. A binary options
-# file starts the game on its defaults, says so once in the log and is left as it was.
+# file starts the game on its defaults, says so once in the log and is left as it was. With the
+# mouse buttons inverted the right one selects, the left one orders and still works the panel.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -65,5 +66,23 @@ wait_for "the options' log line" 30 log_has "$GAME" "^OPTIONS .*options.conf: no
 [ "$(grep -c '^OPTIONS ' "$GAME/log.log")" -eq 1 ] || fail "the binary file was reported more than once"
 quit_game "$GAME"
 cmp -s "$options" "$SCRATCH/binary.conf" || fail "the binary file was overwritten"
+
+# 5. Invert Mouse Buttons: the right button selects and the left one orders, but the panel's
+# buttons keep the left: a right click picks the base centre, a left click on its Worker button
+# trains one (before, that press was taken as an order, which hides the buttons), and a left
+# click on open ground orders.
+printf 'invert_mouse = true\n' > "$options"
+new_game inverted
+read -r baseX baseY < <(probe_where 85 75 6)     # player 1's base centre
+read -r groundX groundY < <(probe_where 92 84 0) # open ground in front of it
+start_playing
+recorded() { grep -q -- "$1" "$GAME"/replays/*.replay 2>/dev/null; }
+right_click "$baseX" "$baseY"
+wait_for "the right click's selection" 30 recorded '^[0-9]* 1 select [0-9]'
+click_button
+wait_for "the Worker button's training" 30 recorded '^[0-9]* 1 train 5$'
+click "$groundX" "$groundY"
+wait_for "the left click's order" 30 recorded '^[0-9]* 1 move '
+quit_game "$GAME"
 
 echo "options_test: passed"

@@ -24,7 +24,7 @@ const Texture& thumbnailOf(WorldObjectType type, int32_t owner);
 PanelMouse readPanelMouse();
 
 // The artwork, the command buttons with their press and click rules and the description of the
-// one under the mouse, and player 1's resources, under the player's name when one is set.
+// one under the mouse, and player 1's resources, the player's name under them when one is set.
 void drawPanel(const PanelMouse& mouse);
 
 // The name the player gave in the options, shown on the panel and the end banner; none by default.

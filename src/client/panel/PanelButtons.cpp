@@ -1,5 +1,7 @@
 #include "client/panel/PanelButtons.h"
 
+#include <algorithm>
+
 std::array<PanelButton, PanelButtonCount> panelButtons;
 
 void showPanelButton(int slot) {
@@ -27,6 +29,13 @@ bool takePanelClick(int slot) {
 bool isMouseOver(const PanelButton& button, const PanelMouse& mouse) {
     return mouse.x >= button.x && mouse.x < button.x + PanelButton::Size && mouse.y >= button.y &&
            mouse.y < button.y + PanelButton::Size;
+}
+
+bool shownButtonAt(int32_t x, int32_t y) {
+    const PanelMouse point{x, y, false, false};
+    return std::any_of(panelButtons.begin(), panelButtons.end(), [&](const PanelButton& button) {
+        return button.visible && isMouseOver(button, point);
+    });
 }
 
 bool trackPanelButton(PanelButton& button, const PanelMouse& mouse) {

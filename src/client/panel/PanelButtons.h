@@ -39,6 +39,8 @@ void hidePanelButtons();
 bool takePanelClick(int slot);
 
 bool isMouseOver(const PanelButton& button, const PanelMouse& mouse);
+// Whether a shown button lies under the point (window pixels, y upward).
+bool shownButtonAt(int32_t x, int32_t y);
 // One frame of a button's press and click: the left button going down over it presses it (a press
 // that began elsewhere never does), and the release clicks it only if the mouse is still over it.
 // True in the frame the button is pressed.

@@ -131,6 +131,18 @@ TEST_F(PanelTest, DescriptionBoxAppearsOnlyOverAVisibleButton) {
         << "the icon's right edge is outside it";
 }
 
+// With the mouse buttons swapped the frame asks this before taking a left press as an order.
+TEST_F(PanelTest, AShownButtonIsFoundUnderAPointAndAHiddenOneIsNot) {
+    EXPECT_FALSE(shownButtonAt(20, 100));
+    showPanelButton(WorkerButton);
+    EXPECT_TRUE(shownButtonAt(10, 90));
+    EXPECT_TRUE(shownButtonAt(57, 137));
+    EXPECT_FALSE(shownButtonAt(58, 100)) << "the icon's right edge is outside it";
+    EXPECT_FALSE(shownButtonAt(20, 89));
+    hidePanelButtons();
+    EXPECT_FALSE(shownButtonAt(20, 100));
+}
+
 TEST_F(PanelTest, SingleSelectionReadsHitPointsNameAndState) {
     const std::shared_ptr<IWorldObject> pile = ObjectFactory::createObject(TypeMetalPile, 0, 50.0, 50.0);
     player().selectObject(pile, false);
