@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The controls an RTS player reaches for, by real X input: an instant click selects; a group kept
 # with Ctrl+1 comes back with 1; a click on the minimap moves the view there; I finds an idle
-# Worker; and the player cannot order an enemy Marine, which can still be picked to look at.
+# Worker; the player cannot order an enemy Marine, which can still be picked to look at; and M,
+# A with a click, and S select, attack-move and stop the player's Marines.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -95,6 +96,21 @@ screenshot "$SCRATCH/ordered.png"
 around="120x120+$((atX > 60 ? atX - 60 : 0))+$((atY > 60 ? atY - 60 : 0))"
 [ "$(differing "$SCRATCH/enemy.png" "$SCRATCH/ordered.png" "$around")" -lt 400 ] ||
   fail "the enemy Marine obeyed the player's order"
+
+# 6. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
+# stops them: each is a command in the recording.
+recorded() { grep -c -- "$1" "$GAME"/replays/*.replay; }
+recorded_more() { [ "$(recorded "$1")" -gt "$2" ]; } # PATTERN COUNT: more lines than COUNT
+selections=$(recorded '^[0-9]* 1 select ')
+press_key Home
+wait_frames 5
+press_key m
+wait_for "M's selection" 30 recorded_more '^[0-9]* 1 select ' "$selections"
+press_key a
+instant_click "$groundX" "$groundY"
+wait_for "the attack-move" 30 recorded_more '^[0-9]* 1 attack-move ' 0
+press_key s
+wait_for "the stop" 30 recorded_more '^[0-9]* 1 stop' 0
 
 quit_game "$GAME"
 echo "controls_test: passed"
