@@ -99,9 +99,7 @@ around="120x120+$((atX > 60 ? atX - 60 : 0))+$((atY > 60 ? atY - 60 : 0))"
 
 # 6. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
 # stops them: each is a command in the recording.
-recorded() { grep -c -- "$1" "$GAME"/replays/*.replay; }
-recorded_more() { [ "$(recorded "$1")" -gt "$2" ]; } # PATTERN COUNT: more lines than COUNT
-selections=$(recorded '^[0-9]* 1 select ')
+selections=$(recorded_count '^[0-9]* 1 select ')
 press_key Home
 wait_frames 5
 press_key m

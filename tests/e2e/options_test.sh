@@ -76,13 +76,12 @@ new_game inverted
 read -r baseX baseY < <(probe_where 85 75 6)     # player 1's base centre
 read -r groundX groundY < <(probe_where 92 84 0) # open ground in front of it
 start_playing
-recorded() { grep -q -- "$1" "$GAME"/replays/*.replay 2>/dev/null; }
 right_click "$baseX" "$baseY"
-wait_for "the right click's selection" 30 recorded '^[0-9]* 1 select [0-9]'
+wait_for "the right click's selection" 30 recorded_more '^[0-9]* 1 select [0-9]' 0
 click_button
-wait_for "the Worker button's training" 30 recorded '^[0-9]* 1 train 5$'
+wait_for "the Worker button's training" 30 recorded_more '^[0-9]* 1 train 5$' 0
 click "$groundX" "$groundY"
-wait_for "the left click's order" 30 recorded '^[0-9]* 1 move '
+wait_for "the left click's order" 30 recorded_more '^[0-9]* 1 move ' 0
 quit_game "$GAME"
 
 echo "options_test: passed"

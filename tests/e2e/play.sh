@@ -36,6 +36,10 @@ wait_frames() { wait_for "$1 frames" 60 loops_reach $(($(loop_count) + $1)); }
 game_time() { grep '^LOOP (' "$GAME/log.log" | tail -n1 | sed 's/^LOOP (\([0-9]*\)).*/\1/'; }
 game_time_reaches() { [ "$(game_time)" -ge "$1" ]; }
 count_lines() { grep -c -- "$1" "$GAME/log.log"; }
+# recorded_count PATTERN: the lines of the game's recording that match; recorded_more PATTERN COUNT:
+# more of them than COUNT.
+recorded_count() { cat "$GAME"/replays/*.replay 2>/dev/null | grep -c -- "$1"; }
+recorded_more() { [ "$(recorded_count "$1")" -gt "$2" ]; }
 
 # Frames each mouse step is held for; the menu's widgets want one more to settle.
 STEP_FRAMES=${STEP_FRAMES:-2}
