@@ -2,7 +2,8 @@
 # The menu's options apply and are remembered. A game started with an options file asking for
 # 1024x768 opens a window of that size; the video page's resolution list, set to 800x600 with
 # real clicks, makes the window that size at once and writes it to the file; the menu, laid out
-# again for the smaller window, then takes a player name that the panel shows. A binary options
+# again for the smaller window, then takes a player name that the panel shows, and its video page,
+# widened over the columns to hold its widgets, switches the shadows on. A binary options
 # file starts the game on its defaults, says so once in the log and is left as it was. With the
 # mouse buttons inverted the right one selects, the left one orders and still works the panel.
 source "$(dirname "$0")/lib.sh"
@@ -26,8 +27,8 @@ click 100 $((44 + 108 * 2))       # Options
 wait_frames 60                    # the sub-menu slides in
 click $((W - 130)) 44             # Video
 wait_frames 60                    # the page slides down
-click 525 245                     # the arrow of "Resolution:"
-click 525 283                     # its first row
+click 515 245                     # the arrow of "Resolution:", the page widened to hold "Enable Shadows"
+click 515 283                     # its first row
 wait_for "the window to become 800x600" 30 size_is 800x600
 grep -qx "resolution = 800x600" "$options" || fail "the new resolution was not written: $(cat "$options")"
 grep -qx "sound_volume = 80" "$options" || fail "the other options were not kept: $(cat "$options")"
@@ -50,6 +51,13 @@ xdotool key --delay 40 $(printf 'BackSpace %.0s' $(seq 1 25))
 xdotool type --delay 60 "Ada"
 name_written() { grep -qx "player_name = Ada" "$options"; }
 wait_for "the name in the options file" 30 name_written
+click $((W - 130)) 44             # Video
+wait_frames 60
+click 600 260                     # on the page where it covers the Game Options button: nothing
+wait_frames 60
+click 450 85                      # "Enable Shadows", on the page where it reaches over the Video button
+shadows_written() { grep -qx "shadows = true" "$options"; }
+wait_for "the shadows in the options file" 30 shadows_written
 press_key Escape
 screenshot "$SCRATCH/named.png"
 [ "$(differing "$SCRATCH/nameless.png" "$SCRATCH/named.png" "$(region $((W - 216)) 70 $((W - 16)) 100)")" -gt 50 ] ||

@@ -46,7 +46,7 @@ void CustomMapPage::draw() {
     page.pictures.front().texture = chosen < maps.size() ? preview(maps[chosen]) : nullptr;
     page.labels[MarinesLabel].text = std::to_string(page.sliders.front().value());
     page.draw();
-    const int left = ClientWidth / 2 - pageHalfWidth(ClientWidth);
+    const int left = page.frame().left;
     const bool started = textButton(left + StartX, static_cast<int>(page.y) + StartY, "Start");
     if (started && !DropDownList::anyOpen && !maps.empty())
         startClicked = true;

@@ -38,8 +38,8 @@ float restingY(int windowHeight, size_t button) {
     return static_cast<float>(windowHeight - 108 - 108 * static_cast<int>(button));
 }
 
-void drawButton(MenuButton& button, platform::Point mouse) {
-    const bool underMouse = hovered(button, mouse);
+void drawButton(MenuButton& button, platform::Point mouse, bool mouseCovered) {
+    const bool underMouse = !mouseCovered && hovered(button, mouse);
     if (leftPressOn(underMouse)) {
         button.clicked = true;
         playClick();
@@ -108,17 +108,18 @@ void Menu::hide() {
     visible_ = false;
 }
 
-void Menu::draw() {
+void Menu::draw(const WindowArea& covered) {
     if (!visible_)
         return;
     glEnable(GL_TEXTURE_2D);
     glColor3ub(255, 255, 255);
     const platform::Point mouse = menuMouse();
+    const bool mouseCovered = covered.contains(mouse.x, mouse.y);
     // The window's height may have changed since the column was made: the player resized the
     // window, or chose another resolution on a page of this menu.
     for (size_t i = 0; i < buttons_.size(); ++i) {
         buttons_[i].y = restingY(ClientHeight, i);
-        drawButton(buttons_[i], mouse);
+        drawButton(buttons_[i], mouse, mouseCovered);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "client/menu/MenuButton.h"
+#include "client/render/SelectionRect.h"
 
 #include <string>
 #include <vector>
@@ -18,8 +19,9 @@ public:
     void hide();
     bool visible() const { return visible_; }
 
-    // Draws, slides and polls every button while the menu is visible; the caller has blending on.
-    void draw();
+    // Draws, slides and polls every button while the menu is visible; the caller has blending on. The
+    // mouse in `covered` is not on any button: an open page drawn over the column there takes it.
+    void draw(const WindowArea& covered = {});
 
     // Whether the button was clicked since the last call; clears the flag.
     bool takeClick(size_t button);

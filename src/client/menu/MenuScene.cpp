@@ -52,10 +52,12 @@ std::string percentText(int value) {
 
 void drawMenusAndPage() {
     glEnable(GL_BLEND);
-    menuScreen.mainMenu.draw();
-    menuScreen.newGameMenu.draw();
-    menuScreen.optionsMenu.draw();
-    menuScreen.multiplayerMenu.draw();
+    // In a narrow window the open page reaches over the columns, and is drawn over them.
+    const WindowArea page = currentPageFrame();
+    menuScreen.mainMenu.draw(page);
+    menuScreen.newGameMenu.draw(page);
+    menuScreen.optionsMenu.draw(page);
+    menuScreen.multiplayerMenu.draw(page);
     menuScreen.videoPage.draw();
     menuScreen.audioPage.draw();
     menuScreen.gamePage.draw();

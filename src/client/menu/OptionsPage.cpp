@@ -17,6 +17,7 @@ OptionsPage* currentPage = nullptr;
 constexpr float SlideSpeed = 650.0f;                        // pixels per second
 constexpr int MinimumHalfWidth = 64;                        // the frame's two corners on each side
 constexpr uint32_t PageColour = (128u << 8) | (192u << 16); // red 0, green 128, blue 192
+constexpr int WidgetMargin = 20;                            // the widgets' own left margin, kept on the right
 
 void drawPicture(const PagePicture& picture, int pageLeft, int pageBottom) {
     const auto left = static_cast<float>(pageLeft + picture.x),
@@ -33,10 +34,34 @@ void drawPicture(const PagePicture& picture, int pageLeft, int pageBottom) {
     drawTexturedQuad(*picture.texture, left, bottom, left + size, bottom + size);
 }
 
+// From the page's left edge to the right edge of its widest widget, and the margin beyond.
+int contentWidth(const OptionsPage& page) {
+    int right = 0;
+    const auto reach = [&right](int edge) { right = std::max(right, edge); };
+    for (const Checkbox& checkbox : page.checkboxes)
+        reach(checkbox.x + 40 + textWidth(menuFont, checkbox.label, 24));
+    for (const DropDownList& list : page.dropDownLists)
+        reach(list.x + std::max({list.width, 32, textWidth(menuFont, list.label, 24)}));
+    for (const Slider& slider : page.sliders)
+        reach(slider.x + std::max(127, textWidth(menuFont, slider.label, 24)));
+    for (const Label& label : page.labels)
+        reach(label.x + textWidth(menuFont, label.text, 16));
+    for (const TextField& field : page.textFields)
+        reach(field.x + field.width);
+    for (const PagePicture& picture : page.pictures)
+        reach(picture.x + picture.size + 2);
+    return right + WidgetMargin;
+}
+
 } // namespace
 
-int pageHalfWidth(int windowWidth) {
-    return std::max((windowWidth - 540) / 2, MinimumHalfWidth);
+int pageHalfWidth(int windowWidth, int contentWidth) {
+    const int fitted = std::min((contentWidth + 1) / 2, windowWidth / 2);
+    return std::max({(windowWidth - 540) / 2, fitted, MinimumHalfWidth});
+}
+
+WindowArea currentPageFrame() {
+    return currentPage ? currentPage->frame() : WindowArea{};
 }
 
 void OptionsPage::open() {
@@ -51,12 +76,18 @@ bool OptionsPage::current() const {
     return currentPage == this;
 }
 
+WindowArea OptionsPage::frame() const {
+    const int halfWidth = pageHalfWidth(ClientWidth, contentWidth(*this));
+    const int bottom = static_cast<int>(y);
+    return {ClientWidth / 2 - halfWidth, bottom, ClientWidth / 2 + halfWidth, bottom + height};
+}
+
 void OptionsPage::draw() {
     if (!current())
         return;
-    const int halfWidth = pageHalfWidth(ClientWidth);
-    const int left = ClientWidth / 2 - halfWidth;
-    drawFramedBox(ClientWidth / 2, static_cast<int>(y) + height / 2, halfWidth, height / 2, 192, PageColour);
+    const int left = frame().left;
+    drawFramedBox(ClientWidth / 2, static_cast<int>(y) + height / 2, ClientWidth / 2 - left, height / 2, 192,
+                  PageColour);
 
     const auto rest = static_cast<float>(ClientHeight - height);
     if (y > rest)

@@ -5,6 +5,7 @@
 #include "client/menu/Label.h"
 #include "client/menu/Slider.h"
 #include "client/menu/TextField.h"
+#include "client/render/SelectionRect.h"
 #include "client/render/Texture.h"
 
 #include <string>
@@ -35,10 +36,17 @@ struct OptionsPage {
     // Makes this the current page, starting just above the window's top edge.
     void open();
     bool current() const;
+    // The page's frame in the window where it now is; its widgets are placed from the lower-left corner.
+    WindowArea frame() const;
     // Draws and polls the page and its widgets if it is the current one.
     void draw();
 };
 
+// The current page's frame, where it covers the menu's columns in a narrow window; an empty area
+// while no page is open.
+WindowArea currentPageFrame();
+
 // The page's half width in a window `windowWidth` wide: the window less 270 pixels on each side,
-// but never so narrow that the page's frame would fold over itself.
-int pageHalfWidth(int windowWidth);
+// or, where that is too narrow, as wide as the page's widgets need (`contentWidth`) while the
+// window holds it, but never so narrow that the page's frame would fold over itself.
+int pageHalfWidth(int windowWidth, int contentWidth);

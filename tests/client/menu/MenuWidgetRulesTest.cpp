@@ -86,12 +86,15 @@ TEST(MenuSlideTest, ButtonsEnterOneAfterAnotherAndSwishAsTheyComeIntoView) {
     EXPECT_FALSE(slideMenuButton(744.0f, false, 1280.0f, 60.0f).enteredView);
 }
 
-TEST(OptionsPageTest, NarrowWindowKeepsTheFrameWhole) {
-    EXPECT_EQ(pageHalfWidth(1280), 370);
-    EXPECT_EQ(pageHalfWidth(801), 130);
-    EXPECT_EQ(pageHalfWidth(540), 64);
-    EXPECT_EQ(pageHalfWidth(200), 64);
-    EXPECT_EQ(pageHalfWidth(0), 64);
+TEST(OptionsPageTest, TheFrameIsTheWindowLessItsMarginsOrAsWideAsItsWidgetsNeed) {
+    EXPECT_EQ(pageHalfWidth(1280, 530), 370) << "a wide window: its rule alone";
+    EXPECT_EQ(pageHalfWidth(801, 200), 130);
+    EXPECT_EQ(pageHalfWidth(800, 530), 265) << "the widgets would reach past the frame";
+    EXPECT_EQ(pageHalfWidth(800, 531), 266) << "rounded up, never cutting a widget";
+    EXPECT_EQ(pageHalfWidth(500, 530), 250) << "no wider than the window";
+    EXPECT_EQ(pageHalfWidth(540, 0), 64) << "never folding over itself";
+    EXPECT_EQ(pageHalfWidth(100, 530), 64);
+    EXPECT_EQ(pageHalfWidth(0, 0), 64);
 }
 
 } // namespace
