@@ -36,7 +36,7 @@ void CustomMapPage::build() {
     marines.position = 0;
     page.sliders = {marines};
     page.labels = {{"0", 155, 70}};
-    page.pictures = {{20, 212, PreviewSize, nullptr}};
+    page.pictures = {{20, 198, PreviewSize, nullptr}}; // its frame clear of the list field above it
 }
 
 void CustomMapPage::draw() {
