@@ -12,6 +12,8 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xfonts-base xdotool x11-utils imagemagick
+  # a window manager: full screen is the desktop's to grant
+  openbox
   # the soak's memory chart
   gnuplot-nox
   # baking the data folder: spoken unit responses and the two fonts
