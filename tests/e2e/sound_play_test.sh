@@ -3,7 +3,9 @@
 # mono at the sounds' own rate, so a sound played once lands in the recording as its own samples
 # times one gain. Each step cuts the stretch of recording around one input and matches it with
 # the baked sounds: a click on a panel button, a Worker's select response, and one acknowledgement
-# for a move order to a group of two Workers. On the way the panel shows what is selected.
+# for a move order to a group of two Workers. On the way the panel shows what is selected. Then the
+# menu's Audio page, by mouse: the sound volume at half makes the button's click half as loud, and
+# without Unit Responses a Worker selected says nothing.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -40,7 +42,8 @@ samples() { tail -c +$((header + $1 + 1)) "$recording" | head -c $(($2 - $1)) | 
 silent_between() { [ "$(samples "$1" "$2" | awk '$1 != 0' | wc -l)" -eq 0 ]; }
 
 # heard FROM TO FILE...: the file whose samples, scaled and placed where the sound begins, leave
-# the least of the stretch unexplained; prints its name and the unexplained share of the energy.
+# the least of the stretch unexplained; prints its name, the unexplained share of the energy and
+# the gain it was heard at.
 # Two overlapping sounds, or one played twice in a row, leave much of it.
 heard() {
   local from=$1 to=$2 file
@@ -51,13 +54,14 @@ heard() {
       awk -v name="$(basename "$file" .wav)" -f "$(dirname "$0")/match_sound.awk" - "$SCRATCH/heard.txt"
   done | sort -g -k2 | head -n1
 }
-# expect_heard WHAT FROM TO FILE...: exactly one of the files was heard, alone, in the stretch.
+# expect_heard WHAT FROM TO FILE...: exactly one of the files was heard, alone, in the stretch; its
+# gain is left in HEARD_GAIN.
 expect_heard() {
   local what=$1 name share
   shift
-  read -r name share < <(heard "$@")
+  read -r name share HEARD_GAIN < <(heard "$@")
   awk -v share="$share" 'BEGIN { exit !(share < 0.01) }' || fail "$what: no single sound matches (best $name, $share unexplained)"
-  echo "$what: $name ($share unexplained)"
+  echo "$what: $name ($share unexplained, gain $HEARD_GAIN)"
 }
 
 wait_recorded 1
@@ -71,6 +75,7 @@ before=$(recorded)
 click 34 "$(up_y 114)"
 wait_recorded 1
 expect_heard "the worker button" "$before" "$(recorded)" "$sounds/menu/gui_click.wav"
+full_volume=$HEARD_GAIN
 wait_for "the Worker queued" 30 log_has "$GAME" "added to construction queue"
 click 34 "$(up_y 114)"
 built() { [ "$(count_lines " constructed: ")" -ge 2 ]; }
@@ -116,4 +121,37 @@ right_click "$farX" "$farY"
 wait_recorded 2
 expect_heard "a move order to two Workers" "$before" "$(recorded)" \
   "$sounds/unit_responses/worker_move1.wav" "$sounds/unit_responses/worker_move2.wav"
-echo "sound_play_test: 3 passed, 0 failed"
+
+# Escape, Options, Audio: the Sound volume knob dragged from the end of its track to the middle
+# (100 % to 50 %), and Unit Responses ticked off.
+options="$XDG_CONFIG_HOME/orvalen/options.conf"
+press_key Escape
+wait_frames 5
+click 100 $((44 + 108 * 2))      # Options
+wait_frames 60
+click $((W - 130)) $((44 + 108)) # Audio
+wait_frames 60
+drag 408 112 353 112             # the knob of "Sound volume:"
+click 305 215                    # "Unit Responses"
+audio_written() { grep -qx "sound_volume = 50" "$options" && grep -qx "unit_responses = false" "$options"; }
+wait_for "the audio options in the options file" 30 audio_written
+press_key Escape
+# The far move order left the cursor at the window's bottom edge, which has scrolled the view since.
+move_to $((W / 2)) $((H / 2))
+press_key Home
+click "$baseX" "$baseY"
+wait_recorded 1
+before=$(recorded)
+click 34 "$(up_y 114)"
+wait_recorded 1
+expect_heard "the worker button at half volume" "$before" "$(recorded)" "$sounds/menu/gui_click.wav"
+awk -v half="$HEARD_GAIN" -v full="$full_volume" 'BEGIN { exit !(half > 0.45 * full && half < 0.55 * full) }' ||
+  fail "at half volume the click was heard at gain $HEARD_GAIN, against $full_volume at full volume"
+third() { [ "$(count_lines " constructed: ")" -ge 3 ]; }
+wait_for "a third Worker trained" 60 third
+wait_recorded 2
+clicked=$(recorded)
+click "$doorX" "$doorY"
+wait_recorded 2
+silent_between "$clicked" "$(recorded)" || fail "without Unit Responses a Worker selected still answered"
+echo "sound_play_test: 5 passed, 0 failed"
