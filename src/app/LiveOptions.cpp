@@ -3,6 +3,7 @@
 #include "client/menu/MenuOptions.h"
 #include "client/menu/MenuScreen.h"
 #include "client/panel/Panel.h"
+#include "client/render/BackdropCache.h"
 #include "client/render/Shadows.h"
 #include "client/render/Texture.h"
 #include "client/sound/GameSounds.h"
@@ -73,8 +74,10 @@ void LiveOptions::apply(const PlayerOptions* before) {
     const auto changed = [&](auto member) { return !before || options.*member != before->*member; };
     if (before && (changed(&PlayerOptions::fullscreen) || changed(&PlayerOptions::resolution)))
         platform::setWindowShape(windowShape());
-    if (!before || samplingOf(options) != samplingOf(*before))
+    if (!before || samplingOf(options) != samplingOf(*before)) {
         setTextureSampling(samplingOf(options));
+        backdropCache.forget(); // the kept ground was sampled the old way
+    }
     if (changed(&PlayerOptions::soundVolume))
         setSoundVolume(options.soundVolume);
     setUnitResponses(options.unitResponses);

@@ -1,11 +1,14 @@
 // The game's frame, drawn by drawFrame after the loading sequence and the game set-up, at rest (no
 // simulation pass, a still clock), compared pixel for pixel with pictures taken from the renderer
 // before it was made faster; and clicks over a grid of window points, compared with the objects it
-// picked then. ORVALEN_RECORD_FRAMES=1 writes the references instead of comparing.
+// picked then. ORVALEN_RECORD_FRAMES=1 writes the references instead of comparing. Then the video
+// options, set on the menu's page as a player sets them, against the frame without them.
 #include "app/Frame.h"
+#include "app/LiveOptions.h"
 #include "app/LoadingSequence.h"
 #include "app/Session.h"
 #include "client/GamePresentation.h"
+#include "client/menu/MenuScreen.h"
 #include "client/models/ScreenPicking.h"
 #include "client/render/Camera.h"
 #include "client/render/RenderContext.h"
@@ -28,7 +31,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -140,17 +145,25 @@ void addCrowd() {
     std::for_each(first, first + CrowdPiles, addMapObject);
 }
 
-TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
-    ASSERT_TRUE(openGlWindow());
-    const std::filesystem::path build = std::filesystem::current_path();
-    const ScratchFolder game;
-    std::filesystem::create_directory_symlink(build / "data", game / "data");
-    setTickSource([] { return 0u; });                 // a still clock: no animation moves
-    setCalendarSource([] { return std::time_t{1}; }); // the set-up's enemy Marines always in one place
-    installGamePresentation();
-    runLoadingSequence();
-    session().start();
+// One game for the whole suite, loaded and set up as the window's game is, in a scratch folder.
+class FrameTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        ASSERT_TRUE(openGlWindow());
+        game = std::make_unique<ScratchFolder>();
+        std::filesystem::create_directory_symlink(StartFolder / "data", *game / "data");
+        setTickSource([] { return 0u; });                 // a still clock: no animation moves
+        setCalendarSource([] { return std::time_t{1}; }); // the set-up's enemy Marines always in one place
+        installGamePresentation();
+        runLoadingSequence();
+        session().start();
+    }
+    static void TearDownTestSuite() { game.reset(); }
 
+    static inline std::unique_ptr<ScratchFolder> game;
+};
+
+TEST_F(FrameTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
     std::string answers;
     answers += viewAndPicks("start");
     turnCamera(camera, 0.0f, 60.0f); // up toward the horizon: sky, hills and the base from its side
@@ -176,6 +189,70 @@ TEST(FrameReferenceTest, DrawsAndPicksAsTheRendererDidBeforeItWasMadeFaster) {
     std::ostringstream expected;
     expected << std::ifstream(picksFile).rdbuf();
     EXPECT_EQ(answers, expected.str());
+}
+
+struct Change {
+    std::size_t darker = 0;  // no channel brighter, one at least darker
+    std::size_t lighter = 0; // any channel brighter
+};
+
+Change changeFrom(const Pixels& before, const Pixels& after) {
+    Change change;
+    for (std::size_t i = 0; i < std::min(before.size(), after.size()); ++i) {
+        bool brighter = false, darker = false;
+        for (std::size_t c = 0; c < 3; ++c) {
+            brighter = brighter || after[i][c] > before[i][c];
+            darker = darker || after[i][c] < before[i][c];
+        }
+        change.lighter += brighter;
+        change.darker += darker && !brighter;
+    }
+    return change;
+}
+
+// The video page's widgets set as a click leaves them, then the frame in which the game takes them.
+Pixels frameAfter(const std::function<void(OptionsPage&)>& set) {
+    set(menuScreen.videoPage);
+    liveOptions().follow();
+    drawnFrame();
+    drawnFrame();
+    return drawnFrame(); // the backdrop kept by now, as in a still view
+}
+
+TEST_F(FrameTest, TheVideoOptionsChangeTheStillFrameAndTheDefaultsBringItBack) {
+    frameToggles.menuVisible = false;
+    camera = Camera{};
+    liveOptions().applyAtStart(); // the defaults, shown on the pages
+    const Pixels plain = frameAfter([](OptionsPage&) {});
+
+    const Pixels shadowed = frameAfter([](OptionsPage& video) { video.checkboxes[1].checked = true; });
+    const Change shadows = changeFrom(plain, shadowed);
+    EXPECT_GT(shadows.darker, 2000u) << "a shadow under every unit, pile and building in view";
+    EXPECT_EQ(shadows.lighter, 0u) << "a shadow only darkens";
+
+    const Pixels low = frameAfter([](OptionsPage& video) {
+        video.checkboxes[1].checked = false;
+        video.dropDownLists[0].selected = 0; // Texture quality: Low
+    });
+    const Change coarser = changeFrom(plain, low);
+    EXPECT_GT(coarser.darker + coarser.lighter, 100000u)
+        << "the ground's textures from a quarter of their size";
+
+    const Pixels back = frameAfter([](OptionsPage& video) { video.dropDownLists[0].selected = 2; });
+    const Change left = changeFrom(plain, back);
+    EXPECT_EQ(left.darker + left.lighter, 0u) << "the defaults again draw the frame they drew";
+
+    // Up toward the horizon, where the far ground's textures shrink between their mipmap levels.
+    turnCamera(camera, 0.0f, 60.0f);
+    const Pixels far = frameAfter([](OptionsPage&) {});
+    const Pixels trilinear =
+        frameAfter([](OptionsPage& video) { video.dropDownLists[2].selected = 1; }); // Texture Filtering
+    const Change blended = changeFrom(far, trilinear);
+    EXPECT_GT(blended.darker + blended.lighter, 1000u)
+        << "the mipmap levels blended where the ground recedes";
+    const Pixels bilinear = frameAfter([](OptionsPage& video) { video.dropDownLists[2].selected = 0; });
+    const Change again = changeFrom(far, bilinear);
+    EXPECT_EQ(again.darker + again.lighter, 0u);
 }
 
 } // namespace
