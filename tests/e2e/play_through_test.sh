@@ -2,8 +2,8 @@
 # The whole game played by mouse and keys from the start view: the base centre trains two Workers,
 # they gather metal (the read-out rises), the view travels with the wheel and the arrow keys to
 # the Barracks site, the Workers raise the Barracks, the Barracks trains a Marine, and the Marines take the
-# enemy's base centre until the "Victory" banner shows. A screenshot at each step is checked for
-# what it must show.
+# enemy's base centre until the "Victory" banner shows, with the player's name under it. A
+# screenshot at each step is checked for what it must show.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -15,6 +15,8 @@ read -r baseX baseY < <(probe_where 85 75 6)        # player 1's base centre
 read -r doorLeft doorTop < <(probe_where 82 77.6 0) # around where trained units step out
 read -r doorRight doorBottom < <(probe_where 89 81 0)
 read -r pileX pileY < <(probe_where 97 70 1) # the nearest metal pile
+mkdir -p "$XDG_CONFIG_HOME/orvalen"
+printf 'player_name = Ada\n' > "$XDG_CONFIG_HOME/orvalen/options.conf" # shown under the banner at the end
 start_playing --enemy-marines 0 # the enemy's base centre alone stands between the player and the end
 resources=$(region $((W - 226)) 90 $((W - 16)) 160)
 
@@ -85,6 +87,9 @@ screenshot "$shots/12-victory.png"
 band="200x100+0+$((H / 2 - 50))" # the banner's dark band crosses the window's middle
 [ "$(differing "$shots/10-attack.png" "$shots/12-victory.png" "$band")" -gt 10000 ] ||
   fail "no banner over the scene"
+name_band="200x40+0+$((H / 2 + 76))" # the name's own band, below the word
+[ "$(differing "$shots/10-attack.png" "$shots/12-victory.png" "$name_band")" -gt 4000 ] ||
+  fail "no player's name under the banner"
 
 # 6. The game goes on under the banner, and its menu still opens and closes.
 wait_frames 5

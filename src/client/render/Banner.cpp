@@ -5,9 +5,12 @@
 
 #include <GL/glew.h>
 
+int bannerHalfHeight(int size) {
+    return size * 70 / 96;
+}
+
 void drawBanner(const std::string& text, uint8_t red, uint8_t green, uint8_t blue, int middle, int size) {
-    // The band reaches a little beyond the text above and below.
-    const int halfHeight = size * 70 / 96;
+    const int halfHeight = bannerHalfHeight(size);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDisable(GL_TEXTURE_2D);

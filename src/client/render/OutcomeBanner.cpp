@@ -15,6 +15,8 @@ void drawOutcomeBanner(GameOutcome::Result result, const std::optional<std::stri
         drawBanner("Victory", 255, 215, 60, ClientHeight / 2, TextSize);
     else
         drawBanner("Defeat", 230, 50, 40, ClientHeight / 2, TextSize);
+    // The name's band right under the word's, with no seam of the scene between them.
     if (playerName)
-        drawBanner(*playerName, 255, 255, 255, ClientHeight / 2 - TextSize, NameSize);
+        drawBanner(*playerName, 255, 255, 255,
+                   ClientHeight / 2 - bannerHalfHeight(TextSize) - bannerHalfHeight(NameSize), NameSize);
 }
