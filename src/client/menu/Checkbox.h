@@ -13,3 +13,6 @@ struct Checkbox {
 // Draws the box at its place on the page whose lower-left corner is (pageLeft, pageBottom); a
 // click on the box toggles it.
 void drawCheckbox(Checkbox& checkbox, int pageLeft, int pageBottom);
+
+// From the box's left edge to the end of its label.
+int checkboxWidth(const Checkbox& checkbox);

@@ -16,6 +16,12 @@ namespace {
 
 constexpr int RowHeight = 32;
 constexpr int FieldHeight = 31;
+constexpr int NarrowestField = 32; // room for the arrow
+constexpr int LabelSize = 24;
+
+int fieldWidth(const DropDownList& list) {
+    return std::max(list.width, NarrowestField);
+}
 
 bool withinColumn(int left, int width, platform::Point mouse) {
     return left <= mouse.x && mouse.x <= left + width;
@@ -64,15 +70,19 @@ bool insideOpenDropDown(int left, int fieldY, int width, int count, platform::Po
            mouse.y <= fieldY + FieldHeight;
 }
 
+int dropDownWidth(const DropDownList& list) {
+    return std::max(fieldWidth(list), textWidth(menuFont, list.label, LabelSize));
+}
+
 void drawDropDownList(DropDownList& list, int pageLeft, int pageBottom) {
     const int bx = pageLeft + list.x;
     const int by = pageBottom + list.y;
-    const int width = std::max(list.width, 32);
+    const int width = fieldWidth(list);
     const int fieldY = by - 40;
     const platform::Point mouse = menuMouse();
 
     glColor3ub(255, 255, 255);
-    print(menuFont, list.label, bx, by, 24, false);
+    print(menuFont, list.label, bx, by, LabelSize, false);
 
     const bool onArrow = bx + width - 31 <= mouse.x && mouse.x <= bx + width && fieldY <= mouse.y &&
                          mouse.y <= fieldY + FieldHeight;

@@ -21,6 +21,9 @@ struct DropDownList {
     void close();
 };
 
+// From the list's left edge to the end of its field or of its label, whichever is further.
+int dropDownWidth(const DropDownList& list);
+
 // Draws the list at its place on the page whose lower-left corner is (pageLeft, pageBottom) and
 // polls the mouse: the arrow opens it, a click on a row selects that item, and the list closes as
 // soon as the mouse leaves it.

@@ -39,11 +39,11 @@ int contentWidth(const OptionsPage& page) {
     int right = 0;
     const auto reach = [&right](int edge) { right = std::max(right, edge); };
     for (const Checkbox& checkbox : page.checkboxes)
-        reach(checkbox.x + 40 + textWidth(menuFont, checkbox.label, 24));
+        reach(checkbox.x + checkboxWidth(checkbox));
     for (const DropDownList& list : page.dropDownLists)
-        reach(list.x + std::max({list.width, 32, textWidth(menuFont, list.label, 24)}));
+        reach(list.x + dropDownWidth(list));
     for (const Slider& slider : page.sliders)
-        reach(slider.x + std::max(127, textWidth(menuFont, slider.label, 24)));
+        reach(slider.x + sliderWidth(slider));
     for (const Label& label : page.labels)
         reach(label.x + textWidth(menuFont, label.text, 16));
     for (const TextField& field : page.textFields)

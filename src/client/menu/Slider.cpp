@@ -9,6 +9,11 @@
 
 #include <algorithm>
 
+namespace {
+constexpr int TrackWidth = 127;
+constexpr int LabelSize = 24;
+} // namespace
+
 int Slider::value() const {
     return sliderValue(min, max, position);
 }
@@ -19,6 +24,10 @@ int sliderValue(int min, int max, int position) {
 
 int sliderDragOffset(int position, int cursorX, int dragStart) {
     return std::clamp(cursorX - dragStart, -position, Slider::Travel - position);
+}
+
+int sliderWidth(const Slider& slider) {
+    return std::max(TrackWidth, textWidth(menuFont, slider.label, LabelSize));
 }
 
 int settledSliderPosition(int min, int max, int position) {
@@ -36,10 +45,10 @@ void drawSlider(Slider& slider, int pageLeft, int pageBottom) {
     const platform::Point mouse = menuMouse();
 
     glColor3ub(255, 255, 255);
-    print(menuFont, slider.label, bx, by, 24, false);
+    print(menuFont, slider.label, bx, by, LabelSize, false);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     drawTexturedQuad(menuArt.sliderBar, static_cast<float>(bx), static_cast<float>(trackY),
-                     static_cast<float>(bx + 127), static_cast<float>(trackY + 15));
+                     static_cast<float>(bx + TrackWidth), static_cast<float>(trackY + 15));
 
     const bool onKnob =
         knobX <= mouse.x && mouse.x <= knobX + 16 && trackY <= mouse.y && mouse.y <= trackY + 16;

@@ -22,6 +22,9 @@ struct Slider {
 // polls the mouse: the knob is dragged by the cursor's screen x and placed when the button is let go.
 void drawSlider(Slider& slider, int pageLeft, int pageBottom);
 
+// From the slider's left edge to the end of its track or of its label, whichever is further.
+int sliderWidth(const Slider& slider);
+
 // The rules of the knob, for any range.
 int sliderValue(int min, int max, int position); // min + (max - min) * position / Travel
 // How far a drag has moved the knob, kept on the track.
