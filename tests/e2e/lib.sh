@@ -48,10 +48,11 @@ wait_for() {
   done
 }
 
-# The id of the top-level window with exactly this title. xwininfo reads UTF-8 titles too (the
-# message boxes set only those), which xdotool's name search does not.
+# The id of the window with exactly this title, a child of the root or of the frame a window manager
+# put round it. xwininfo reads UTF-8 titles too (the message boxes set only those), which xdotool's
+# name search does not.
 window_named() {
-  xwininfo -root -children 2>/dev/null | grep -F "\"$1\": (" | head -n1 | awk '{print $1}' | grep .
+  xwininfo -root -tree 2>/dev/null | grep -F "\"$1\": (" | head -n1 | awk '{print $1}' | grep .
 }
 
 log_has() { grep -q -- "$2" "$1/log.log" 2>/dev/null; }

@@ -11,8 +11,6 @@ source "$(dirname "$0")/play.sh"
 
 options="$XDG_CONFIG_HOME/orvalen/options.conf"
 mkdir -p "$(dirname "$options")"
-window_size() { eval "$(xdotool getwindowgeometry --shell "$WIN")"; echo "${WIDTH}x${HEIGHT}"; }
-size_is() { [ "$(window_size)" = "$1" ]; }
 
 # 1. The file's resolution is the window's.
 printf 'resolution = 1024x768\nsound_volume = 80\n' > "$options"

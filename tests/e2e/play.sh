@@ -21,6 +21,10 @@ start_playing() {
   scene_bottom=$((H - 192)) # the panel's rows below
 }
 
+# window_size: the game window's size as WIDTHxHEIGHT; size_is SIZE: it is that size now.
+window_size() { eval "$(xdotool getwindowgeometry --shell "$WIN")"; echo "${WIDTH}x${HEIGHT}"; }
+size_is() { [ "$(window_size)" = "$1" ]; }
+
 # probe_where X Z RISE: the window pixel of a point above a grid position in the start view.
 probe_where() { (cd "$GAME" && "$PROBE" where "$@"); }
 # probe_panel METAL OIL FILE: the panel as the game draws it for these resources.
