@@ -66,15 +66,6 @@ void setCameraView() {
     applyView(camera);
 }
 
-// The terrain must be the only thing in the depth buffer when the ground under the cursor is read.
-// Only a frame that picks uses that cell, and reading it makes the renderer finish everything drawn
-// so far, so the other frames leave it out.
-void pickGroundUnderCursor() {
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    const platform::Rect client = platform::clientRect();
-    pickGroundCell(cursor.x, (client.bottom - client.top) - cursor.y);
-}
-
 void drawSky() {
     drawSkybox(camera.eyeX, camera.eyeY, camera.eyeZ, SkyHalfSize);
 }
@@ -102,9 +93,9 @@ void drawGroundMarks(const SelectedObjects& selection) {
 
 // Before the picks: the buttons hidden (a pick or an order hides them), the boxes' visibility
 // tested, and a white clear in the camera's view, so background and terrain read as nothing.
-void preparePickingFrame() {
+void preparePickingFrame(const platform::Point& groundAt) {
     hidePanelButtons();
-    testVisibilityForPicking();
+    testVisibilityForPicking(groundAt.x, groundAt.y);
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     setCameraView();
@@ -195,13 +186,16 @@ void forgetGameView() {
 
 } // namespace
 
-// The depth the objects' boxes met while the frame was drawn: the ground's and its marks'.
-void testVisibilityForPicking() {
+// The depth the objects' boxes met while the frame was drawn: the ground's and its marks'. The
+// terrain is the only thing in the depth buffer when the ground is read. Only a frame that picks
+// uses that cell, and reading it makes the renderer finish everything drawn so far, so the other
+// frames leave it out.
+void testVisibilityForPicking(int groundX, int groundY) {
     glClear(GL_DEPTH_BUFFER_BIT);
     setCameraView();
     glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
     drawTerrain();
-    pickGroundUnderCursor();
+    pickGroundCell(groundX, groundY);
     drawGroundMarks(session().shownSelection());
     glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
     sceneObjects().testVisibility();
@@ -245,9 +239,9 @@ void drawFrame() {
         return;
     }
 
-    bool rightPress = keyPressed(orderButton());
-    if (rightPress && (mouseOrders.pressOnPanelButton() || mouseOrders.orderedOnMinimap()))
-        rightPress = false;
+    bool orderPress = mouseOrders.takeOrderPress();
+    if (orderPress && (mouseOrders.pressOnPanelButton() || mouseOrders.orderedOnMinimap()))
+        orderPress = false;
     const SelectedObjects selection = session().shownSelection();
     drawScene(selection);
     buildingGhost.draw();
@@ -277,9 +271,9 @@ void drawFrame() {
         buildingGhost.arm(TypeBarracks);
     }
 
-    if (!rightPress && !selectionDone)
+    if (!orderPress && !selectionDone)
         return;
-    preparePickingFrame();
+    preparePickingFrame(mouseOrders.pickPoint(selectionDone));
     mouseOrders.pick(selectionDone);
     if (frameToggles.showPickingPass)
         platform::swapBuffers();

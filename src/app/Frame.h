@@ -15,5 +15,6 @@ void drawFrame();
 
 // Sets whether each object the frame drew is visible for picking, as a frame that picks does before
 // its picking pass: its box's occlusion test against the ground's depth, drawn again. Finds the
-// ground cell under the cursor, which a move order goes to, on the way.
-void testVisibilityForPicking();
+// ground cell at the window pixel (y up) where the player clicked, which a move order goes to, on
+// the way.
+void testVisibilityForPicking(int groundX, int groundY);

@@ -1,6 +1,7 @@
 #include "app/MouseOrders.h"
 
 #include "app/Session.h"
+#include "client/KeyPress.h"
 #include "client/models/ScreenPicking.h"
 #include "client/panel/Minimap.h"
 #include "client/panel/PanelButtons.h"
@@ -58,10 +59,14 @@ void orderToGround(bool fighting) {
         orderWalkTo(HoverCell.hoverColumn, HoverCell.hoverRow, fighting);
 }
 
-// The cursor in window pixels, y counted up from the bottom.
+// A point of the screen in window pixels, y counted up from the bottom.
+platform::Point inWindow(const platform::Point& screen) {
+    const platform::Point client = platform::screenToClient(screen);
+    return {client.x, ClientHeight - client.y};
+}
+
 platform::Point cursorInWindow() {
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    return {cursor.x, ClientHeight - cursor.y};
+    return inWindow(platform::cursorPosition());
 }
 
 } // namespace
@@ -87,8 +92,7 @@ void MouseOrders::pick(bool selectionDone) {
         session().give(Command::select(player, objects.placesOf(picked)));
         return;
     }
-    const auto picked =
-        selectInScreenRect(objects, rect.currentX, rect.currentY, rect.currentX, rect.currentY);
+    const auto picked = selectInScreenRect(objects, orderPress.x, orderPress.y, orderPress.x, orderPress.y);
     if (const std::vector<std::size_t> places = objects.placesOf(*picked); !places.empty()) {
         const std::shared_ptr<IWorldObject>& target = picked->front();
         const bool enemy = target->getOwner() != player && target->getOwner() != 0;
@@ -109,11 +113,19 @@ void MouseOrders::followMinimapDrag() {
     }
 }
 
-bool MouseOrders::orderedOnMinimap() {
-    const platform::Point cursor = cursorInWindow();
-    if (!minimap.area().contains(cursor.x, cursor.y) || gameMap().columns <= 0)
+bool MouseOrders::takeOrderPress() {
+    const int button = orderButton();
+    if (!keyPressed(button))
         return false;
-    const GridPosition at = minimap.gridAt(cursor.x, cursor.y);
+    orderPress = inWindow(
+        platform::pressPosition(button, platform::pressCount(button)).value_or(platform::cursorPosition()));
+    return true;
+}
+
+bool MouseOrders::orderedOnMinimap() {
+    if (!minimap.area().contains(orderPress.x, orderPress.y) || gameMap().columns <= 0)
+        return false;
+    const GridPosition at = minimap.gridAt(orderPress.x, orderPress.y);
     const bool fighting = keys.attackMoveArmed();
     keys.disarm();
     orderWalkTo(std::floor(at.x), std::floor(at.z), fighting);
@@ -121,8 +133,13 @@ bool MouseOrders::orderedOnMinimap() {
 }
 
 bool MouseOrders::pressOnPanelButton() const {
-    const platform::Point cursor = cursorInWindow();
-    return orderButton() == KeyLeftButton && shownButtonAt(cursor.x, cursor.y);
+    return orderButton() == KeyLeftButton && shownButtonAt(orderPress.x, orderPress.y);
+}
+
+platform::Point MouseOrders::pickPoint(bool selectionDone) const {
+    if (selectionDone)
+        return {selectionRect.currentX, selectionRect.currentY};
+    return orderPress;
 }
 
 void MouseOrders::drawAttackMoveCursor() const {

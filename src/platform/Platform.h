@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 // Everything the game asks of the operating system, in the game's own (Win32) terms. One
@@ -93,6 +94,12 @@ bool keyHeld(int virtualKey);
 // How many presses of the key or mouse button the pumps have taken, a held key's repeats not
 // counted: a press that follows a quick release is a new count, even if no read saw the key up.
 uint32_t pressCount(int virtualKey);
+// Where the cursor stood (screen coordinates) at a mouse button's press, numbered as `pressCount`
+// numbers it, and at that press's release: a click made on the move counts where it was made, not
+// where the cursor has gone by the time a frame reads the button. None for a press the window did
+// not see (made over another window) or a release still to come.
+std::optional<Point> pressPosition(int button, uint32_t press);
+std::optional<Point> releasePosition(int button, uint32_t press);
 Point cursorPosition(); // screen coordinates
 Point screenToClient(Point screen);
 void setCursorPosition(Point screen);

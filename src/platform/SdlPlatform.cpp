@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <deque>
+#include <optional>
 
 namespace platform {
 
@@ -34,6 +35,14 @@ std::function<void(const std::string&, const std::string&, MessageBoxIcon)> mess
 bool pressedInLastPump[256] = {};
 uint32_t pressTotals[256] = {};
 bool pressesRead = false;
+// The cursor at the last press of each mouse button, by its count, and at that press's release.
+struct ButtonPositions {
+    uint32_t press = 0;
+    std::optional<Point> pressedAt;
+    std::optional<Point> releasedAt;
+};
+ButtonPositions leftButton;
+ButtonPositions rightButton;
 volatile std::sig_atomic_t closeOnTermination = 0;
 volatile std::sig_atomic_t terminationRequested = 0;
 
@@ -219,19 +228,58 @@ Message translate(const SDL_Event& event) {
     }
 }
 
+ButtonPositions* positionsOf(int button) {
+    switch (button) {
+    case KeyLeftButton:
+        return &leftButton;
+    case KeyRightButton:
+        return &rightButton;
+    }
+    return nullptr;
+}
+
+int virtualKeyOfButton(Uint8 button) {
+    switch (button) {
+    case SDL_BUTTON_LEFT:
+        return KeyLeftButton;
+    case SDL_BUTTON_RIGHT:
+        return KeyRightButton;
+    }
+    return 0;
+}
+
+// A mouse button event's place, in screen coordinates like the cursor's.
+void noteButtonPosition(const SDL_MouseButtonEvent& event) {
+    const int button = virtualKeyOfButton(event.button);
+    ButtonPositions* positions = positionsOf(button);
+    if (positions == nullptr)
+        return;
+    Point at{event.x, event.y};
+    if (window) {
+        int windowX = 0, windowY = 0;
+        SDL_GetWindowPosition(window, &windowX, &windowY);
+        at.x += windowX;
+        at.y += windowY;
+    }
+    if (event.type == SDL_MOUSEBUTTONDOWN)
+        *positions = {pressTotals[button], at, std::nullopt};
+    else
+        positions->releasedAt = at;
+}
+
 // Called by SDL for every event as the pump takes it from the system, before the queue.
 int notePress(void* /*unused*/, SDL_Event* event) {
     int virtualKey = 0;
     if (event->type == SDL_KEYDOWN && !event->key.repeat)
         virtualKey = virtualKeyOf(event->key.keysym.sym);
-    else if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_LEFT)
-        virtualKey = KeyLeftButton;
-    else if (event->type == SDL_MOUSEBUTTONDOWN && event->button.button == SDL_BUTTON_RIGHT)
-        virtualKey = KeyRightButton;
+    else if (event->type == SDL_MOUSEBUTTONDOWN)
+        virtualKey = virtualKeyOfButton(event->button.button);
     if (virtualKey > 0 && virtualKey < 256) {
         pressedInLastPump[virtualKey] = true;
         ++pressTotals[virtualKey];
     }
+    if (event->type == SDL_MOUSEBUTTONDOWN || event->type == SDL_MOUSEBUTTONUP)
+        noteButtonPosition(event->button);
     // Ctrl+1 typed quickly is released before the game reads it: the key remembers its Ctrl.
     if (event->type == SDL_KEYDOWN && (event->key.keysym.mod & KMOD_CTRL) != 0)
         pressedInLastPump[KeyControl] = true;
@@ -479,6 +527,16 @@ bool keyHeld(int virtualKey) {
 
 uint32_t pressCount(int virtualKey) {
     return virtualKey > 0 && virtualKey < 256 ? pressTotals[virtualKey] : 0;
+}
+
+std::optional<Point> pressPosition(int button, uint32_t press) {
+    const ButtonPositions* positions = positionsOf(button);
+    return positions && positions->press == press ? positions->pressedAt : std::nullopt;
+}
+
+std::optional<Point> releasePosition(int button, uint32_t press) {
+    const ButtonPositions* positions = positionsOf(button);
+    return positions && positions->press == press ? positions->releasedAt : std::nullopt;
 }
 
 Point cursorPosition() {

@@ -129,7 +129,7 @@ std::string viewAndPicks(const std::string& name) {
     for (int frame = 0; frame < 3; ++frame)
         drawnFrame();
     expectPicture(name, drawnFrame(), "-copied");
-    testVisibilityForPicking();
+    testVisibilityForPicking(ClientWidth / 2, ClientHeight / 2);
     return name + ": " + picks() + "\n";
 }
 

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The controls an RTS player reaches for, by real X input: an instant click selects; a group kept
 # with Ctrl+1 comes back with 1; a click on the minimap moves the view there; I finds an idle
-# Worker; the player cannot order an enemy Marine, which can still be picked to look at; and M,
-# A with a click, and S select, attack-move and stop the player's Marines.
+# Worker; a click made on the move counts where it was pressed and released; the player cannot
+# order an enemy Marine, which can still be picked to look at; and M, A with a click, and S select,
+# attack-move and stop the player's Marines.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/play.sh"
 
@@ -47,7 +48,43 @@ awk -v x="$(camera_pose | cut -d' ' -f4)" 'BEGIN { exit !(x < -100) }' ||
 press_key Home
 wait_frames 5
 
-# 5. The enemy's Marines have come to rest once their walks are done (at most 48 s of game time).
+# 5. A press counts where it was made, though the cursor has moved on before a frame reads the
+# button: a right click on open ground, the cursor flung away before the release, orders the walk a
+# still click there orders; a drag round the base centre, pressed and released on the move, selects
+# it, not what lies where the cursor went; and a click on its Worker button, the cursor flung away
+# at once, trains a Worker.
+last_recorded() { cat "$GAME"/replays/*.replay | grep -- "$1" | tail -n1 | cut -d' ' -f3-; }
+moves=$(recorded_count '^[0-9]* 1 move ')
+right_click "$groundX" "$groundY"
+wait_for "the still click's walk" 30 recorded_more '^[0-9]* 1 move ' "$moves"
+still_walk=$(last_recorded '^[0-9]* 1 move ')
+xdotool mousemove --window "$WIN" "$groundX" "$groundY" mousedown 3 \
+  mousemove --window "$WIN" $((W / 8)) $((H / 8)) mouseup 3
+wait_for "the flung click's walk" 30 recorded_more '^[0-9]* 1 move ' $((moves + 1))
+[ "$(last_recorded '^[0-9]* 1 move ')" = "$still_walk" ] ||
+  fail "the flung right click ordered '$(last_recorded '^[0-9]* 1 move ')', not '$still_walk'"
+selections=$(recorded_count '^[0-9]* 1 select ')
+instant_click "$baseX" "$baseY"
+wait_for "the base centre's selection" 30 recorded_more '^[0-9]* 1 select ' "$selections"
+base_place=$(last_recorded '^[0-9]* 1 select ' | cut -d' ' -f2)
+instant_click "$groundX" "$groundY"
+read -r fromX fromY < <(probe_where 81 71 0)
+read -r toX toY < <(probe_where 89 79 0)
+# Where the cursor is when the frames read the press and the release lies past the drag's far
+# corner, so a drag read there would leave the base centre out.
+xdotool mousemove --window "$WIN" "$fromX" "$fromY" mousedown 1 mousemove --window "$WIN" $((toX + 150)) $((toY + 100))
+wait_frames 3
+xdotool mousemove --window "$WIN" "$toX" "$toY" mouseup 1 mousemove --window "$WIN" $((toX + 250)) $((toY + 60))
+wait_for "the flung drag's selection" 30 recorded_more '^[0-9]* 1 select ' $((selections + 2))
+last_recorded '^[0-9]* 1 select ' | tr ' ' '\n' | grep -qx "$base_place" ||
+  fail "the flung drag selected '$(last_recorded '^[0-9]* 1 select ')', without the base centre ($base_place)"
+trainings=$(recorded_count '^[0-9]* 1 train ')
+xdotool mousemove --window "$WIN" 34 "$(up_y 114)" mousedown 1 mouseup 1 mousemove --window "$WIN" $((W / 2)) $((H / 2))
+wait_for "the flung click's Worker" 30 recorded_more '^[0-9]* 1 train ' "$trainings"
+press_key Home
+wait_frames 5
+
+# 6. The enemy's Marines have come to rest once their walks are done (at most 48 s of game time).
 # Where they stand comes from the recorded seed, played headless; one standing alone is picked,
 # and ordered away: it shows in the panel, and stays where it stands.
 wait_for "the enemy's walks to end" 120 game_time_reaches 50000
@@ -97,7 +134,7 @@ around="120x120+$((atX > 60 ? atX - 60 : 0))+$((atY > 60 ? atY - 60 : 0))"
 [ "$(differing "$SCRATCH/enemy.png" "$SCRATCH/ordered.png" "$around")" -lt 400 ] ||
   fail "the enemy Marine obeyed the player's order"
 
-# 6. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
+# 7. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
 # stops them: each is a command in the recording.
 selections=$(recorded_count '^[0-9]* 1 select ')
 press_key Home

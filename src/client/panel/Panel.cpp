@@ -1,10 +1,10 @@
 #include "client/panel/Panel.h"
 
+#include "client/MouseButton.h"
 #include "client/render/Fonts.h"
 #include "client/sound/GameSounds.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
-#include "platform/Platform.h"
 #include "sim/economy/Prices.h"
 #include "sim/players/PlayerManager.h"
 #include "sim/players/PlayerSelector.h"
@@ -193,15 +193,9 @@ const Texture& thumbnailOf(WorldObjectType type, int32_t owner) {
 }
 
 PanelMouse readPanelMouse() {
-    static bool leftWasDown = false;
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    PanelMouse mouse;
-    mouse.x = cursor.x;
-    mouse.y = ClientHeight - cursor.y;
-    mouse.leftDown = platform::keyHeld(KeyLeftButton);
-    mouse.leftWasDown = leftWasDown;
-    leftWasDown = mouse.leftDown;
-    return mouse;
+    static MouseButton left;
+    const MouseButton::Reading reading = left.read(KeyLeftButton);
+    return {reading.at.x, ClientHeight - reading.at.y, reading.down, reading.wasDown};
 }
 
 void drawPanel(const PanelMouse& mouse) {

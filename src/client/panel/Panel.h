@@ -19,8 +19,8 @@ void loadPanel();
 // The object type's thumbnail in its owner's colour; an empty texture for a type outside 0 to 10.
 const Texture& thumbnailOf(WorldObjectType type, int32_t owner);
 
-// The cursor in window pixels and the left button, read once a frame (it remembers the last frame's
-// button).
+// The mouse in window pixels and the left button, read once a frame (it remembers the last frame's
+// button): on the frames that read a press or a release, where it was made.
 PanelMouse readPanelMouse();
 
 // The artwork, the command buttons with their press and click rules and the description of the

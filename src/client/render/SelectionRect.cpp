@@ -2,7 +2,6 @@
 
 #include "core/Input.h"
 #include "core/VirtualKey.h"
-#include "platform/Platform.h"
 
 #include <GL/glew.h>
 
@@ -27,12 +26,11 @@ void drawRectangle(const SelectionRect& rect) {
 
 bool updateSelectionRect(const WindowArea& keepOut) {
     SelectionRect& rect = selectionRect;
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    rect.currentX = cursor.x;
-    rect.currentY = ClientHeight - cursor.y;
-    const bool buttonDown = platform::keyHeld(selectButton());
-    const bool pressed = buttonDown && !rect.buttonWasDown;
-    rect.buttonWasDown = buttonDown;
+    const MouseButton::Reading mouse = rect.button.read(selectButton());
+    const bool buttonDown = mouse.down;
+    const bool pressed = mouse.down && !mouse.wasDown;
+    rect.currentX = mouse.at.x;
+    rect.currentY = ClientHeight - mouse.at.y;
 
     if (rect.dragging) {
         // A drag taken down over the panel reaches only to the panel's top: the scene ends there.

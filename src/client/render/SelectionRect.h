@@ -1,15 +1,17 @@
 #pragma once
 
+#include "client/MouseButton.h"
+
 #include <cstdint>
 
 // The left-button drag, in window pixels with y counted up from the bottom of the client area.
 struct SelectionRect {
     bool dragging = false;
-    int32_t currentX = 0; // the cursor as read this frame
+    int32_t currentX = 0; // the cursor as read this frame; once a drag has ended, where it ended
     int32_t currentY = 0;
     int32_t anchorX = 0; // where the drag began
     int32_t anchorY = 0;
-    bool buttonWasDown = false; // the left button in the frame before
+    MouseButton button; // the select button
 };
 
 extern SelectionRect selectionRect;
@@ -27,6 +29,7 @@ struct WindowArea {
 // In 2-D mode: reads the cursor, follows the left button and draws the drag in progress. A drag
 // starts only where the left button goes down above the panel and outside `keepOut` (the minimap's
 // square), so a press there that moves into the scene starts none. It ends where the button is
-// released; over the panel, at the panel's top. True in the frame in which a drag ends, which
-// draws no rectangle any more; a plain click is a drag of one point.
+// released; over the panel, at the panel's top. Both ends are where the button went down and came
+// up, even when the cursor has moved on before the frame reads it. True in the frame in which a
+// drag ends, which draws no rectangle any more; a plain click is a drag of one point.
 bool updateSelectionRect(const WindowArea& keepOut = {});

@@ -69,4 +69,54 @@ TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) 
     EXPECT_TRUE(selectionRect.dragging) << "the next press starts a drag";
 }
 
+// The frame reads the button after the cursor has moved on: the drag still runs from where the
+// button went down to where it came up, as the platform saw them. A press the window did not see
+// (its count has no position) starts at the cursor.
+TEST_F(SelectionRectTest, ADragMadeOnTheMoveRunsFromThePressToTheRelease) {
+    const auto seen = [](int x, int y) { return platform::Point{x, ClientHeight - y}; };
+    fakeplatform::pressCounts[KeyLeftButton] = 1;
+    fakeplatform::pressedAt[KeyLeftButton] = {1, seen(100, 400)};
+    EXPECT_FALSE(frame(160, 360, true));
+    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(100, 400));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(100, 400));
+    EXPECT_FALSE(frame(250, 300, true));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(250, 300))
+        << "held: the drag follows the cursor";
+    fakeplatform::releasedAt[KeyLeftButton] = {1, seen(300, 250)};
+    EXPECT_TRUE(frame(600, 100, false));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(300, 250));
+
+    // A click pressed and released within one frame, the cursor gone before either is read.
+    fakeplatform::pressCounts[KeyLeftButton] = 2;
+    fakeplatform::pressedAt[KeyLeftButton] = {2, seen(500, 450)};
+    fakeplatform::releasedAt[KeyLeftButton] = {2, seen(500, 450)};
+    EXPECT_FALSE(frame(700, 500, true));
+    EXPECT_TRUE(frame(700, 500, false));
+    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(500, 450));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(500, 450));
+
+    // The third press came from over another window: the positions kept are the second's.
+    fakeplatform::pressCounts[KeyLeftButton] = 3;
+    EXPECT_FALSE(frame(200, 350, true));
+    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(200, 350));
+    EXPECT_TRUE(frame(220, 330, false));
+    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(220, 330));
+}
+
+// Over the panel or the minimap is decided where the press was made, not where the cursor is read.
+TEST_F(SelectionRectTest, WhereADragMayStartIsTheQuestionOfThePressPoint) {
+    fakeplatform::pressCounts[KeyLeftButton] = 1;
+    fakeplatform::pressedAt[KeyLeftButton] = {1, {100, ClientHeight - 50}};
+    EXPECT_FALSE(frame(300, 400, true));
+    EXPECT_FALSE(selectionRect.dragging) << "pressed over the panel";
+    frame(300, 400, false);
+    const WindowArea minimap{0, 450, 150, 600};
+    fakeplatform::pressCounts[KeyLeftButton] = 2;
+    fakeplatform::pressedAt[KeyLeftButton] = {2, {300, ClientHeight - 400}};
+    fakeplatform::cursor = {50, ClientHeight - 500};
+    fakeplatform::heldKeys = {KeyLeftButton};
+    updateSelectionRect(minimap);
+    EXPECT_TRUE(selectionRect.dragging) << "pressed in the scene, read over the minimap";
+}
+
 } // namespace
