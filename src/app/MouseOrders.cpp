@@ -65,10 +65,6 @@ platform::Point inWindow(const platform::Point& screen) {
     return {client.x, ClientHeight - client.y};
 }
 
-platform::Point cursorInWindow() {
-    return inWindow(platform::cursorPosition());
-}
-
 } // namespace
 
 void MouseOrders::pick(bool selectionDone) {
@@ -104,9 +100,9 @@ void MouseOrders::pick(bool selectionDone) {
 }
 
 void MouseOrders::followMinimapDrag() {
-    const platform::Point cursor = cursorInWindow();
+    const MouseButton::Reading mouse = minimapButton.read(selectButton());
     if (const std::optional<GridPosition> at =
-            minimap.drag(cursor.x, cursor.y, platform::keyHeld(selectButton()))) {
+            minimap.drag(mouse.at.x, ClientHeight - mouse.at.y, mouse.down)) {
         const WorldPoint ground = groundPoint(at->z, at->x);
         centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
                      mapGroundArea());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/KeyOrders.h"
+#include "client/MouseButton.h"
 #include "platform/Platform.h"
 
 #include <cstdint>
@@ -38,6 +39,7 @@ private:
     bool isDoubleClick();
 
     KeyOrders& keys;
+    MouseButton minimapButton;  // the select button, for the minimap's drag
     platform::Point orderPress; // window pixels, y up
     uint32_t lastClickTick = 0;
     int32_t lastClickX = -100;

@@ -51,8 +51,8 @@ wait_frames 5
 # 5. A press counts where it was made, though the cursor has moved on before a frame reads the
 # button: a right click on open ground, the cursor flung away before the release, orders the walk a
 # still click there orders; a drag round the base centre, pressed and released on the move, selects
-# it, not what lies where the cursor went; and a click on its Worker button, the cursor flung away
-# at once, trains a Worker.
+# it, not what lies where the cursor went; a click on its Worker button, the cursor flung away at
+# once, trains a Worker; and one so made on the minimap takes the view there.
 last_recorded() { cat "$GAME"/replays/*.replay | grep -- "$1" | tail -n1 | cut -d' ' -f3-; }
 moves=$(recorded_count '^[0-9]* 1 move ')
 right_click "$groundX" "$groundY"
@@ -81,6 +81,10 @@ last_recorded '^[0-9]* 1 select ' | tr ' ' '\n' | grep -qx "$base_place" ||
 trainings=$(recorded_count '^[0-9]* 1 train ')
 xdotool mousemove --window "$WIN" 34 "$(up_y 114)" mousedown 1 mouseup 1 mousemove --window "$WIN" $((W / 2)) $((H / 2))
 wait_for "the flung click's Worker" 30 recorded_more '^[0-9]* 1 train ' "$trainings"
+camera_after xdotool mousemove --window "$WIN" $((8 + size * 150 / 200)) $((8 + size * 152 / 200)) \
+  mousedown 1 mouseup 1 mousemove --window "$WIN" $((W / 2)) $((H / 2))
+awk -v x="$(camera_pose | cut -d' ' -f4)" -v z="$(camera_pose | cut -d' ' -f6)" \
+  'BEGIN { exit !(x > 100 && z > 100) }' || fail "the flung click on the minimap did not move the view there: $(camera_pose)"
 press_key Home
 wait_frames 5
 
