@@ -6,7 +6,7 @@
 #include "client/models/ModelRegistry.h"
 #include "client/render/Camera.h"
 #include "client/render/SelectionCircles.h"
-#include "client/terrain/CursorGround.h"
+#include "client/terrain/GridUnder.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 #include "sim/economy/BuildingPlacement.h"
@@ -63,15 +63,15 @@ bool BuildingGhost::takeCancel() {
     return true;
 }
 
-std::optional<GridPosition> BuildingGhost::spot() const {
-    const std::optional<GridPosition> under = groundUnderCursor(camera);
+std::optional<GridPosition> BuildingGhost::spot(const platform::Point& at) {
+    const std::optional<GridPosition> under = gridUnder(camera, at);
     if (!under)
         return std::nullopt;
     return GridPosition{std::floor(under->x), std::floor(under->z)};
 }
 
 void BuildingGhost::draw() {
-    const std::optional<GridPosition> at = spot();
+    const std::optional<GridPosition> at = spot(platform::screenToClient(platform::cursorPosition()));
     if (!armed() || !at)
         return;
     const bool free = !placementRefusal(*type, at->x, at->z);
@@ -91,8 +91,8 @@ void BuildingGhost::draw() {
     glDisable(GL_BLEND);
 }
 
-void BuildingGhost::place() {
-    const std::optional<GridPosition> at = spot();
+void BuildingGhost::place(const platform::Point& pressedAt) {
+    const std::optional<GridPosition> at = spot(pressedAt);
     if (!armed() || !at)
         return;
     session().give(Command::place(Session::Player, *type, at->x, at->z));

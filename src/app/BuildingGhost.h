@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/Platform.h"
 #include "sim/objects/GridPosition.h"
 #include "sim/objects/ModelInstance.h"
 #include "sim/objects/WorldObjectType.h"
@@ -22,12 +23,13 @@ public:
     bool takeCancel();
     // In the 3-D scene, after the objects.
     void draw();
-    // A left press in the game view: the order to build where the ghost stands.
-    void place();
+    // A left press in the game view: the order to build on the cell where the press was made
+    // (client coordinates, y down), where the ghost stood then.
+    void place(const platform::Point& pressedAt);
 
 private:
-    // Where the building would stand: the whole cell under the cursor.
-    std::optional<GridPosition> spot() const;
+    // Where the building would stand for a point of the window: the whole cell under it.
+    static std::optional<GridPosition> spot(const platform::Point& at);
 
     std::optional<WorldObjectType> type;
     std::unique_ptr<ModelInstance> model;

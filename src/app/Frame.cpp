@@ -251,7 +251,7 @@ void drawFrame() {
         // The press that would start a drag places the building instead.
         selectionRect.dragging = false;
         selectionDone = false;
-        buildingGhost.place();
+        buildingGhost.place({selectionRect.anchorX, ClientHeight - selectionRect.anchorY});
     }
     minimap.draw(ObjectManager::getInstance()->getObjects(), camera, currentTick());
     mouseOrders.drawAttackMoveCursor();

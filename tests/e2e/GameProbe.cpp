@@ -6,7 +6,8 @@
 //                                       units above grid position (X, Z) in the start view, in the
 //                                       start view turned by mouse-look by YAW and PITCH degrees, or
 //                                       in the view from eye (EX, EY, EZ) onto center (CX, CY, CZ)
-//                                       (the game logs its view as "CAMERA eye (..) center (..)")
+//                                       (the game logs its view as "CAMERA eye (..) center (..)"),
+//                                       on Motac or the map PROBE_MAP names
 //   orvalen-e2e-probe panel METAL OIL FILE
 //                                       the panel with player 1 holding METAL and OIL, as a PPM;
 //                                       magenta where the scene behind the panel shows
@@ -22,6 +23,7 @@
 
 #include <GL/glew.h>
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -29,7 +31,8 @@
 namespace {
 
 int whereOnScreen(double x, double z, double rise, const Camera& view) {
-    const std::optional<MapFile> map = loadMap("data\\maps\\motac.ktqw");
+    const char* named = std::getenv("PROBE_MAP");
+    const std::optional<MapFile> map = loadMap(named ? named : "data\\maps\\motac.ktqw");
     if (!map)
         return 1;
     const World world(map->world);

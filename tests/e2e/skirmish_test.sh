@@ -74,7 +74,7 @@ move_to "${neutral[@]}"
 screenshot "$SCRATCH/first-view.png"
 
 # --- a Worker places a Barracks with the ghost --------------------------------------------------
-press_key i
+camera_after press_key i
 wait_frames 10
 screenshot "$SCRATCH/worker.png"
 click_button
@@ -85,9 +85,15 @@ wait_frames 5
 screenshot "$SCRATCH/ghost.png"
 [ "$(differing "$SCRATCH/worker.png" "$SCRATCH/ghost.png" "$(region $((site[0] - 60)) $((H - site[1] - 60)) \
   $((site[0] + 60)) $((H - site[1] + 60)))")" -gt 300 ] || fail "no ghost of the Barracks under the cursor"
-click "${site[@]}"
+# The click is made on the move: the cursor is flung to other ground before the frame reads it,
+# and the site still goes where the click was made.
+xdotool mousemove --window "$WIN" "${site[@]}" mousedown 1 mouseup 1 \
+  mousemove --window "$WIN" $((W / 2 - 300)) $((scene_bottom / 2 - 150))
 placed() { grep -q '^[0-9]* 1 place 2 ' "$recording"; }
 wait_for "the player's place command in the recording" 60 placed
+read -r placedX placedY < <(PROBE_MAP='data\maps\twin-passes.ktqw' probe_where_now $(grep '^[0-9]* 1 place 2 ' "$recording" | cut -d' ' -f5-6) 0)
+[ $(((placedX - site[0]) ** 2 + (placedY - site[1]) ** 2)) -lt $((60 * 60)) ] ||
+  fail "the site went to ($placedX, $placedY) on the screen, not where the click was made (${site[*]})"
 
 # --- a box round the base centre and the Workers in front of it takes the Workers alone ---------
 drag $((W / 2 - 100)) $((scene_bottom / 2 - 140)) $((W / 2 + 100)) $((scene_bottom / 2 + 250))

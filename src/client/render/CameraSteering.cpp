@@ -39,7 +39,8 @@ PanDirections wantedPan() {
 // The ground point under the cursor, on the plane of the point looked at; the point looked at when
 // the cursor is off the window or over the sky.
 Vec3 zoomAnchor(const Camera& camera) {
-    return cursorRayAt(camera, camera.centerY).value_or(camera.center());
+    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
+    return windowRayAt(camera, cursor, camera.centerY).value_or(camera.center());
 }
 
 void logPose(const Camera& camera) {
@@ -49,12 +50,11 @@ void logPose(const Camera& camera) {
 
 } // namespace
 
-std::optional<Vec3> cursorRayAt(const Camera& camera, float height) {
+std::optional<Vec3> windowRayAt(const Camera& camera, const platform::Point& at, float height) {
     if (ClientWidth <= 0 || ClientHeight <= 0)
         return std::nullopt;
-    const platform::Point cursor = platform::screenToClient(platform::cursorPosition());
-    const float x = 2.0f * (static_cast<float>(cursor.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
-    const float y = 1.0f - 2.0f * (static_cast<float>(cursor.y) + 0.5f) / static_cast<float>(ClientHeight);
+    const float x = 2.0f * (static_cast<float>(at.x) + 0.5f) / static_cast<float>(ClientWidth) - 1.0f;
+    const float y = 1.0f - 2.0f * (static_cast<float>(at.y) + 0.5f) / static_cast<float>(ClientHeight);
     if (x < -1.0f || x > 1.0f || y < -1.0f || y > 1.0f)
         return std::nullopt;
     return groundUnder(camera, gameViewShape(), x, y, height);

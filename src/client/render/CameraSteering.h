@@ -2,6 +2,7 @@
 
 #include "client/render/Camera.h"
 #include "client/render/CameraMoves.h"
+#include "platform/Platform.h"
 
 // The ordinary camera's input, one call per frame while free flight is off: the arrow keys and
 // the cursor resting at the window's edge pan, the wheel zooms toward the point under the cursor
@@ -28,9 +29,9 @@ private:
 // The game view's shape in the window as it is now: its aspect and the panel along its bottom.
 ViewShape gameViewShape();
 
-// Where the ray through the cursor meets the ground plane at `height`; none when the cursor is off
-// the window or the ray does not come down to the plane.
-std::optional<Vec3> cursorRayAt(const Camera& camera, float height);
+// Where the ray through a point of the window (client coordinates, y down) meets the ground plane at
+// `height`; none when the point is off the window or the ray does not come down to the plane.
+std::optional<Vec3> windowRayAt(const Camera& camera, const platform::Point& at, float height);
 
 // The width of the ground the view shows across its middle, in world units.
 float viewWidth(const Camera& camera, const ViewShape& shape);

@@ -1,4 +1,4 @@
-#include "client/terrain/CursorGround.h"
+#include "client/terrain/GridUnder.h"
 
 #include "client/render/CameraSteering.h"
 #include "sim/game/GameMap.h"
@@ -14,20 +14,20 @@ GridPosition gridOf(const World& map, const Vec3& point) {
 
 } // namespace
 
-std::optional<GridPosition> groundUnderCursor(const Camera& camera) {
+std::optional<GridPosition> gridUnder(const Camera& camera, const platform::Point& at) {
     const World& map = gameMap();
     if (map.columns <= 0)
         return std::nullopt;
     float level = camera.centerY;
-    std::optional<GridPosition> at;
+    std::optional<GridPosition> grid;
     for (int step = 0; step < Refinements; ++step) {
-        const std::optional<Vec3> ground = cursorRayAt(camera, level);
+        const std::optional<Vec3> ground = windowRayAt(camera, at, level);
         if (!ground)
             return std::nullopt;
-        at = gridOf(map, *ground);
-        level = static_cast<float>(groundPoint(at->z, at->x).y);
+        grid = gridOf(map, *ground);
+        level = static_cast<float>(groundPoint(grid->z, grid->x).y);
     }
-    if (at->x < 0.0 || at->z < 0.0 || at->x >= map.columns || at->z >= map.rows)
+    if (grid->x < 0.0 || grid->z < 0.0 || grid->x >= map.columns || grid->z >= map.rows)
         return std::nullopt;
-    return at;
+    return grid;
 }
