@@ -54,15 +54,17 @@ wait_frames 5
 # it, not what lies where the cursor went; a click on its Worker button, the cursor flung away at
 # once, trains a Worker; and one so made on the minimap takes the view there.
 last_recorded() { cat "$GAME"/replays/*.replay | grep -- "$1" | tail -n1 | cut -d' ' -f3-; }
+# Nothing is selected, so that no unit walks to the ground clicked; the flung click comes first.
+instant_click "$groundX" "$groundY"
 moves=$(recorded_count '^[0-9]* 1 move ')
-right_click "$groundX" "$groundY"
-wait_for "the still click's walk" 30 recorded_more '^[0-9]* 1 move ' "$moves"
-still_walk=$(last_recorded '^[0-9]* 1 move ')
 xdotool mousemove --window "$WIN" "$groundX" "$groundY" mousedown 3 \
   mousemove --window "$WIN" $((W / 8)) $((H / 8)) mouseup 3
-wait_for "the flung click's walk" 30 recorded_more '^[0-9]* 1 move ' $((moves + 1))
-[ "$(last_recorded '^[0-9]* 1 move ')" = "$still_walk" ] ||
-  fail "the flung right click ordered '$(last_recorded '^[0-9]* 1 move ')', not '$still_walk'"
+wait_for "the flung click's walk" 30 recorded_more '^[0-9]* 1 move ' "$moves"
+flung_walk=$(last_recorded '^[0-9]* 1 move ')
+right_click "$groundX" "$groundY"
+wait_for "the still click's walk" 30 recorded_more '^[0-9]* 1 move ' $((moves + 1))
+[ "$(last_recorded '^[0-9]* 1 move ')" = "$flung_walk" ] ||
+  fail "the flung right click ordered '$flung_walk', the still one '$(last_recorded '^[0-9]* 1 move ')'"
 selections=$(recorded_count '^[0-9]* 1 select ')
 instant_click "$baseX" "$baseY"
 wait_for "the base centre's selection" 30 recorded_more '^[0-9]* 1 select ' "$selections"
