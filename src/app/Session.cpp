@@ -12,6 +12,8 @@
 #include "sim/objects/TownCenter.h"
 #include "sim/players/PlayerManager.h"
 
+#include <optional>
+
 namespace {
 
 std::unique_ptr<Session>& currentSession() {
@@ -23,16 +25,32 @@ void showMessage(const std::string& text, Player::MessageType /*kind*/) {
     screenMessages.add(text, gameClock().now());
 }
 
-// A skirmish starts with the view over the player's base, wherever the map has put it.
+// A skirmish starts with the view over the player's base and the Workers in front of it, wherever
+// the map has put them: midway between the base centre and the Workers' middle, so that the base
+// and every Worker stand above the panel's strip, where a click picks them.
 void lookAtOwnBase() {
-    for (const auto& object : ObjectManager::getInstance()->getObjects())
-        if (object->getOwner() == Session::Player && dynamic_cast<const TownCenter*>(object.get())) {
-            const GridPosition at = object->getPosition();
-            const WorldPoint ground = groundPoint(at.z, at.x);
-            centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
-                         mapGroundArea());
-            return;
+    std::optional<GridPosition> base;
+    GridPosition workers{0.0, 0.0};
+    int workerCount = 0;
+    for (const auto& object : ObjectManager::getInstance()->getObjects()) {
+        if (object->getOwner() != Session::Player)
+            continue;
+        const GridPosition at = object->getPosition();
+        if (!base && dynamic_cast<const TownCenter*>(object.get())) {
+            base = at;
+        } else if (object->getType() == TypeWorker) {
+            workers = {workers.x + at.x, workers.z + at.z};
+            ++workerCount;
         }
+    }
+    if (!base)
+        return;
+    GridPosition look = *base;
+    if (workerCount > 0)
+        look = {(base->x + workers.x / workerCount) / 2.0, (base->z + workers.z / workerCount) / 2.0};
+    const WorldPoint ground = groundPoint(look.z, look.x);
+    centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
+                 mapGroundArea());
 }
 
 } // namespace
