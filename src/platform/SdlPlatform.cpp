@@ -515,7 +515,14 @@ bool keyHeld(int virtualKey) {
         // As for the cursor: the window's own button events are the sure source over the window.
         const Uint32 buttons = mouseOverWindow() ? SDL_GetMouseState(nullptr, nullptr)
                                                  : SDL_GetGlobalMouseState(nullptr, nullptr);
-        return (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
+        const bool held =
+            (buttons & (virtualKey == KeyLeftButton ? SDL_BUTTON_LMASK : SDL_BUTTON_RMASK)) != 0;
+        // Held, though the last press the window saw has come up: this one was made over another
+        // window, and no place the window saw belongs to it.
+        ButtonPositions* positions = positionsOf(virtualKey);
+        if (held && positions->releasedAt)
+            *positions = {};
+        return held;
     }
     if (virtualKey == KeyControl)
         return (SDL_GetModState() & KMOD_CTRL) != 0;
