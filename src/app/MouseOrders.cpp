@@ -59,12 +59,6 @@ void orderToGround(bool fighting) {
         orderWalkTo(HoverCell.hoverColumn, HoverCell.hoverRow, fighting);
 }
 
-// A point of the screen in window pixels, y counted up from the bottom.
-platform::Point inWindow(const platform::Point& screen) {
-    const platform::Point client = platform::screenToClient(screen);
-    return {client.x, ClientHeight - client.y};
-}
-
 } // namespace
 
 void MouseOrders::pick(bool selectionDone) {
@@ -101,8 +95,7 @@ void MouseOrders::pick(bool selectionDone) {
 
 void MouseOrders::followMinimapDrag() {
     const MouseButton::Reading mouse = minimapButton.read(selectButton());
-    if (const std::optional<GridPosition> at =
-            minimap.drag(mouse.at.x, ClientHeight - mouse.at.y, mouse.down)) {
+    if (const std::optional<GridPosition> at = minimap.drag(mouse.at.x, mouse.at.y, mouse.down)) {
         const WorldPoint ground = groundPoint(at->z, at->x);
         centreCamera(camera, static_cast<float>(ground.x), static_cast<float>(ground.z), gameViewShape(),
                      mapGroundArea());

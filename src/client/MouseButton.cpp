@@ -1,5 +1,7 @@
 #include "client/MouseButton.h"
 
+#include "core/Input.h"
+
 #include <optional>
 
 MouseButton::Reading MouseButton::read(int button) {
@@ -14,6 +16,11 @@ MouseButton::Reading MouseButton::read(int button) {
     } else if (!reading.down && reading.wasDown) {
         made = platform::releasePosition(button, press_);
     }
-    reading.at = platform::screenToClient(made.value_or(platform::cursorPosition()));
+    reading.at = inWindow(made.value_or(platform::cursorPosition()));
     return reading;
+}
+
+platform::Point inWindow(const platform::Point& screen) {
+    const platform::Point client = platform::screenToClient(screen);
+    return {client.x, ClientHeight - client.y};
 }

@@ -12,7 +12,7 @@ public:
     struct Reading {
         bool down = false;    // held, or pressed since the last frame
         bool wasDown = false; // in the frame before
-        platform::Point at;   // client coordinates, y down
+        platform::Point at;   // window pixels, y up
     };
 
     Reading read(int button);
@@ -21,3 +21,6 @@ private:
     bool wasDown_ = false;
     uint32_t press_ = 0; // the platform's count of the press being held
 };
+
+// A point of the screen in window pixels, with y counted up from the bottom as the game draws.
+platform::Point inWindow(const platform::Point& screen);

@@ -248,19 +248,25 @@ int virtualKeyOfButton(Uint8 button) {
     return 0;
 }
 
-// A mouse button event's place, in screen coordinates like the cursor's.
-void noteButtonPosition(const SDL_MouseButtonEvent& event) {
-    const int button = virtualKeyOfButton(event.button);
-    ButtonPositions* positions = positionsOf(button);
-    if (positions == nullptr)
-        return;
-    Point at{event.x, event.y};
+// A point of the window on the screen.
+Point onScreen(int x, int y) {
+    Point at{x, y};
     if (window) {
         int windowX = 0, windowY = 0;
         SDL_GetWindowPosition(window, &windowX, &windowY);
         at.x += windowX;
         at.y += windowY;
     }
+    return at;
+}
+
+// A mouse button event's place, in screen coordinates like the cursor's.
+void noteButtonPosition(const SDL_MouseButtonEvent& event) {
+    const int button = virtualKeyOfButton(event.button);
+    ButtonPositions* positions = positionsOf(button);
+    if (positions == nullptr)
+        return;
+    const Point at = onScreen(event.x, event.y);
     if (event.type == SDL_MOUSEBUTTONDOWN)
         *positions = {pressTotals[button], at, std::nullopt};
     else
@@ -548,15 +554,12 @@ std::optional<Point> releasePosition(int button, uint32_t press) {
 
 Point cursorPosition() {
     Point p;
-    SDL_GetGlobalMouseState(&p.x, &p.y);
-    if (mouseOverWindow()) {
-        int windowX = 0, windowY = 0;
-        SDL_GetWindowPosition(window, &windowX, &windowY);
-        SDL_GetMouseState(&p.x, &p.y);
-        p.x += windowX;
-        p.y += windowY;
+    if (!mouseOverWindow()) {
+        SDL_GetGlobalMouseState(&p.x, &p.y);
+        return p;
     }
-    return p;
+    SDL_GetMouseState(&p.x, &p.y);
+    return onScreen(p.x, p.y);
 }
 
 Point screenToClient(Point screen) {

@@ -35,9 +35,12 @@ screenshot "$SCRATCH/group.png"
 
 # 3. A click on the minimap at the enemy's base moves the view toward it.
 size=$((H / 5))
-camera_after instant_click $((8 + size * 150 / 200)) $((8 + size * 152 / 200))
-awk -v x="$(camera_pose | cut -d' ' -f4)" -v z="$(camera_pose | cut -d' ' -f6)" \
-  'BEGIN { exit !(x > 100 && z > 100) }' || fail "the minimap click did not move the view there: $(camera_pose)"
+enemy_base=($((8 + size * 150 / 200)) $((8 + size * 152 / 200)))
+view_over_enemy_base() {
+  awk -v x="$(camera_pose | cut -d' ' -f4)" -v z="$(camera_pose | cut -d' ' -f6)" 'BEGIN { exit !(x > 100 && z > 100) }'
+}
+camera_after instant_click "${enemy_base[@]}"
+view_over_enemy_base || fail "the minimap click did not move the view there: $(camera_pose)"
 press_key Home
 wait_frames 5
 
@@ -81,12 +84,10 @@ wait_for "the flung drag's selection" 30 recorded_more '^[0-9]* 1 select ' $((se
 last_recorded '^[0-9]* 1 select ' | tr ' ' '\n' | grep -qx "$base_place" ||
   fail "the flung drag selected '$(last_recorded '^[0-9]* 1 select ')', without the base centre ($base_place)"
 trainings=$(recorded_count '^[0-9]* 1 train ')
-xdotool mousemove --window "$WIN" 34 "$(up_y 114)" mousedown 1 mouseup 1 mousemove --window "$WIN" $((W / 2)) $((H / 2))
+flung_click 34 "$(up_y 114)" $((W / 2)) $((H / 2))
 wait_for "the flung click's Worker" 30 recorded_more '^[0-9]* 1 train ' "$trainings"
-camera_after xdotool mousemove --window "$WIN" $((8 + size * 150 / 200)) $((8 + size * 152 / 200)) \
-  mousedown 1 mouseup 1 mousemove --window "$WIN" $((W / 2)) $((H / 2))
-awk -v x="$(camera_pose | cut -d' ' -f4)" -v z="$(camera_pose | cut -d' ' -f6)" \
-  'BEGIN { exit !(x > 100 && z > 100) }' || fail "the flung click on the minimap did not move the view there: $(camera_pose)"
+camera_after flung_click "${enemy_base[@]}" $((W / 2)) $((H / 2))
+view_over_enemy_base || fail "the flung click on the minimap did not move the view there: $(camera_pose)"
 press_key Home
 wait_frames 5
 

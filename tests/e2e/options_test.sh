@@ -60,20 +60,17 @@ press_key Escape
 screenshot "$SCRATCH/named.png"
 [ "$(differing "$SCRATCH/nameless.png" "$SCRATCH/named.png" "$(region $((W - 216)) 70 $((W - 16)) 100)")" -gt 50 ] ||
   fail "the panel does not show the player's name under the stock"
-# Presses made beside the window, over the screen's root, are no clicks of the game's: not even at
+# A press made beside the window, over the screen's root, is no click of the game's: not even at
 # the place of the last press the window saw, a click in the scene.
 selections=$(recorded_count '^[0-9]* 1 select ')
 instant_click 400 200
 wait_for "the click's selection" 30 recorded_more '^[0-9]* 1 select ' "$selections"
-for _ in 1 2; do
-  xdotool mousemove 1000 800 mousedown 1
-  wait_frames 3
-  xdotool mouseup 1
-  wait_frames 3
-done
+xdotool mousemove 1000 800 mousedown 1
+wait_frames 3
+xdotool mouseup 1
 wait_for "the recording to be written" 30 game_time_reaches $(($(game_time) + 6000))
 [ "$(recorded_count '^[0-9]* 1 select ')" -eq $((selections + 1)) ] ||
-  fail "a press beside the window selected: $(grep '^[0-9]* 1 select ' "$GAME"/replays/*.replay | tail -n 2)"
+  fail "a press beside the window selected: $(grep '^[0-9]* 1 select ' "$GAME"/replays/*.replay | tail -n 1)"
 quit_game "$GAME"
 
 # 4. A binary file: the defaults (a maximised window), one log line, the file untouched.

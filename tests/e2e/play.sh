@@ -66,6 +66,8 @@ instant_click() {
   xdotool mousemove --window "$WIN" "$1" "$2" click "${3:-1}"
   wait_frames 3
 }
+# flung_click X Y TO_X TO_Y: a left click, the cursor flung on at once, before a frame reads either.
+flung_click() { xdotool mousemove --window "$WIN" "$1" "$2" mousedown 1 mouseup 1 mousemove --window "$WIN" "$3" "$4"; }
 # drag X1 Y1 X2 Y2: the left button held from one point to the other.
 drag() {
   move_to "$1" "$2"

@@ -87,8 +87,7 @@ screenshot "$SCRATCH/ghost.png"
   $((site[0] + 60)) $((H - site[1] + 60)))")" -gt 300 ] || fail "no ghost of the Barracks under the cursor"
 # The click is made on the move: the cursor is flung to other ground before the frame reads it,
 # and the site still goes where the click was made.
-xdotool mousemove --window "$WIN" "${site[@]}" mousedown 1 mouseup 1 \
-  mousemove --window "$WIN" $((W / 2 - 300)) $((scene_bottom / 2 - 150))
+flung_click "${site[@]}" $((W / 2 - 300)) $((scene_bottom / 2 - 150))
 placed() { grep -q '^[0-9]* 1 place 2 ' "$recording"; }
 wait_for "the player's place command in the recording" 60 placed
 read -r placedX placedY < <(PROBE_MAP='data\maps\twin-passes.ktqw' probe_where_now $(grep '^[0-9]* 1 place 2 ' "$recording" | cut -d' ' -f5-6) 0)

@@ -1,12 +1,12 @@
 #include "client/menu/MenuMouse.h"
 
 #include "client/KeyPress.h"
+#include "client/MouseButton.h"
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 
 platform::Point menuMouse() {
-    const platform::Point client = platform::screenToClient(platform::cursorPosition());
-    return {client.x, ClientHeight - client.y};
+    return inWindow(platform::cursorPosition());
 }
 
 int cursorScreenX() {

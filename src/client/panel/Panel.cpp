@@ -195,7 +195,7 @@ const Texture& thumbnailOf(WorldObjectType type, int32_t owner) {
 PanelMouse readPanelMouse() {
     static MouseButton left;
     const MouseButton::Reading reading = left.read(KeyLeftButton);
-    return {reading.at.x, ClientHeight - reading.at.y, reading.down, reading.wasDown};
+    return {reading.at.x, reading.at.y, reading.down, reading.wasDown};
 }
 
 void drawPanel(const PanelMouse& mouse) {

@@ -27,15 +27,14 @@ void drawRectangle(const SelectionRect& rect) {
 bool updateSelectionRect(const WindowArea& keepOut) {
     SelectionRect& rect = selectionRect;
     const MouseButton::Reading mouse = rect.button.read(selectButton());
-    const bool buttonDown = mouse.down;
     const bool pressed = mouse.down && !mouse.wasDown;
     rect.currentX = mouse.at.x;
-    rect.currentY = ClientHeight - mouse.at.y;
+    rect.currentY = mouse.at.y;
 
     if (rect.dragging) {
         // A drag taken down over the panel reaches only to the panel's top: the scene ends there.
         rect.currentY = std::max(rect.currentY, PanelStripHeight);
-        if (buttonDown) {
+        if (mouse.down) {
             drawRectangle(rect);
             return false;
         }

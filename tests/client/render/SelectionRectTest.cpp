@@ -17,11 +17,21 @@ protected:
         selectionRect = SelectionRect{};
     }
 
-    static bool frame(int x, int y, bool leftDown) {
+    static bool frame(int x, int y, bool leftDown, const WindowArea& keepOut = {}) {
         fakeplatform::cursor = {x, ClientHeight - y};
         fakeplatform::heldKeys = leftDown ? std::set<int>{KeyLeftButton} : std::set<int>{};
-        return updateSelectionRect();
+        return updateSelectionRect(keepOut);
     }
+    // The platform saw the left button's press number `press`, or its release, at (x, y).
+    static void pressed(uint32_t press, int x, int y) {
+        fakeplatform::pressCounts[KeyLeftButton] = press;
+        fakeplatform::pressedAt[KeyLeftButton] = {press, {x, ClientHeight - y}};
+    }
+    static void released(uint32_t press, int x, int y) {
+        fakeplatform::releasedAt[KeyLeftButton] = {press, {x, ClientHeight - y}};
+    }
+    static std::pair<int, int> anchor() { return {selectionRect.anchorX, selectionRect.anchorY}; }
+    static std::pair<int, int> end() { return {selectionRect.currentX, selectionRect.currentY}; }
 };
 
 TEST_F(SelectionRectTest, ADragRunsFromThePressInTheWindowToTheReleaseAndEndsOnce) {
@@ -34,14 +44,13 @@ TEST_F(SelectionRectTest, ADragRunsFromThePressInTheWindowToTheReleaseAndEndsOnc
     EXPECT_FALSE(frame(300, 250, true));
     EXPECT_TRUE(frame(320, 240, false));
     EXPECT_FALSE(selectionRect.dragging);
-    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(100, 400));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(320, 240));
+    EXPECT_EQ(anchor(), std::pair(100, 400));
+    EXPECT_EQ(end(), std::pair(320, 240));
     EXPECT_FALSE(frame(320, 240, false));
 
     EXPECT_FALSE(frame(50, 500, true));
     EXPECT_TRUE(frame(50, 500, false)) << "a plain click is a drag of one point";
-    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY),
-              std::pair(selectionRect.currentX, selectionRect.currentY));
+    EXPECT_EQ(anchor(), end());
 }
 
 TEST_F(SelectionRectTest, NoDragStartsOverThePanelAndOneReleasedThereEndsAtItsTop) {
@@ -70,52 +79,37 @@ TEST_F(SelectionRectTest, APressOverThePanelThatMovesIntoTheSceneStartsNothing) 
 }
 
 // The frame reads the button after the cursor has moved on: the drag still runs from where the
-// button went down to where it came up, as the platform saw them. A press the window did not see
-// (its count has no position) starts at the cursor.
+// button went down to where it came up, and whether it may start is judged there. A press the
+// window did not see (its count has no position) is read at the cursor.
 TEST_F(SelectionRectTest, ADragMadeOnTheMoveRunsFromThePressToTheRelease) {
-    const auto seen = [](int x, int y) { return platform::Point{x, ClientHeight - y}; };
-    fakeplatform::pressCounts[KeyLeftButton] = 1;
-    fakeplatform::pressedAt[KeyLeftButton] = {1, seen(100, 400)};
+    pressed(1, 100, 400);
     EXPECT_FALSE(frame(160, 360, true));
-    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(100, 400));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(100, 400));
     EXPECT_FALSE(frame(250, 300, true));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(250, 300))
-        << "held: the drag follows the cursor";
-    fakeplatform::releasedAt[KeyLeftButton] = {1, seen(300, 250)};
+    EXPECT_EQ(end(), std::pair(250, 300)) << "held: the drag follows the cursor";
+    released(1, 300, 250);
     EXPECT_TRUE(frame(600, 100, false));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(300, 250));
+    EXPECT_EQ(anchor(), std::pair(100, 400));
+    EXPECT_EQ(end(), std::pair(300, 250));
 
-    // A click pressed and released within one frame, the cursor gone before either is read.
-    fakeplatform::pressCounts[KeyLeftButton] = 2;
-    fakeplatform::pressedAt[KeyLeftButton] = {2, seen(500, 450)};
-    fakeplatform::releasedAt[KeyLeftButton] = {2, seen(500, 450)};
+    pressed(2, 500, 450); // a click within one frame, the cursor gone before it is read
+    released(2, 500, 450);
     EXPECT_FALSE(frame(700, 500, true));
     EXPECT_TRUE(frame(700, 500, false));
-    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(500, 450));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(500, 450));
+    EXPECT_EQ(anchor(), std::pair(500, 450));
+    EXPECT_EQ(end(), std::pair(500, 450));
 
-    // The third press came from over another window: the positions kept are the second's.
-    fakeplatform::pressCounts[KeyLeftButton] = 3;
+    fakeplatform::pressCounts[KeyLeftButton] = 3; // made over another window
     EXPECT_FALSE(frame(200, 350, true));
-    EXPECT_EQ(std::pair(selectionRect.anchorX, selectionRect.anchorY), std::pair(200, 350));
     EXPECT_TRUE(frame(220, 330, false));
-    EXPECT_EQ(std::pair(selectionRect.currentX, selectionRect.currentY), std::pair(220, 330));
-}
+    EXPECT_EQ(anchor(), std::pair(200, 350));
+    EXPECT_EQ(end(), std::pair(220, 330));
 
-// Over the panel or the minimap is decided where the press was made, not where the cursor is read.
-TEST_F(SelectionRectTest, WhereADragMayStartIsTheQuestionOfThePressPoint) {
-    fakeplatform::pressCounts[KeyLeftButton] = 1;
-    fakeplatform::pressedAt[KeyLeftButton] = {1, {100, ClientHeight - 50}};
+    pressed(4, 100, 50);
     EXPECT_FALSE(frame(300, 400, true));
-    EXPECT_FALSE(selectionRect.dragging) << "pressed over the panel";
+    EXPECT_FALSE(selectionRect.dragging) << "pressed over the panel, read over the scene";
     frame(300, 400, false);
-    const WindowArea minimap{0, 450, 150, 600};
-    fakeplatform::pressCounts[KeyLeftButton] = 2;
-    fakeplatform::pressedAt[KeyLeftButton] = {2, {300, ClientHeight - 400}};
-    fakeplatform::cursor = {50, ClientHeight - 500};
-    fakeplatform::heldKeys = {KeyLeftButton};
-    updateSelectionRect(minimap);
+    pressed(5, 300, 400);
+    EXPECT_FALSE(frame(50, 500, true, WindowArea{0, 450, 150, 600}));
     EXPECT_TRUE(selectionRect.dragging) << "pressed in the scene, read over the minimap";
 }
 
