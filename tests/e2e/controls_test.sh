@@ -52,22 +52,10 @@ press_key Home
 wait_frames 5
 
 # 5. A press counts where it was made, though the cursor has moved on before a frame reads the
-# button: a right click on open ground, the cursor flung away before the release, orders the walk a
-# still click there orders; a drag round the base centre, pressed and released on the move, selects
-# it, not what lies where the cursor went; a click on its Worker button, the cursor flung away at
-# once, trains a Worker; and one so made on the minimap takes the view there.
+# button: a drag round the base centre, pressed and released on the move, selects it, not what
+# lies where the cursor went; a click on its Worker button, the cursor flung away at once, trains a
+# Worker; and one so made on the minimap takes the view there.
 last_recorded() { cat "$GAME"/replays/*.replay | grep -- "$1" | tail -n1 | cut -d' ' -f3-; }
-# Nothing is selected, so that no unit walks to the ground clicked; the flung click comes first.
-instant_click "$groundX" "$groundY"
-moves=$(recorded_count '^[0-9]* 1 move ')
-xdotool mousemove --window "$WIN" "$groundX" "$groundY" mousedown 3 \
-  mousemove --window "$WIN" $((W / 8)) $((H / 8)) mouseup 3
-wait_for "the flung click's walk" 30 recorded_more '^[0-9]* 1 move ' "$moves"
-flung_walk=$(last_recorded '^[0-9]* 1 move ')
-right_click "$groundX" "$groundY"
-wait_for "the still click's walk" 30 recorded_more '^[0-9]* 1 move ' $((moves + 1))
-[ "$(last_recorded '^[0-9]* 1 move ')" = "$flung_walk" ] ||
-  fail "the flung right click ordered '$flung_walk', the still one '$(last_recorded '^[0-9]* 1 move ')'"
 selections=$(recorded_count '^[0-9]* 1 select ')
 instant_click "$baseX" "$baseY"
 wait_for "the base centre's selection" 30 recorded_more '^[0-9]* 1 select ' "$selections"
@@ -91,10 +79,25 @@ view_over_enemy_base || fail "the flung click on the minimap did not move the vi
 press_key Home
 wait_frames 5
 
-# 6. The enemy's Marines have come to rest once their walks are done (at most 48 s of game time).
-# Where they stand comes from the recorded seed, played headless; one standing alone is picked,
-# and ordered away: it shows in the panel, and stays where it stands.
+# 6. So does a right click on open ground, the cursor flung away before the release: it orders what
+# a still click there orders. The enemy's Marines walk for at most 48 s of game time, and one
+# crossing the ground clicked would make either click an order on it; once they rest, both clicks
+# pick the same thing. Nothing is selected, so that no unit walks to the ground clicked.
 wait_for "the enemy's walks to end" 120 game_time_reaches 50000
+instant_click "$groundX" "$groundY"
+order='^[0-9]* 1 \(move\|act\) '
+orders=$(recorded_count "$order")
+xdotool mousemove --window "$WIN" "$groundX" "$groundY" mousedown 3 \
+  mousemove --window "$WIN" $((W / 8)) $((H / 8)) mouseup 3
+wait_for "the flung click's order" 30 recorded_more "$order" "$orders"
+flung_order=$(last_recorded "$order")
+right_click "$groundX" "$groundY"
+wait_for "the still click's order" 30 recorded_more "$order" $((orders + 1))
+[ "$(last_recorded "$order")" = "$flung_order" ] ||
+  fail "the flung right click ordered '$flung_order', the still one '$(last_recorded "$order")'"
+
+# 7. Where the resting Marines stand comes from the recorded seed, played headless; an enemy one
+# standing alone is picked, and ordered away: it shows in the panel, and stays where it stands.
 seed=$(sed -n 's/^seed //p' "$GAME"/replays/*.replay)
 headless=$(make_game_folder headless) # its own log.log, not the game's
 (cd "$headless" && "$BUILD/orvalen-sim" --seed "$seed" --enemy-marines 1000 --passes 4000 --dump) > "$SCRATCH/world.txt"
@@ -141,7 +144,7 @@ around="120x120+$((atX > 60 ? atX - 60 : 0))+$((atY > 60 ? atY - 60 : 0))"
 [ "$(differing "$SCRATCH/enemy.png" "$SCRATCH/ordered.png" "$around")" -lt 400 ] ||
   fail "the enemy Marine obeyed the player's order"
 
-# 7. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
+# 8. M takes the player's Marines, A and a click on open ground sends them fighting there, and S
 # stops them: each is a command in the recording.
 selections=$(recorded_count '^[0-9]* 1 select ')
 press_key Home
