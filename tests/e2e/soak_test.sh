@@ -3,7 +3,13 @@
 # and the panel, training at the base centre, the U/W/A/S/D camera, Escape and the menu's buttons.
 # The Exit button's area is never pressed, so the game only ends when it is asked to (SIGTERM).
 # The game must stay up, its resident memory after the first stretch of play must grow by less
-# than 10 %, and every line of log.log must be one the game writes.
+# than 10 % and the renderer's allowance below, and every line of log.log must be one the game
+# writes.
+#
+# The allowance: the software renderer's memory for a frame grows with the ground it shows. A frame
+# with the whole map in view, which the free camera can give at any moment, takes about 22 MB for
+# the ground alone and frees it after the frame, but the C library keeps those pages: resident
+# memory then steps up by about 20 MB once, and stays, while the live heap does not grow.
 #
 # Under AddressSanitizer (ORVALEN_SANITIZED=1, set by tests/sanitizers/run-suite.sh) a freed block
 # waits in a quarantine of up to 256 MB before it is reused, so resident memory grows whatever the
@@ -131,8 +137,9 @@ played=$((SECONDS - start))
 [ -z "${ORVALEN_SOAK_CHART:-}" ] ||
   "$(dirname "$0")/../../scripts/soak-chart.sh" "$samples" "$ORVALEN_SOAK_CHART" "Resident memory over $seconds s of play (seed $seed)"
 echo "soak: resident memory after $((SECONDS - start)) s: $final_rss kB; $(loop_count) frames"
-[ $((final_rss * 10)) -lt $((settled_rss * 11)) ] || [ "${ORVALEN_SANITIZED:-0}" = 1 ] ||
-  soak_fail "resident memory grew from $settled_rss kB to $final_rss kB"
+allowed=$((settled_rss / 10 + 32768))
+[ $((final_rss - settled_rss)) -lt "$allowed" ] || [ "${ORVALEN_SANITIZED:-0}" = 1 ] ||
+  soak_fail "resident memory grew from $settled_rss kB to $final_rss kB, by more than the $allowed kB allowed"
 
 quit_game "$GAME" "soak (seed $seed)"
 
