@@ -5,8 +5,17 @@
 #include "core/Input.h"
 #include "core/VirtualKey.h"
 
+namespace {
+MouseButton leftButton;
+platform::Point mouseThisFrame;
+} // namespace
+
+void readMenuMouse() {
+    mouseThisFrame = leftButton.read(KeyLeftButton).at;
+}
+
 platform::Point menuMouse() {
-    return inWindow(platform::cursorPosition());
+    return mouseThisFrame;
 }
 
 int cursorScreenX() {

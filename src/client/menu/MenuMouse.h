@@ -4,7 +4,12 @@
 
 // The mouse as every menu widget reads it, polled while it draws.
 
-// The cursor in client pixels with y growing upward, as the menu is drawn.
+// Reads the left button for the menu's frame; called once a frame, before the widgets draw.
+void readMenuMouse();
+
+// Where the widgets find the mouse this frame, in client pixels with y growing upward, as the menu
+// is drawn: where the press or release read this frame was made, else the cursor. A quick click
+// counts on the widget it was made on, though the cursor has moved on.
 platform::Point menuMouse();
 
 // The cursor's x on the screen; a slider drags by it.

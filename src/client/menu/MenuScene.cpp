@@ -1,6 +1,7 @@
 #include "client/menu/MenuScene.h"
 
 #include "client/menu/MenuArt.h"
+#include "client/menu/MenuMouse.h"
 #include "client/menu/MenuQuads.h"
 #include "client/menu/MenuScreen.h"
 #include "client/menu/MessageBoxes.h"
@@ -108,6 +109,7 @@ void actOnClicks() {
 } // namespace
 
 void drawMenuScene() {
+    readMenuMouse();
     enterOrthoMode();
     drawBackdrop();
     if (drawMessageBoxes()) {
