@@ -115,7 +115,8 @@ click "$main_x" "$(main_button_y 4)"
 rest_mouse
 shot exit
 same "$shots/exit.ppm" "$refs/exit.ppm" || fail "Exit did not open the question box alone"
-# NO clicked quickly, the cursor flung on before a frame reads the click: it counts where it was made.
+# NO clicked quickly, the cursor flung on before a frame reads the click: it counts where it was
+# made.
 flung_click 790 606 "${neutral[@]}"
 wait_frames 3
 shot after-no
