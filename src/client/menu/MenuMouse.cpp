@@ -18,10 +18,6 @@ platform::Point menuMouse() {
     return mouseThisFrame;
 }
 
-int cursorScreenX() {
-    return platform::cursorPosition().x;
-}
-
 bool leftButtonHeld() {
     return platform::keyHeld(KeyLeftButton);
 }

@@ -12,9 +12,6 @@ void readMenuMouse();
 // counts on the widget it was made on, though the cursor has moved on.
 platform::Point menuMouse();
 
-// The cursor's x on the screen; a slider drags by it.
-int cursorScreenX();
-
 bool leftButtonHeld();
 
 // The left button's press edge, shared by all widgets: only the widget under the mouse tests (and

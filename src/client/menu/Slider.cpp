@@ -54,11 +54,11 @@ void drawSlider(Slider& slider, int pageLeft, int pageBottom) {
         knobX <= mouse.x && mouse.x <= knobX + 16 && trackY <= mouse.y && mouse.y <= trackY + 16;
     if (!slider.dragging && leftPressOn(onKnob)) {
         slider.dragging = true;
-        slider.dragStart = cursorScreenX();
+        slider.dragStart = mouse.x;
     }
     int drawnX = knobX;
     if (slider.dragging) {
-        const int offset = sliderDragOffset(slider.position, cursorScreenX(), slider.dragStart);
+        const int offset = sliderDragOffset(slider.position, mouse.x, slider.dragStart);
         if (leftButtonHeld()) {
             drawnX += offset;
         } else {

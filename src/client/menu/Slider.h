@@ -13,13 +13,13 @@ struct Slider {
     int max = 100;
     int position = Travel; // the knob's offset along the track, 0 to Travel
     bool dragging = false;
-    int dragStart = 0; // the cursor's screen x where the drag began
+    int dragStart = 0; // the mouse's x in the window where the drag began
 
     int value() const;
 };
 
 // Draws the slider at its place on the page whose lower-left corner is (pageLeft, pageBottom) and
-// polls the mouse: the knob is dragged by the cursor's screen x and placed when the button is let go.
+// polls the mouse: the knob is dragged by the mouse's x and placed where the button is let go.
 void drawSlider(Slider& slider, int pageLeft, int pageBottom);
 
 // From the slider's left edge to the end of its track or of its label, whichever is further.
